@@ -1,0 +1,44 @@
+// parlevox-headless: the client's core with no GUI.
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "ConsoleUserInterface.h"
+#include "HeadlessClient.h"
+#include "HeadlessOptions.h"
+#include "platform/PollEventLoop.h"
+#include "platform/Registry.h"
+
+int main(int argc, char** argv) {
+    using namespace parlevox;
+    std::vector<std::string> args(argv + 1, argv + argc);
+    HeadlessOptions options;
+    if (auto error = ParseHeadlessOptions(args, options)) {
+        std::fprintf(stderr, "parlevox-headless: %s\n%s", error->c_str(), HeadlessUsage());
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(HeadlessUsage(), stdout);
+        return 0;
+    }
+    std::signal(SIGPIPE, SIG_IGN);  // a closed stdout must not kill the connection
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    ConsoleUserInterface console(options.password);
+    UserInterface::SetCurrent(&console);
+    Registry registry;
+    registry.Load(Registry::DefaultFilePath());
+    Registry::SetCurrent(&registry);
+
+    PollEventLoop loop;
+    int exitCode;
+    {
+        HeadlessClient client(loop, options);
+        exitCode = client.Run();
+    }
+    Registry::SetCurrent(nullptr);
+    UserInterface::SetCurrent(nullptr);
+    return exitCode;
+}

@@ -1,0 +1,18 @@
+#pragma once
+// What the network window tells the connect dialog while a connection is
+// being made.
+#include <string>
+
+namespace parlevox {
+
+class ConnectProgress {
+public:
+    virtual ~ConnectProgress() = default;
+    virtual void AddStatus(const std::string& text) = 0;
+    // The attempt failed with this text: try the next server slot.
+    virtual void NextServer(const std::string& failureText) = 0;
+    // The dialog's "server needs a password" option.
+    virtual bool NeedsPassword() const = 0;
+};
+
+}  // namespace parlevox

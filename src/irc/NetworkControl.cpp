@@ -1,0 +1,27 @@
+#include "irc/NetworkControl.h"
+
+#include "irc/NetworkMessages.h"
+#include "platform/EventLoop.h"
+#include "platform/Registry.h"
+
+namespace parlevox {
+
+CNetworkControl::CNetworkControl(EventLoop& loop, StatusOutput& status, const std::string& logFolder) : loop_(loop) {
+    if (Registry::Current().GetProfileInt("Misc", "Logging", 0) != 0) {
+        trafficLog_ = std::make_unique<TrafficLog>();
+        if (!trafficLog_->Open(logFolder)) trafficLog_.reset();
+    }
+    window_ = std::make_unique<CNetworkWnd>(loop, ConnectionState::Current(), status, dispatcher_, trafficLog_.get());
+}
+
+CNetworkControl::~CNetworkControl() = default;
+
+void CNetworkControl::SendLine(const std::string& line) {
+    SendToServer(loop_, window_->Handle(), line);
+}
+
+void SendToServer(EventLoop& loop, WindowHandle networkWindow, const std::string& line) {
+    loop.SendMessage(networkWindow, WindowMessage(netmsg::kSendLine, line));
+}
+
+}  // namespace parlevox

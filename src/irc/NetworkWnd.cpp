@@ -1,0 +1,228 @@
+#include "irc/NetworkWnd.h"
+
+#include <cstdlib>
+
+#include <fmt/printf.h>
+
+#include "common/TextHelpers.h"
+#include "irc/ColourCodes.h"
+#include "irc/ConnectProgress.h"
+#include "irc/IMNetSystem.h"
+#include "irc/IMServer.h"
+#include "irc/LineRules.h"
+#include "irc/LogonSettings.h"
+#include "irc/NetworkMessages.h"
+#include "irc/NetworkTexts.h"
+#include "irc/TrafficLog.h"
+#include "platform/EventLoop.h"
+#include "platform/Registry.h"
+#include "platform/SocketErrors.h"
+#include "platform/UserInterface.h"
+
+namespace parlevox {
+namespace {
+
+constexpr size_t kSendBufferSize = 512;
+constexpr int kSocketCreateAttempts = 3;
+constexpr long kServerSocketEvents = AsyncSocket::kRead | AsyncSocket::kWrite | AsyncSocket::kConnect |
+                                     AsyncSocket::kClose;
+
+// The local port a new server socket binds to: 0 to 63000, as the client
+// always has (three tries cover a port that is taken).
+uint16_t RandomLocalPort() {
+    return static_cast<uint16_t>((std::rand() % 32768) * 63000 / 32767);
+}
+
+}  // namespace
+
+EventPayload::EventPayload(std::unique_ptr<CIRCMessage> m) : message(std::move(m)) {}
+EventPayload::~EventPayload() = default;
+
+CNetworkWnd::CNetworkWnd(EventLoop& loop, ConnectionState& state, StatusOutput& status, EventDispatcher& dispatcher,
+                         TrafficLog* trafficLog)
+    : MessageTarget(loop),
+      state_(state),
+      status_(status),
+      dispatcher_(dispatcher),
+      trafficLog_(trafficLog),
+      socket_(std::make_unique<CIRCClientSocket>(loop, Handle(), *this)) {
+    ReloadSettings();
+}
+
+CNetworkWnd::~CNetworkWnd() = default;
+
+void CNetworkWnd::ReloadSettings() {
+    parseOptions_.stripColours = Registry::Current().GetProfileInt("Misc", "Strip colours", 0) != 0;
+    parseOptions_.recent = &recent_;
+    parseOptions_.slot13Code = ColourCode(colour::kInformation);
+    parseOptions_.slot14Code = ColourCode(colour::kProblem);
+    parseOptions_.statusOutput = [this](const std::string& line) { status_.WriteStatus(line); };
+}
+
+intptr_t CNetworkWnd::OnMessage(WindowMessage& message) {
+    switch (message.id) {
+        case netmsg::kConnect:
+            Connect(message.text, static_cast<uint16_t>(message.wParam));
+            return 0;
+        case netmsg::kSendLine:
+            Send(std::move(message.text));
+            return 0;
+        case netmsg::kLineReceived:
+            HandleLine(message.text);
+            return 0;
+        case netmsg::kDispatchEvent:
+            if (auto* payload = dynamic_cast<EventPayload*>(message.object.get()))
+                Dispatch(std::move(payload->message));
+            return 0;
+        case netmsg::kResetSocket:
+            Reset();
+            return 0;
+        default:
+            return 0;
+    }
+}
+
+void CNetworkWnd::Status(const std::string& text) {
+    status_.WriteStatus(text);
+}
+
+void CNetworkWnd::Progress(const std::string& text) {
+    if (connectProgress_)
+        connectProgress_->AddStatus(text);
+    else
+        Status(text);
+}
+
+void CNetworkWnd::FailAttempt(const std::string& text) {
+    if (connectProgress_)
+        connectProgress_->NextServer(text);
+    else
+        Status(text);
+}
+
+void CNetworkWnd::Connect(const std::string& host, uint16_t port) {
+    LogonSettings logon = LogonSettings::Read();
+    state_.servicesNetwork = IsServicesHost(host);
+    state_.currentNick = logon.nick;
+    state_.currentUserName = logon.userName;
+    if (state_.connected) Send(texts::kQuitChangingServer);
+    if (socket_->Used()) Reset();
+    StartConnect(host, port);
+}
+
+bool CNetworkWnd::StartConnect(const std::string& host, uint16_t port) {
+    bool created = false;
+    for (int attempt = 0; attempt < kSocketCreateAttempts && !created; ++attempt)
+        created = socket_->Create(RandomLocalPort(), kServerSocketEvents);
+    if (!created) {
+        FailAttempt(texts::kFailedToCreateSocket);
+        return false;
+    }
+    if (!socket_->SetNoLinger()) {
+        FailAttempt(texts::kFailedToSetOption);
+        return false;
+    }
+    Progress(fmt::sprintf(texts::kConnectingTo, host, port));
+    socket_->MarkUsed();
+    if (socket_->Connect(host, port)) {
+        Progress(texts::kConnectTrue);
+    } else if (socket_->LastError() != wsa::kWouldBlock) {
+        FailAttempt(texts::kRequestFailed);
+        return false;
+    } else {
+        Progress(texts::kWaiting);
+    }
+    return true;
+}
+
+void CNetworkWnd::OnServerConnect(int error) {
+    if (error != 0) {
+        FailAttempt(texts::ConnectErrorText(error));
+        return;
+    }
+    Register();
+}
+
+void CNetworkWnd::Register() {
+    LogonSettings logon = LogonSettings::Read();
+    Progress(texts::kNegotiating);
+    if (connectProgress_ && connectProgress_->NeedsPassword()) {
+        auto password = UserInterface::Current().PromptText(texts::kPasswordPrompt, texts::kPasswordTitle, "");
+        if (password) Send("PASS " + *password);
+    }
+    Send("NICK " + logon.nick + "\r\n");
+    uint16_t localPort = 0;
+    if (socket_->GetSockName(state_.localAddress, localPort))
+        Status(fmt::sprintf(texts::kLocalAddress, state_.localAddress));
+    Send(fmt::sprintf(texts::kUserLine, logon.userName, clientLinkPort_, logon.tagline));
+}
+
+void CNetworkWnd::OnServerClose(int) {
+    socket_->Close();
+    if (state_.connected) {
+        state_.connected = false;
+        Dispatch(std::make_unique<C_imDisconnect>(1));
+    } else if (connectProgress_) {
+        FailAttempt(texts::kClosedDuringRegistration);
+    }
+}
+
+void CNetworkWnd::OnOverlongLine() {
+    Status(fmt::sprintf(texts::kOverlongReceived, ColourCode(colour::kProblem), LineFramer::kCapacity,
+                        ColourCode(colour::kInformation)));
+}
+
+void CNetworkWnd::Reset() {
+    socket_->Close();
+    Loop().DeleteLater(std::move(socket_));
+    socket_ = std::make_unique<CIRCClientSocket>(Loop(), Handle(), *this);
+    state_.connected = false;
+}
+
+void CNetworkWnd::HandleLine(std::string& line) {
+    if (line.empty()) return;
+    if (state_.suppressOutput) {
+        state_.suppressOutput = false;
+        Status(fmt::sprintf(texts::kSuppressNotUnset, ColourCode(colour::kProblem)));
+    }
+    if (trafficLog_) trafficLog_->LogReceived(line);
+    std::string_view view = line;
+    if (StartsWith(view, "PING")) return AnswerPing(view);
+    if (IsPrefixedPing(view)) return AnswerPing(view.substr(view.find(' ') + 1));
+    if (StartsWith(view, "ERROR")) {
+        Dispatch(std::make_unique<C_imError>(line.size() > 7 ? line.substr(7) : std::string()));
+        return;
+    }
+    if (StartsWith(view, "NOTICE")) {
+        size_t colon = line.find(':');
+        Dispatch(std::make_unique<C_imServerNotice>(colon == std::string::npos ? std::string() : line.substr(colon + 1)));
+        return;
+    }
+    if (auto message = ParseIRCLine(line, parseOptions_)) Dispatch(std::move(message));
+}
+
+void CNetworkWnd::AnswerPing(std::string_view line) {
+    size_t colon = line.find(':');
+    if (colon == std::string_view::npos)
+        Send("PONG :" + state_.currentNick);
+    else
+        Send("PONG " + std::string(line.substr(colon)));
+}
+
+void CNetworkWnd::Send(std::string line) {
+    std::string prepared;
+    if (!PrepareOutgoingLine(line, kSendBufferSize, prepared)) {
+        Status(fmt::sprintf(texts::kLineTooLong, ColourCode(colour::kProblem), static_cast<int>(prepared.size()),
+                            static_cast<int>(kSendBufferSize), ColourCode(colour::kInformation)));
+        return;
+    }
+    if (trafficLog_) trafficLog_->LogSent(prepared);
+    if (!socket_->SendAll(prepared))
+        Status(fmt::sprintf(texts::kCannotSend, ColourCode(colour::kProblem), ColourCode(colour::kInformation)));
+}
+
+void CNetworkWnd::Dispatch(std::unique_ptr<CIRCMessage> message) {
+    if (message) dispatcher_.Dispatch(std::move(message));
+}
+
+}  // namespace parlevox

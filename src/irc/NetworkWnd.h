@@ -1,0 +1,67 @@
+#pragma once
+// The hidden network window: the single door of the network layer. It owns
+// the server socket; everything reaches it as window messages, so socket
+// work, parsing and dispatch happen on the loop's thread in arrival order.
+#include <memory>
+#include <string>
+
+#include "irc/ConnectionState.h"
+#include "irc/EventDispatcher.h"
+#include "irc/IRCClientSocket.h"
+#include "irc/IRCLineParser.h"
+#include "irc/RecentAddresses.h"
+#include "irc/StatusOutput.h"
+#include "platform/MessageTarget.h"
+
+namespace parlevox {
+
+class ConnectProgress;
+class TrafficLog;
+
+class CNetworkWnd final : public MessageTarget, public IRCClientSocketListener {
+public:
+    CNetworkWnd(EventLoop& loop, ConnectionState& state, StatusOutput& status, EventDispatcher& dispatcher,
+                TrafficLog* trafficLog);
+    ~CNetworkWnd() override;
+
+    intptr_t OnMessage(WindowMessage& message) override;
+
+    // The connect dialog that follows the attempt in progress (null: none).
+    void SetConnectProgress(ConnectProgress* progress) { connectProgress_ = progress; }
+    // The client link's listening port, advertised in the USER line.
+    void SetClientLinkPort(uint16_t port) { clientLinkPort_ = port; }
+    // Rereads the settings the parser uses ("Strip colours", colour slots).
+    void ReloadSettings();
+
+    const CIRCClientSocket& Socket() const { return *socket_; }
+    RecentAddresses& Recent() { return recent_; }
+
+private:
+    void Connect(const std::string& host, uint16_t port);
+    bool StartConnect(const std::string& host, uint16_t port);
+    void Register();
+    void Send(std::string line);
+    void HandleLine(std::string& line);
+    void AnswerPing(std::string_view line);
+    void Reset();
+    void Dispatch(std::unique_ptr<CIRCMessage> message);
+    void Status(const std::string& text);
+    void Progress(const std::string& text);
+    void FailAttempt(const std::string& text);
+
+    void OnServerConnect(int error) override;
+    void OnServerClose(int error) override;
+    void OnOverlongLine() override;
+
+    ConnectionState& state_;
+    StatusOutput& status_;
+    EventDispatcher& dispatcher_;
+    TrafficLog* trafficLog_;
+    ConnectProgress* connectProgress_ = nullptr;
+    std::unique_ptr<CIRCClientSocket> socket_;
+    RecentAddresses recent_;
+    ParseOptions parseOptions_;
+    uint16_t clientLinkPort_ = 0;
+};
+
+}  // namespace parlevox

@@ -1,0 +1,35 @@
+#pragma once
+// What the core asks of the person in front of it: message boxes and text
+// prompts. The Qt front end shows real dialogs, the headless client answers
+// on the console, and tests script the answers.
+#include <optional>
+#include <string>
+
+namespace parlevox {
+
+enum class MessageIcon { None, Information, Exclamation, Question, Stop };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageResult { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+
+struct MessageBoxRequest {
+    std::string title;
+    std::string text;
+    MessageIcon icon = MessageIcon::None;
+    MessageButtons buttons = MessageButtons::Ok;
+};
+
+class UserInterface {
+public:
+    virtual ~UserInterface() = default;
+
+    virtual MessageResult ShowMessageBox(const MessageBoxRequest& request) = 0;
+    // Empty when the person cancels.
+    virtual std::optional<std::string> PromptText(const std::string& prompt, const std::string& title,
+                                                  const std::string& initial) = 0;
+
+    // The one the process uses; never null (a console fallback until set).
+    static UserInterface& Current();
+    static void SetCurrent(UserInterface* ui);
+};
+
+}  // namespace parlevox

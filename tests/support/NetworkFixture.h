@@ -1,0 +1,71 @@
+#pragma once
+// A network window wired to a loopback peer, with recorded status output,
+// events and connect progress, and in-memory settings.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "irc/ConnectProgress.h"
+#include "irc/EventDispatcher.h"
+#include "irc/NetworkWnd.h"
+#include "platform/PollEventLoop.h"
+#include "platform/Registry.h"
+#include "support/LoopbackServer.h"
+#include "support/ScriptedUserInterface.h"
+
+namespace parlevox::test {
+
+class RecordingStatus : public StatusOutput {
+public:
+    void WriteStatus(std::string_view line) override { lines.emplace_back(line); }
+    std::vector<std::string> lines;
+};
+
+class RecordingListener : public EventListener {
+public:
+    void OnEvent(CIRCMessage& message) override {
+        types.push_back(message.eventType);
+        texts.push_back(message.text);
+    }
+    std::vector<uint32_t> types;
+    std::vector<std::string> texts;
+};
+
+class RecordingProgress : public ConnectProgress {
+public:
+    void AddStatus(const std::string& text) override { lines.push_back(text); }
+    void NextServer(const std::string& failure) override { failures.push_back(failure); }
+    bool NeedsPassword() const override { return needsPassword; }
+    std::vector<std::string> lines;
+    std::vector<std::string> failures;
+    bool needsPassword = false;
+};
+
+class NetworkFixture : public ::testing::Test {
+protected:
+    static constexpr uint64_t kWatchdogMs = 3000;
+
+    NetworkFixture();
+    ~NetworkFixture() override;
+
+    // Connects the network window to the loopback peer and waits for USER.
+    void ConnectAndRegister();
+    void Post(const std::string& line);
+    void SendLine(const std::string& line);
+    bool RunUntil(const std::function<bool()>& done) { return loop.RunUntil(done, kWatchdogMs); }
+
+    PollEventLoop loop;
+    Registry registry;
+    ScriptedUserInterface ui;
+    RecordingStatus status;
+    RecordingListener listener;
+    RecordingProgress progress;
+    ListenerDispatcher dispatcher;
+    ConnectionState state;
+    std::unique_ptr<LoopbackServer> server;
+    std::unique_ptr<CNetworkWnd> network;
+};
+
+}  // namespace parlevox::test

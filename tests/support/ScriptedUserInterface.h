@@ -1,0 +1,33 @@
+#pragma once
+// The test stand-in for dialogs: records every box and prompt and answers
+// from queues the test fills (default: OK / cancelled prompt).
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/UserInterface.h"
+
+namespace parlevox::test {
+
+class ScriptedUserInterface : public UserInterface {
+public:
+    struct Prompt {
+        std::string prompt, title, initial;
+    };
+
+    ScriptedUserInterface();  // installs itself as the current interface
+    ~ScriptedUserInterface() override;
+
+    MessageResult ShowMessageBox(const MessageBoxRequest& request) override;
+    std::optional<std::string> PromptText(const std::string& prompt, const std::string& title,
+                                          const std::string& initial) override;
+
+    std::vector<MessageBoxRequest> boxes;
+    std::vector<Prompt> prompts;
+    std::deque<MessageResult> boxAnswers;
+    std::deque<std::optional<std::string>> promptAnswers;
+
+};
+
+}  // namespace parlevox::test
