@@ -3,6 +3,7 @@
 #include "ConsoleOutput.h"
 #include "irc/AddressRecord.h"
 #include "irc/EventTypes.h"
+#include "irc/IMPrivmsg.h"
 
 namespace parlevox {
 namespace {
@@ -21,6 +22,11 @@ std::string JoinParams(const CIRCMessage& m, size_t first) {
     return out;
 }
 
+std::string ActionText(const CIRCMessage& m) {
+    auto* ctcp = dynamic_cast<const C_imCTCPMessage*>(&m);
+    return ctcp ? ctcp->ctcpArgument : m.text;
+}
+
 }  // namespace
 
 void HeadlessPresenter::Show(const std::string& window, const std::string& text) {
@@ -33,6 +39,8 @@ void HeadlessPresenter::OnEvent(CIRCMessage& m) {
     switch (m.eventType) {
         case kChannelMessage: return Show(m.params[0], "<" + nick + "> " + m.text);
         case kPrivateMessage: return Show(nick, "<" + nick + "> " + m.text);
+        case kChannelMe: return Show(m.params[0], "* " + nick + " " + ActionText(m));
+        case kPrivateMe: return Show(nick, "* " + nick + " " + ActionText(m));
         case kChannelNotice: return Show(m.params[0], "-" + nick + "- " + m.text);
         case kPrivateNotice: return Show(kStatusWindow, "-" + nick + "- " + m.text);
         case kChannelJoin:

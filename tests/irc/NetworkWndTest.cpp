@@ -1,0 +1,178 @@
+// The network window over a real loopback connection: logon lines, the
+// received-line rules, the send path and the ends of a connection.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "irc/EventTypes.h"
+#include "irc/IRCMessage.h"
+#include "irc/LineRules.h"
+#include "irc/NetworkMessages.h"
+#include "support/NetworkFixture.h"
+#include "support/TempDir.h"
+
+namespace parlevox::test {
+namespace {
+
+using NetworkWndTest = NetworkFixture;
+
+TEST_F(NetworkWndTest, RegistersWithNickAndUserCarryingTheLinkPortField) {
+    network->SetClientLinkPort(0xBEEF);
+    ConnectAndRegister();
+    EXPECT_EQ(server->Lines(), (std::vector<std::string>{"NICK tester", "USER tuser blah blah :[ISBEEF] just testing"}));
+    EXPECT_EQ(state.currentNick, "tester");
+    EXPECT_EQ(state.currentUserName, "tuser");
+    EXPECT_EQ(state.localAddress, "127.0.0.1");
+    EXPECT_EQ(progress.lines.back(), "Connected: negotiating...");
+    EXPECT_EQ(status.lines, (std::vector<std::string>{"[Local IP address 127.0.0.1]"}));
+}
+
+TEST_F(NetworkWndTest, APasswordIsAskedForAndSentFirstWhenTheServerNeedsOne) {
+    progress.needsPassword = true;
+    ui.promptAnswers.push_back(std::string("sesame"));
+    ConnectAndRegister();
+    ASSERT_EQ(ui.prompts.size(), 1u);
+    EXPECT_EQ(ui.prompts[0].prompt, "Enter the password for this IRC server.");
+    EXPECT_EQ(ui.prompts[0].title, "Server password");
+    EXPECT_EQ(server->Lines().front(), "PASS sesame");
+}
+
+TEST_F(NetworkWndTest, ACancelledPasswordPromptSendsNoPass) {
+    progress.needsPassword = true;
+    ConnectAndRegister();
+    EXPECT_EQ(server->Lines().front(), "NICK tester");
+}
+
+TEST_F(NetworkWndTest, PingsAreAnsweredAndGoNoFurther) {
+    ConnectAndRegister();
+    struct Case {
+        const char* received;
+        const char* answer;
+    } cases[] = {
+        {"PING :abc", "PONG :abc"},
+        {"PING abc", "PONG :tester"},
+        {"PING :a b:c", "PONG :a b:c"},
+        {":irc.example.net PING :tok", "PONG :tok"},
+    };
+    for (const Case& c : cases) {
+        Post(c.received);
+        ASSERT_TRUE(RunUntil([&] { return server->HasLine(c.answer); })) << c.received;
+    }
+    EXPECT_TRUE(listener.types.empty());
+}
+
+TEST_F(NetworkWndTest, ErrorAndPrefixlessNoticeLinesBecomeTheirEvents) {
+    Post("ERROR :Closing Link");
+    Post("NOTICE AUTH :*** Looking up your hostname");
+    Post("ERROR");
+    ASSERT_EQ(listener.types, (std::vector<uint32_t>{kError, kServerNotice, kError}));
+    EXPECT_EQ(listener.texts[0], "Closing Link");
+    EXPECT_EQ(listener.texts[1], "*** Looking up your hostname");
+    EXPECT_EQ(listener.texts[2], "");
+}
+
+TEST_F(NetworkWndTest, EmptyLinesAreIgnoredAndOthersAreParsed) {
+    Post("");
+    Post(":a!b@c PRIVMSG #x :hi");
+    ASSERT_EQ(listener.types, (std::vector<uint32_t>{kChannelMessage}));
+    EXPECT_EQ(listener.texts[0], "hi");
+}
+
+TEST_F(NetworkWndTest, AStaleSuppressOutputFlagIsClearedWithAWarning) {
+    state.suppressOutput = true;
+    Post(":a!b@c PRIVMSG #x :hi");
+    EXPECT_FALSE(state.suppressOutput);
+    ASSERT_FALSE(status.lines.empty());
+    EXPECT_EQ(status.lines[0], "\x03" "0! \"Suppress output\" was not correctly unset in a script.");
+}
+
+TEST_F(NetworkWndTest, SendPathKeepsTerminatorsCutsInjectedLinesAndRefusesOversizedOnes) {
+    ConnectAndRegister();
+    size_t before = server->Received().size();
+    SendLine("PRIVMSG #x :one");
+    SendLine("PRIVMSG #x :two\n");
+    SendLine("PRIVMSG #x :three\r\n");
+    SendLine("PRIVMSG #x :four\rQUIT :injected");
+    SendLine(std::string("PRIVMSG #x :five\0QUIT", 21));
+    SendLine("PRIVMSG #x :" + std::string(600, 'x'));
+    ASSERT_TRUE(RunUntil([&] { return server->Received().find("five") != std::string::npos; }));
+    loop.RunUntil([] { return false; }, 50);
+    EXPECT_EQ(server->Received().substr(before),
+              "PRIVMSG #x :one\r\nPRIVMSG #x :two\nPRIVMSG #x :three\r\nPRIVMSG #x :four\r\nPRIVMSG #x :five\r\n");
+    ASSERT_EQ(status.lines.size(), 2u);
+    EXPECT_NE(status.lines[1].find("Line not sent: it is 614 bytes long"), std::string::npos);
+}
+
+TEST_F(NetworkWndTest, SendingWhileNotConnectedSaysSo) {
+    SendLine("PRIVMSG #x :lost");
+    ASSERT_EQ(status.lines.size(), 1u);
+    EXPECT_EQ(status.lines[0], "\x03" "0! Cannot send data\x03" "0 (not connected)");
+}
+
+TEST_F(NetworkWndTest, AConnectedSocketClosingDispatchesDisconnect) {
+    ConnectAndRegister();
+    state.connected = true;
+    server->Disconnect();
+    ASSERT_TRUE(RunUntil([&] { return !listener.types.empty(); }));
+    EXPECT_EQ(listener.types, (std::vector<uint32_t>{kDisconnect}));
+    EXPECT_FALSE(state.connected);
+}
+
+TEST_F(NetworkWndTest, AServerClosingDuringLogonMovesToTheNextServer) {
+    ConnectAndRegister();
+    server->Disconnect();
+    ASSERT_TRUE(RunUntil([&] { return !progress.failures.empty(); }));
+    EXPECT_EQ(progress.failures[0], "The server closed the connection during logon.");
+    EXPECT_TRUE(listener.types.empty());
+}
+
+TEST_F(NetworkWndTest, AnOverlongReceivedLineIsDiscardedAndReportedOnce) {
+    ConnectAndRegister();
+    server->Send(std::string(20000, 'z') + "\r\n:a!b@c PRIVMSG #x :after\r\n");
+    ASSERT_TRUE(RunUntil([&] { return !listener.types.empty(); }));
+    EXPECT_EQ(listener.texts, (std::vector<std::string>{"after"}));
+    size_t reports = 0;
+    for (const auto& line : status.lines) reports += line.find("longer than 8192 bytes") != std::string::npos;
+    EXPECT_EQ(reports, 1u);
+}
+
+TEST_F(NetworkWndTest, ResetDropsTheConnection) {
+    ConnectAndRegister();
+    state.connected = true;
+    loop.SendMessage(network->Handle(), WindowMessage(netmsg::kResetSocket));
+    EXPECT_FALSE(state.connected);
+    EXPECT_FALSE(network->Socket().IsOpen());
+}
+
+TEST(LineRulesTest, PrepareOutgoingLine) {
+    struct Case {
+        std::string description, line, expected;
+        bool fits;
+    } cases[] = {
+        {"adds CRLF", "NICK a", "NICK a\r\n", true},
+        {"keeps LF", "NICK a\n", "NICK a\n", true},
+        {"keeps CRLF", "NICK a\r\n", "NICK a\r\n", true},
+        {"cuts at CR", "PONG :x\ry", "PONG :x\r\n", true},
+        {"cuts at LF inside", "A\nB\n", "A\n", true},
+        {"cuts at NUL", std::string("A\0B", 3), "A\r\n", true},
+        {"exactly 512", std::string(510, 'a'), std::string(510, 'a') + "\r\n", true},
+        {"513 refused", std::string(511, 'a'), std::string(511, 'a') + "\r\n", false},
+        {"empty", "", "\r\n", true},
+    };
+    for (const Case& c : cases) {
+        std::string out;
+        EXPECT_EQ(PrepareOutgoingLine(c.line, 512, out), c.fits) << c.description;
+        EXPECT_EQ(out, c.expected) << c.description;
+    }
+}
+
+TEST(LineRulesTest, PrefixedPing) {
+    EXPECT_TRUE(IsPrefixedPing(":srv PING :x"));
+    EXPECT_TRUE(IsPrefixedPing(":srv PING"));
+    EXPECT_FALSE(IsPrefixedPing(":srv PINGER :x"));
+    EXPECT_FALSE(IsPrefixedPing("PING :x"));
+    EXPECT_FALSE(IsPrefixedPing(":srv"));
+}
+
+}  // namespace
+}  // namespace parlevox::test
