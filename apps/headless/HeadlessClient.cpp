@@ -35,13 +35,12 @@ void ApplyNick(const std::string& nick) {
 }  // namespace
 
 HeadlessClient::HeadlessClient(PollEventLoop& loop, const HeadlessOptions& options)
-    : loop_(loop), options_(options), output_(loop, options.raw), presenter_(output_) {
+    : loop_(loop), options_(options), output_(loop, options.raw) {
     ApplyNick(options_.nick);
     network_ = std::make_unique<CNetworkControl>(loop_, *this, ProgramFolder::Path());
-    network_->Dispatcher().Add(&presenter_);
-    network_->Dispatcher().Add(this);
-    connectDialog_ = std::make_unique<CConnectDlg>(loop_, network_->Window(), network_->Dispatcher(),
-                                                   network_->State(), *this);
+    presenter_ = std::make_unique<HeadlessPresenter>(loop_, network_->WindowHandleOf(), output_,
+                                                     [this](bool connected) { OnConnectionChange(connected); });
+    connectDialog_ = std::make_unique<CConnectDlg>(loop_, network_->Window(), network_->State(), *this);
     if (!options_.serverHost.empty()) {
         auto slots = CConnectDlg::ReadSlots();
         slots[0] = {options_.serverHost, options_.serverPort, false};
@@ -54,8 +53,8 @@ HeadlessClient::~HeadlessClient() {
     if (inputWatch_) loop_.UnwatchFd(inputWatch_);
     if (signalWatch_) loop_.UnwatchFd(signalWatch_);
     if (signalFd_ >= 0) close(signalFd_);
-    network_->Dispatcher().Remove(this);
-    network_->Dispatcher().Remove(&presenter_);
+    connectDialog_.reset();
+    presenter_.reset();
 }
 
 int HeadlessClient::Run() {
@@ -133,10 +132,10 @@ void HeadlessClient::DialogClosed(bool connected) {
     if (!connected) Finish(1);
 }
 
-void HeadlessClient::OnEvent(CIRCMessage& message) {
-    if (message.eventType == kConnect && !options_.join.empty())
+void HeadlessClient::OnConnectionChange(bool connected) {
+    if (connected && !options_.join.empty())
         network_->SendLine("JOIN " + options_.join);
-    else if (message.eventType == kDisconnect)
+    else if (!connected)
         Finish(1);
 }
 

@@ -15,7 +15,7 @@ namespace parlevox {
 
 class PollEventLoop;
 
-class HeadlessClient final : public StatusOutput, public ConnectDlgView, public EventListener {
+class HeadlessClient final : public StatusOutput, public ConnectDlgView {
 public:
     HeadlessClient(PollEventLoop& loop, const HeadlessOptions& options);
     ~HeadlessClient() override;
@@ -30,7 +30,7 @@ private:
     void AddStatusLine(const std::string& text) override;
     void AllServersFailed() override;
     void DialogClosed(bool connected) override;
-    void OnEvent(CIRCMessage& message) override;
+    void OnConnectionChange(bool connected);
 
     void WatchInput();
     void WatchSignals();
@@ -40,8 +40,8 @@ private:
     PollEventLoop& loop_;
     HeadlessOptions options_;
     ConsoleOutput output_;
-    HeadlessPresenter presenter_;
     std::unique_ptr<CNetworkControl> network_;
+    std::unique_ptr<HeadlessPresenter> presenter_;
     std::unique_ptr<CConnectDlg> connectDialog_;
     std::string inputBuffer_;
     int inputWatch_ = 0;

@@ -29,11 +29,19 @@ std::string ActionText(const CIRCMessage& m) {
 
 }  // namespace
 
+HeadlessPresenter::HeadlessPresenter(EventLoop& loop, WindowHandle networkWindow, ConsoleOutput& output,
+                                     ConnectionChange onChange)
+    : EventHandlerWindow(loop, networkWindow), output_(output), onChange_(std::move(onChange)) {
+    for (const EventTypeNode& node : EventTypeNodes())
+        if (node.parent == 0) Register(node.id, priority::kFallback);
+}
+
 void HeadlessPresenter::Show(const std::string& window, const std::string& text) {
     output_.WriteLine(window, text);
 }
 
-void HeadlessPresenter::OnEvent(CIRCMessage& m) {
+void HeadlessPresenter::OnEvent(CIRCMessage& m, uint32_t) {
+    if (m.eventType == kConnect || m.eventType == kDisconnect) onChange_(m.eventType == kConnect);
     AddressRecord from = AddressRecord::FromSender(m.sender);
     const std::string& nick = from.nick;
     switch (m.eventType) {

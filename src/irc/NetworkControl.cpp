@@ -6,12 +6,13 @@
 
 namespace parlevox {
 
-CNetworkControl::CNetworkControl(EventLoop& loop, StatusOutput& status, const std::string& logFolder) : loop_(loop) {
+CNetworkControl::CNetworkControl(EventLoop& loop, StatusOutput& status, const std::string& logFolder)
+    : loop_(loop), notifyList_(std::make_unique<CIRCNotifyList>(loop)) {
     if (Registry::Current().GetProfileInt("Misc", "Logging", 0) != 0) {
         trafficLog_ = std::make_unique<TrafficLog>();
         if (!trafficLog_->Open(logFolder)) trafficLog_.reset();
     }
-    window_ = std::make_unique<CNetworkWnd>(loop, ConnectionState::Current(), status, dispatcher_, trafficLog_.get());
+    window_ = std::make_unique<CNetworkWnd>(loop, ConnectionState::Current(), status, *notifyList_, trafficLog_.get());
 }
 
 CNetworkControl::~CNetworkControl() = default;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "irc/ConnectionState.h"
-#include "irc/EventDispatcher.h"
+#include "irc/IRCNotifyList.h"
 #include "irc/NetworkWnd.h"
 #include "irc/TrafficLog.h"
 
@@ -19,7 +19,7 @@ public:
 
     CNetworkWnd& Window() { return *window_; }
     WindowHandle WindowHandleOf() const { return window_->Handle(); }
-    ListenerDispatcher& Dispatcher() { return dispatcher_; }
+    CIRCNotifyList& NotifyList() { return *notifyList_; }
     ConnectionState& State() { return ConnectionState::Current(); }
     const TrafficLog* Log() const { return trafficLog_.get(); }
 
@@ -28,7 +28,7 @@ public:
 
 private:
     EventLoop& loop_;
-    ListenerDispatcher dispatcher_;
+    std::unique_ptr<CIRCNotifyList> notifyList_;
     std::unique_ptr<TrafficLog> trafficLog_;
     std::unique_ptr<CNetworkWnd> window_;
 };

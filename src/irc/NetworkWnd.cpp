@@ -9,6 +9,7 @@
 #include "irc/ConnectProgress.h"
 #include "irc/IMNetSystem.h"
 #include "irc/IMServer.h"
+#include "irc/IRCNotifyList.h"
 #include "irc/LineRules.h"
 #include "irc/LogonSettings.h"
 #include "irc/NetworkMessages.h"
@@ -38,12 +39,12 @@ uint16_t RandomLocalPort() {
 EventPayload::EventPayload(std::unique_ptr<CIRCMessage> m) : message(std::move(m)) {}
 EventPayload::~EventPayload() = default;
 
-CNetworkWnd::CNetworkWnd(EventLoop& loop, ConnectionState& state, StatusOutput& status, EventDispatcher& dispatcher,
+CNetworkWnd::CNetworkWnd(EventLoop& loop, ConnectionState& state, StatusOutput& status, CIRCNotifyList& notifyList,
                          TrafficLog* trafficLog)
     : MessageTarget(loop),
       state_(state),
       status_(status),
-      dispatcher_(dispatcher),
+      notifyList_(notifyList),
       trafficLog_(trafficLog),
       socket_(std::make_unique<CIRCClientSocket>(loop, Handle(), *this)) {
     ReloadSettings();
@@ -76,6 +77,22 @@ intptr_t CNetworkWnd::OnMessage(WindowMessage& message) {
             return 0;
         case netmsg::kResetSocket:
             Reset();
+            return 0;
+        case netmsg::kRegisterHandler:
+            if (auto* payload = dynamic_cast<HandlerRecordPayload*>(message.object.get())) {
+                uint32_t id = notifyList_.Register(payload->record);
+                payload->record.handlerId = payload->record.returnedId = id;
+                return id;
+            }
+            return 0;
+        case netmsg::kRemoveHandler:
+            notifyList_.RemoveById(static_cast<uint32_t>(message.wParam));
+            return 0;
+        case netmsg::kRemoveWindowHandlers:
+            notifyList_.RemoveByWindow(static_cast<WindowHandle>(message.wParam));
+            return 0;
+        case netmsg::kRegisterStandardHandlers:
+            notifyList_.RegisterStandardSet(static_cast<WindowHandle>(message.wParam));
             return 0;
         default:
             return 0;
@@ -222,7 +239,7 @@ void CNetworkWnd::Send(std::string line) {
 }
 
 void CNetworkWnd::Dispatch(std::unique_ptr<CIRCMessage> message) {
-    if (message) dispatcher_.Dispatch(std::move(message));
+    if (message) notifyList_.Dispatch(std::move(message));
 }
 
 }  // namespace parlevox

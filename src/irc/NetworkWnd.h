@@ -6,7 +6,6 @@
 #include <string>
 
 #include "irc/ConnectionState.h"
-#include "irc/EventDispatcher.h"
 #include "irc/IRCClientSocket.h"
 #include "irc/IRCLineParser.h"
 #include "irc/RecentAddresses.h"
@@ -15,12 +14,13 @@
 
 namespace parlevox {
 
+class CIRCNotifyList;
 class ConnectProgress;
 class TrafficLog;
 
 class CNetworkWnd final : public MessageTarget, public IRCClientSocketListener {
 public:
-    CNetworkWnd(EventLoop& loop, ConnectionState& state, StatusOutput& status, EventDispatcher& dispatcher,
+    CNetworkWnd(EventLoop& loop, ConnectionState& state, StatusOutput& status, CIRCNotifyList& notifyList,
                 TrafficLog* trafficLog);
     ~CNetworkWnd() override;
 
@@ -55,7 +55,7 @@ private:
 
     ConnectionState& state_;
     StatusOutput& status_;
-    EventDispatcher& dispatcher_;
+    CIRCNotifyList& notifyList_;
     TrafficLog* trafficLog_;
     ConnectProgress* connectProgress_ = nullptr;
     std::unique_ptr<CIRCClientSocket> socket_;

@@ -16,16 +16,12 @@
 
 namespace parlevox {
 
-CConnectDlg::CConnectDlg(EventLoop& loop, CNetworkWnd& network, ListenerDispatcher& dispatcher,
-                         ConnectionState& state, ConnectDlgView& view)
-    : MessageTarget(loop), network_(network), dispatcher_(dispatcher), state_(state), view_(view),
+CConnectDlg::CConnectDlg(EventLoop& loop, CNetworkWnd& network, ConnectionState& state, ConnectDlgView& view)
+    : EventHandlerWindow(loop, network.Handle()), network_(network), state_(state), view_(view),
       slots_(ReadSlots()) {}
 
 CConnectDlg::~CConnectDlg() {
-    if (open_) {
-        dispatcher_.Remove(this);
-        network_.SetConnectProgress(nullptr);
-    }
+    if (open_) network_.SetConnectProgress(nullptr);
 }
 
 std::array<ServerSlot, CConnectDlg::kSlotCount> CConnectDlg::ReadSlots() {
@@ -42,7 +38,9 @@ void CConnectDlg::Start() {
     for (ServerSlot& slot : slots_) slot.tried = false;
     if (!open_) {
         open_ = true;
-        dispatcher_.Add(this);
+        // While open it follows the logon replies and errors.
+        Register(kServerNumeric, priority::kConnection);
+        Register(kError, priority::kConnection);
         network_.SetConnectProgress(this);
     }
     TryNextSlot();
@@ -81,7 +79,7 @@ void CConnectDlg::TryNextSlot() {
     view_.AllServersFailed();
 }
 
-void CConnectDlg::OnEvent(CIRCMessage& message) {
+void CConnectDlg::OnEvent(CIRCMessage& message, uint32_t) {
     if (!open_) return;
     if (auto* numeric = dynamic_cast<C_imServerNumeric*>(&message)) {
         if (numeric->numeric >= 1 && numeric->numeric <= 4) OnNumeric(numeric->numeric, message);
@@ -108,7 +106,7 @@ void CConnectDlg::OnNumeric(int numeric, CIRCMessage& message) {
 
 void CConnectDlg::Close(bool connected) {
     open_ = false;
-    dispatcher_.Remove(this);
+    RemoveAllHandlers();
     network_.SetConnectProgress(nullptr);
     view_.DialogClosed(connected);
 }

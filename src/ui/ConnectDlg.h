@@ -7,13 +7,11 @@
 #include <string>
 
 #include "irc/ConnectProgress.h"
-#include "irc/EventDispatcher.h"
-#include "platform/MessageTarget.h"
+#include "irc/EventHandlerWindow.h"
 
 namespace parlevox {
 
 class CNetworkWnd;
-class ListenerDispatcher;
 struct ConnectionState;
 
 struct ServerSlot {
@@ -33,12 +31,11 @@ public:
     virtual void DialogClosed(bool connected) = 0;
 };
 
-class CConnectDlg final : public MessageTarget, public ConnectProgress, public EventListener {
+class CConnectDlg final : public EventHandlerWindow, public ConnectProgress {
 public:
     static constexpr int kSlotCount = 3;
 
-    CConnectDlg(EventLoop& loop, CNetworkWnd& network, ListenerDispatcher& dispatcher, ConnectionState& state,
-                ConnectDlgView& view);
+    CConnectDlg(EventLoop& loop, CNetworkWnd& network, ConnectionState& state, ConnectDlgView& view);
     ~CConnectDlg() override;
 
     // The slots from "Servers"/"Server%i" and "Port%i".
@@ -55,15 +52,14 @@ public:
     void AddStatus(const std::string& text) override;
     void NextServer(const std::string& failureText) override;
     bool NeedsPassword() const override { return needsPassword_; }
-    void OnEvent(CIRCMessage& message) override;
 
 private:
+    void OnEvent(CIRCMessage& message, uint32_t handlerId) override;
     void TryNextSlot();
     void OnNumeric(int numeric, CIRCMessage& message);
     void Close(bool connected);
 
     CNetworkWnd& network_;
-    ListenerDispatcher& dispatcher_;
     ConnectionState& state_;
     ConnectDlgView& view_;
     std::array<ServerSlot, kSlotCount> slots_;

@@ -4,21 +4,26 @@
 
 namespace parlevox::test {
 
-NetworkFixture::NetworkFixture() {
-    Registry::SetCurrent(&registry);
+RecordingListener::RecordingListener(EventLoop& loop, WindowHandle network) : EventHandlerWindow(loop, network) {
+    for (const EventTypeNode& node : EventTypeNodes())
+        if (node.parent == 0) Register(node.id, priority::kFallback);
+}
+
+NetworkFixture::NetworkFixture()
+    : network(std::make_unique<CNetworkWnd>(loop, state, status, notifyList, nullptr)),
+      recorder(std::make_unique<RecordingListener>(loop, network->Handle())),
+      listener(*recorder) {
     registry.WriteProfileString("Nicknames", "Name1", "tester");
     registry.WriteProfileString("Your info", "Username", "tuser");
     registry.WriteProfileString("Your info", "Tagline", "just testing");
     server = std::make_unique<LoopbackServer>(loop);
-    dispatcher.Add(&listener);
-    network = std::make_unique<CNetworkWnd>(loop, state, status, dispatcher, nullptr);
     network->SetConnectProgress(&progress);
 }
 
 NetworkFixture::~NetworkFixture() {
+    recorder.reset();
     network.reset();
     server.reset();
-    Registry::SetCurrent(nullptr);
 }
 
 void NetworkFixture::ConnectAndRegister() {

@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "irc/ConnectProgress.h"
-#include "irc/EventDispatcher.h"
+#include "irc/EventHandlerWindow.h"
+#include "irc/IRCNotifyList.h"
 #include "irc/NetworkWnd.h"
 #include "platform/PollEventLoop.h"
 #include "platform/Registry.h"
@@ -23,9 +24,11 @@ public:
     std::vector<std::string> lines;
 };
 
-class RecordingListener : public EventListener {
+// Takes every event at the lowest priority and records its type and text.
+class RecordingListener : public EventHandlerWindow {
 public:
-    void OnEvent(CIRCMessage& message) override {
+    RecordingListener(EventLoop& loop, WindowHandle network);
+    void OnEvent(CIRCMessage& message, uint32_t) override {
         types.push_back(message.eventType);
         texts.push_back(message.text);
     }
@@ -43,6 +46,12 @@ public:
     bool needsPassword = false;
 };
 
+// Makes a store the process's current one for the life of a test.
+struct CurrentRegistryScope {
+    explicit CurrentRegistryScope(Registry& registry) { Registry::SetCurrent(&registry); }
+    ~CurrentRegistryScope() { Registry::SetCurrent(nullptr); }
+};
+
 class NetworkFixture : public ::testing::Test {
 protected:
     static constexpr uint64_t kWatchdogMs = 3000;
@@ -58,14 +67,16 @@ protected:
 
     PollEventLoop loop;
     Registry registry;
+    CurrentRegistryScope registryScope{registry};
     ScriptedUserInterface ui;
     RecordingStatus status;
-    RecordingListener listener;
     RecordingProgress progress;
-    ListenerDispatcher dispatcher;
+    CIRCNotifyList notifyList{loop};
     ConnectionState state;
     std::unique_ptr<LoopbackServer> server;
     std::unique_ptr<CNetworkWnd> network;
+    std::unique_ptr<RecordingListener> recorder;
+    RecordingListener& listener;
 };
 
 }  // namespace parlevox::test

@@ -30,7 +30,7 @@ class ConnectDlgTest : public NetworkFixture {
 protected:
     ConnectDlgTest() {
         network->SetConnectProgress(nullptr);
-        dialog = std::make_unique<CConnectDlg>(loop, *network, dispatcher, state, view);
+        dialog = std::make_unique<CConnectDlg>(loop, *network, state, view);
     }
     ~ConnectDlgTest() override { dialog.reset(); }
 
