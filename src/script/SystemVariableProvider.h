@@ -1,0 +1,40 @@
+#pragma once
+// Where the "on read" system variables (sSysServer, iSysConnected,
+// sSysTime, ...) get their values each time a script reads them.
+#include <ctime>
+#include <string>
+
+namespace parlevox {
+
+class SystemVariableProvider {
+public:
+    virtual ~SystemVariableProvider() = default;
+
+    virtual std::string ServerName() const = 0;
+    virtual std::string Nick() const = 0;
+    virtual std::string UserName() const = 0;
+    virtual std::string HostName() const = 0;
+    virtual bool Connected() const = 0;
+    virtual bool ServicesUp() const = 0;
+    virtual std::string LocalAddress() const = 0;
+    // Seconds since the epoch; iSysTime, sSysTime and sSysDate read it.
+    virtual std::time_t Now() const = 0;
+};
+
+// The client's own answers: the connection state and the clock. Nothing
+// knows yet whether the network services are up, so ServicesUp answers
+// false; the notify list, which watches them, overrides it. The host name
+// is the local address of the server connection.
+class ConnectionStateProvider : public SystemVariableProvider {
+public:
+    std::string ServerName() const override;
+    std::string Nick() const override;
+    std::string UserName() const override;
+    std::string HostName() const override;
+    bool Connected() const override;
+    bool ServicesUp() const override;
+    std::string LocalAddress() const override;
+    std::time_t Now() const override;
+};
+
+}  // namespace parlevox
