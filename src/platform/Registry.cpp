@@ -96,7 +96,7 @@ RegistryKey& Registry::CreateKey(std::string_view path) {
             key = next;
         } else {
             key = &key->Create(part);
-            modified_ = true;
+            MarkModified();
         }
     }
     return *key;
@@ -108,7 +108,7 @@ bool Registry::DeleteKey(std::string_view path) {
     RegistryKey* parent = &root_;
     for (size_t i = 0; i + 1 < parts.size() && parent; ++i) parent = parent->Find(parts[i]);
     if (!parent || parent->subkeys.erase(std::string(parts.back())) == 0) return false;
-    modified_ = true;
+    MarkModified();
     return true;
 }
 
@@ -121,14 +121,17 @@ std::optional<RegistryValue> Registry::GetValue(std::string_view path, std::stri
 }
 
 void Registry::SetValue(std::string_view path, std::string_view name, RegistryValue value) {
-    CreateKey(path).values[std::string(name)] = std::move(value);
-    modified_ = true;
+    auto& values = CreateKey(path).values;
+    auto [slot, added] = values.try_emplace(std::string(name));
+    if (!added && slot->second == value) return;
+    slot->second = std::move(value);
+    MarkModified();
 }
 
 bool Registry::DeleteValue(std::string_view path, std::string_view name) {
     RegistryKey* key = OpenKey(path);
     if (!key || key->values.erase(std::string(name)) == 0) return false;
-    modified_ = true;
+    MarkModified();
     return true;
 }
 
@@ -167,7 +170,7 @@ std::string Registry::ExportText() const {
 
 int Registry::ImportText(std::string_view text) {
     RegeditText::ReadResult result = RegeditText::Read(text, root_);
-    if (result.changed) modified_ = true;
+    if (result.changed) MarkModified();
     return result.skippedLines;
 }
 
@@ -184,10 +187,11 @@ bool Registry::Load(const std::string& path) {
     root_.values.clear();
     root_.subkeys.clear();
     modified_ = false;
+    loadSkippedLines_ = 0;
     bool missing = false;
     std::optional<std::string> text = SafeFile::ReadAll(path, &missing);
     if (!text) return missing;
-    RegeditText::Read(*text, root_);
+    loadSkippedLines_ = RegeditText::Read(*text, root_).skippedLines;
     return true;
 }
 
@@ -195,6 +199,11 @@ bool Registry::Save() {
     if (!SafeFile::WriteAtomically(path_, ExportText())) return false;
     modified_ = false;
     return true;
+}
+
+void Registry::MarkModified() {
+    modified_ = true;
+    if (changeListener_) changeListener_();
 }
 
 Registry& Registry::Current() {

@@ -4,6 +4,7 @@
 // case, kept as one REGEDIT4 text file. Changes go to memory at once and
 // reach the disk through an atomic save (.tmp, fsync, rename).
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -26,6 +27,8 @@ struct RegistryValue {
     static RegistryValue FromBinary(std::string_view bytes);
     // A DWORD value as a number; nothing when the type or size is wrong.
     std::optional<uint32_t> AsDword() const;
+
+    bool operator==(const RegistryValue&) const = default;
 };
 
 struct CaseInsensitiveLess {
@@ -60,6 +63,7 @@ public:
     bool DeleteKey(std::string_view path);  // with everything below it
 
     std::optional<RegistryValue> GetValue(std::string_view path, std::string_view name) const;
+    // Writing the value a name already holds changes nothing.
     void SetValue(std::string_view path, std::string_view name, RegistryValue value);
     bool DeleteValue(std::string_view path, std::string_view name);
 
@@ -87,6 +91,12 @@ public:
     bool SaveIfModified() { return modified_ ? Save() : true; }
     bool Modified() const { return modified_; }
     const std::string& FilePath() const { return path_; }
+    // Lines of the file that the last Load could not read.
+    int LoadSkippedLines() const { return loadSkippedLines_; }
+
+    // Called after every change of the tree (never by Load or Save), so an
+    // owner can schedule the save. One listener; an empty one removes it.
+    void SetChangeListener(std::function<void()> listener) { changeListener_ = std::move(listener); }
 
     // The store the process uses.
     static Registry& Current();
@@ -94,10 +104,13 @@ public:
 
 private:
     std::string SectionPath(std::string_view section) const;
+    void MarkModified();
 
     RegistryKey root_;  // HKEY_CURRENT_USER
     std::string path_;
     bool modified_ = false;
+    int loadSkippedLines_ = 0;
+    std::function<void()> changeListener_;
 };
 
 }  // namespace parlevox

@@ -1,0 +1,113 @@
+#pragma once
+// The options record: nicknames, servers, personal information, colours,
+// censorship and the miscellaneous switches, with the remembered channels,
+// favourites and friends. Loaded once at start-up, saved whenever something
+// changes it and again at shutdown.
+//
+// Every value missing from the store takes its default; the derived
+// defaults (user name, quit message, double-click command) replace a
+// missing or empty value when the record loads, and a save writes them. A
+// save leaves a value alone when the store would already give it back, so
+// loading and saving an unchanged record never rewrites the file.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "platform/Registry.h"
+#include "settings/OptionLists.h"
+
+namespace parlevox {
+
+class OptionsRecord {
+public:
+    static constexpr const char* kDefaultDoubleClickCommand = "/query %";
+    // "Parlevox IRC client: " and the product's web page.
+    static constexpr const char* kDefaultQuitMessage = "Parlevox IRC client: https://parlevox.example/";
+    static constexpr int kDefaultLoadingTimeMs = 10000;
+
+    // Main window placement ("Positions"): written by the main frame when it
+    // closes (SavePositions), not by Save.
+    struct Positions {
+        int left = 10;
+        int top = 10;
+        int width = 600;
+        int height = 400;
+        bool maximised = false;
+        bool operator==(const Positions&) const = default;
+    };
+
+    struct Misc {
+        bool logging = false;  // read at connection set-up; never written
+        std::string doubleClickCommand = kDefaultDoubleClickCommand;
+        bool synthItalics = false;
+        bool stopBorderFlicker = false;
+        bool nonMinimisedRed = false;
+        bool smoothScroll = false;
+        bool stripColours = false;
+        bool showNotifyPeople = false;
+        bool hideMotds = false;
+        bool muckSupport = false;
+        int liosalfarFudge = 255;  // never written
+        bool operator==(const Misc&) const = default;
+    };
+
+    struct YourInfo {
+        std::string tagline;
+        std::string realName;
+        std::string email;
+        std::string age;
+        std::string sex;
+        std::string location;
+        std::string description;
+        std::string userName;     // MachineUserName() when empty
+        std::string quitMessage = kDefaultQuitMessage;
+        bool pic1XRated = false;
+        bool pic2XRated = false;
+        bool operator==(const YourInfo&) const = default;
+    };
+
+    struct Colours {
+        static constexpr int kSlots = 16;
+        std::array<int, kSlots> values {};  // "Colour1".."Colour16"
+        std::string highlight;
+        int fontSize = 12;
+        std::string fontName = "Fixedsys";
+        bool operator==(const Colours&) const = default;
+    };
+
+    struct Censorship {
+        bool showXRatedPics = false;
+        bool skipXRatedChannels = true;
+        bool operator==(const Censorship&) const = default;
+    };
+
+    Positions positions;
+    int loadingTimeMs = kDefaultLoadingTimeMs;  // "misc"/"Loading time", written by the title screen
+    Misc misc;
+    std::array<NicknameSlot, kNicknameSlots> nicknames;
+    std::array<ServerSlot, kServerSlots> servers;
+    double latitude = 0.0;  // degrees; stored in tenths
+    double longitude = 0.0;
+    YourInfo yourInfo;
+    Colours colours;
+    Censorship censorship;
+    std::vector<ChannelSetting> channels;
+    std::vector<FavouriteChannel> favourites;
+    std::vector<FriendEntry> friends;
+
+    // Replaces every field with what the store holds (or the defaults).
+    void Load(Registry& registry);
+    // Writes everything the record owns: not "Positions", not "Loading
+    // time", not the read-only values.
+    void Save(Registry& registry) const;
+    void SavePositions(Registry& registry) const;
+    static void SaveLoadingTime(Registry& registry, int milliseconds);
+
+    // Degrees kept in tenths: 51.5 -> 515, -0.15 -> -1 (toward zero).
+    static int ToTenths(double degrees);
+    static double FromTenths(int tenths);
+
+    bool operator==(const OptionsRecord&) const = default;
+};
+
+}  // namespace parlevox
