@@ -8,6 +8,8 @@ packages=(
   g++ cmake ninja-build pkg-config
   libfmt-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
   ngircd python3
+  libsdl2-mixer-dev fluid-soundfont-gm libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-liberation2
+  zlib1g-dev
 )
 
 missing=()

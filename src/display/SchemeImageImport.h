@@ -1,0 +1,20 @@
+#pragma once
+// The three ways a picture with transparency comes into a scheme image: a
+// 24-bit bitmap (solid), an 8-bit bitmap whose indices give the opacity of
+// the current image, or a raw red, green, blue, alpha file of a size the
+// user gives. Each failure shows its warning box and leaves the image as it
+// was. The caller shows the file dialogs (ImageTexts.h has their titles).
+#include <string>
+
+#include "display/AlphaImage.h"
+
+namespace parlevox {
+
+class SchemeImageImport {
+public:
+    static bool LoadSolidBitmap(const std::string& path, AlphaImage& image);
+    static bool LoadTransparencyBitmap(const std::string& path, AlphaImage& image);
+    static bool LoadRawImage(const std::string& path, int width, int height, AlphaImage& image);
+};
+
+}  // namespace parlevox

@@ -1,0 +1,78 @@
+// Turns the built-in title screen into a PNG a person can look at. With
+// PARLEVOX_DOCS_DIR set it is also written there as title-screen.png (how
+// the picture in docs/ is made).
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include "display/BitmapResource.h"
+#include "support/PngWriter.h"
+#include "support/TempDir.h"
+
+namespace parlevox {
+namespace {
+
+uint32_t BigEndian(const std::string& bytes, size_t at) {
+    uint32_t value = 0;
+    for (size_t i = 0; i < 4; ++i) value = value << 8 | static_cast<uint8_t>(bytes[at + i]);
+    return value;
+}
+
+std::vector<uint8_t> Rgb(const CRawBitmap& bitmap) {
+    std::vector<uint8_t> rgb;
+    for (int y = 0; y < bitmap.Height(); ++y)
+        for (int x = 0; x < bitmap.Width(); ++x) {
+            BgrColour c = bitmap.PixelColour(x, y);
+            rgb.insert(rgb.end(), {c.red, c.green, c.blue});
+        }
+    return rgb;
+}
+
+TEST(TitleScreenPictureTest, WritesTheTitleScreenAsPng) {
+    std::optional<CRawBitmap> title = BitmapResource::Load("TITLESCREEN");
+    ASSERT_TRUE(title);
+    // What a person sees: the picture through the client's own drawing.
+    CRawBitmap screen = CRawBitmap::TrueColour(title->Width(), title->Height());
+    title->DrawTo(screen, 0, 0);
+    std::vector<uint8_t> rgb = Rgb(screen);
+    std::string png = test::EncodePng(screen.Width(), screen.Height(), rgb);
+
+    // Signature, header and data chunks, each with a good CRC; the data
+    // inflate back to the rows.
+    ASSERT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
+    std::string inflatedRows;
+    for (size_t at = 8; at + 12 <= png.size();) {
+        uint32_t length = BigEndian(png, at);
+        ASSERT_LE(at + 12 + length, png.size());
+        std::string body = png.substr(at + 4, 4 + length);
+        EXPECT_EQ(BigEndian(png, at + 8 + length),
+                  crc32(0, reinterpret_cast<const Bytef*>(body.data()), static_cast<uInt>(body.size())));
+        if (body.substr(0, 4) == "IHDR") {
+            EXPECT_EQ(BigEndian(body, 4), 600u);
+            EXPECT_EQ(BigEndian(body, 8), 420u);
+        }
+        if (body.substr(0, 4) == "IDAT") {
+            uLongf size = 420 * (1 + 600 * 3);
+            inflatedRows.assign(size, '\0');
+            ASSERT_EQ(uncompress(reinterpret_cast<Bytef*>(inflatedRows.data()), &size,
+                                 reinterpret_cast<const Bytef*>(body.data() + 4), length),
+                      Z_OK);
+        }
+        at += 12 + length;
+    }
+    ASSERT_EQ(inflatedRows.size(), 420u * 1801u);
+    EXPECT_EQ(inflatedRows[1801 * 300], '\0') << "row filter";
+    EXPECT_EQ(static_cast<uint8_t>(inflatedRows[1801 * 300 + 1 + 3 * 17]), rgb[(300 * 600 + 17) * 3]);
+
+    test::TempDir dir;
+    test::WriteWholeFile(dir.File("title-screen.png"), png);
+    EXPECT_EQ(test::ReadWholeFile(dir.File("title-screen.png")), png);
+    if (const char* docs = std::getenv("PARLEVOX_DOCS_DIR"))
+        test::WriteWholeFile(std::string(docs) + "/title-screen.png", png);
+}
+
+}  // namespace
+}  // namespace parlevox
