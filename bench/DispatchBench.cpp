@@ -12,23 +12,14 @@
 #include "irc/EventTypes.h"
 #include "irc/IRCLineParser.h"
 #include "irc/IRCNotifyList.h"
-#include "irc/NetworkMessages.h"
+#include "irc/NetworkWnd.h"
 #include "platform/PollEventLoop.h"
 
 namespace parlevox {
 namespace {
 
-class RegistryWindow final : public MessageTarget {
-public:
-    RegistryWindow(EventLoop& loop, CIRCNotifyList& list) : MessageTarget(loop), list_(list) {}
-    intptr_t OnMessage(WindowMessage& m) override {
-        if (m.id == netmsg::kRegisterHandler)
-            return list_.Register(static_cast<HandlerRecordPayload*>(m.object.get())->record);
-        return 0;
-    }
-
-private:
-    CIRCNotifyList& list_;
+struct NoStatus final : StatusOutput {
+    void WriteStatus(std::string_view) override {}
 };
 
 class CountingHandler final : public EventHandlerWindow {
@@ -50,7 +41,9 @@ struct HandlerSpec {
 void BM_DispatchChannelMessage(benchmark::State& state) {
     PollEventLoop loop;
     CIRCNotifyList list(loop);
-    RegistryWindow network(loop, list);
+    NoStatus status;
+    ConnectionState connection;
+    CNetworkWnd network(loop, connection, status, list, nullptr);
     const HandlerSpec specs[] = {
         {kPRIVMSG, priority::kIgnoreList, 0},          // ignore check and flood detection
         {kChannelEvent, priority::kNamesList, 0},       // names list (not on this path)

@@ -23,20 +23,8 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-// Stands in for the network window: forwards registrations to the list.
-class RegistryWindow final : public MessageTarget {
-public:
-    RegistryWindow(EventLoop& loop, CIRCNotifyList& list) : MessageTarget(loop), list_(list) {}
-    intptr_t OnMessage(WindowMessage& m) override {
-        if (m.id == netmsg::kRegisterHandler)
-            return list_.Register(static_cast<HandlerRecordPayload*>(m.object.get())->record);
-        if (m.id == netmsg::kRemoveWindowHandlers) list_.RemoveByWindow(static_cast<WindowHandle>(m.wParam));
-        if (m.id == netmsg::kRemoveHandler) list_.RemoveById(static_cast<uint32_t>(m.wParam));
-        return 0;
-    }
-
-private:
-    CIRCNotifyList& list_;
+struct NoStatus final : StatusOutput {
+    void WriteStatus(std::string_view) override {}
 };
 
 class Handler final : public EventHandlerWindow {
@@ -104,7 +92,9 @@ protected:
 
     PollEventLoop loop;
     CIRCNotifyList list{loop};
-    RegistryWindow registryWindow{loop, list};
+    NoStatus status;
+    ConnectionState state;
+    CNetworkWnd registryWindow{loop, state, status, list, nullptr};
     test::ScriptedUserInterface ui;
     Log log;
     std::vector<std::unique_ptr<Handler>> handlers;
@@ -339,9 +329,7 @@ TEST(NetworkWindowDispatchTest, RegistrationMessagesReachTheList) {
     PollEventLoop loop;
     test::ScriptedUserInterface ui;
     CIRCNotifyList list(loop);
-    struct NullStatus : StatusOutput {
-        void WriteStatus(std::string_view) override {}
-    } status;
+    NoStatus status;
     ConnectionState state;
     CNetworkWnd network(loop, state, status, list, nullptr);
     Log log;

@@ -16,17 +16,10 @@ namespace {
 // Sets TZ for one test and makes the C library read it again.
 class ZoneTest : public testing::Test {
 protected:
-    void UseZone(const char* zone) {
-        env_->Set("TZ", zone);
-        tzset();
-    }
-    void TearDown() override {
-        env_.reset();
-        tzset();
-    }
+    void UseZone(const char* zone) { zone_.Use(zone); }
 
 private:
-    std::optional<test::ScopedEnvironment> env_ {std::in_place};
+    test::ScopedTimeZone zone_;
 };
 
 TEST(ClockTest, TickCountIsMonotonicMilliseconds) {

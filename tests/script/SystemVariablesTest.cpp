@@ -67,18 +67,8 @@ TEST(SystemTableTest, FortyFiveNamesInOrderEachOneReadOnlyScalar) {
 
 // Local time in UTC for one test.
 class SystemTableZoneTest : public testing::Test {
-protected:
-    void SetUp() override {
-        env_->Set("TZ", "UTC");
-        tzset();
-    }
-    void TearDown() override {
-        env_.reset();
-        tzset();
-    }
-
 private:
-    std::optional<test::ScopedEnvironment> env_ {std::in_place};
+    test::ScopedTimeZone zone_{"UTC"};
 };
 
 TEST_F(SystemTableZoneTest, OnReadEntriesAreComputedWhenRead) {

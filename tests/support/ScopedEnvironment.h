@@ -2,6 +2,7 @@
 // Sets or clears environment variables for one test and puts the old
 // values back afterwards.
 #include <cstdlib>
+#include <ctime>
 #include <optional>
 #include <string>
 #include <utility>
@@ -34,6 +35,23 @@ private:
     }
 
     std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+};
+
+// Runs a test in a time zone and puts the process's zone back afterwards.
+class ScopedTimeZone {
+public:
+    explicit ScopedTimeZone(const char* zone = "UTC") { Use(zone); }
+    ~ScopedTimeZone() {
+        env_.reset();
+        tzset();
+    }
+    void Use(const char* zone) {
+        env_->Set("TZ", zone);
+        tzset();
+    }
+
+private:
+    std::optional<ScopedEnvironment> env_{std::in_place};
 };
 
 }  // namespace parlevox::test
