@@ -111,4 +111,25 @@ bool SchemeImageImport::LoadRawImage(const std::string& path, int width, int hei
     return true;
 }
 
+namespace {
+
+bool Fitted(bool loaded, CSchemeImage& item) {
+    if (loaded) item.FitRectToImage();
+    return loaded;
+}
+
+}  // namespace
+
+bool SchemeImageImport::LoadSolidBitmap(const std::string& path, CSchemeImage& item) {
+    return Fitted(LoadSolidBitmap(path, item.Image()), item);
+}
+
+bool SchemeImageImport::LoadTransparencyBitmap(const std::string& path, CSchemeImage& item) {
+    return Fitted(LoadTransparencyBitmap(path, item.Image()), item);
+}
+
+bool SchemeImageImport::LoadRawImage(const std::string& path, int width, int height, CSchemeImage& item) {
+    return Fitted(LoadRawImage(path, width, height, item.Image()), item);
+}
+
 }  // namespace parlevox

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "display/AlphaImage.h"
+#include "display/SchemeDrawables.h"
 
 namespace parlevox {
 
@@ -15,6 +16,12 @@ public:
     static bool LoadSolidBitmap(const std::string& path, AlphaImage& image);
     static bool LoadTransparencyBitmap(const std::string& path, AlphaImage& image);
     static bool LoadRawImage(const std::string& path, int width, int height, AlphaImage& image);
+
+    // The same into a scheme image item; after a load its rectangle, when
+    // it has a fixed size, takes the new image's size.
+    static bool LoadSolidBitmap(const std::string& path, CSchemeImage& item);
+    static bool LoadTransparencyBitmap(const std::string& path, CSchemeImage& item);
+    static bool LoadRawImage(const std::string& path, int width, int height, CSchemeImage& item);
 };
 
 }  // namespace parlevox

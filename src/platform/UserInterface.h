@@ -10,6 +10,7 @@ namespace parlevox {
 enum class MessageIcon { None, Information, Exclamation, Question, Stop };
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageResult { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+enum class ClipboardResult { Done, CannotOpen, CannotSet };
 
 struct MessageBoxRequest {
     std::string title;
@@ -26,6 +27,8 @@ public:
     // Empty when the person cancels.
     virtual std::optional<std::string> PromptText(const std::string& prompt, const std::string& title,
                                                   const std::string& initial) = 0;
+    // Puts plain text on the clipboard. Without a clipboard it cannot be opened.
+    virtual ClipboardResult SetClipboardText(const std::string&) { return ClipboardResult::CannotOpen; }
 
     // The one the process uses; never null (a console fallback until set).
     static UserInterface& Current();

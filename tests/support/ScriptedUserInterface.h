@@ -22,11 +22,17 @@ public:
     MessageResult ShowMessageBox(const MessageBoxRequest& request) override;
     std::optional<std::string> PromptText(const std::string& prompt, const std::string& title,
                                           const std::string& initial) override;
+    ClipboardResult SetClipboardText(const std::string& text) override {
+        clipboard.push_back(text);
+        return clipboardAnswer;
+    }
 
     std::vector<MessageBoxRequest> boxes;
     std::vector<Prompt> prompts;
     std::deque<MessageResult> boxAnswers;
     std::deque<std::optional<std::string>> promptAnswers;
+    std::vector<std::string> clipboard;
+    ClipboardResult clipboardAnswer = ClipboardResult::Done;
 
 };
 
