@@ -8,7 +8,9 @@ namespace parlevox {
 
 std::string ColourCode(int slot) {
     int value = Registry::Current().GetProfileInt("Colours", fmt::format("Colour{}", slot + 1), 0);
-    return "\x03" + std::to_string(value);
+    std::string code(1, '\x03');
+    code += std::to_string(value);
+    return code;
 }
 
 }  // namespace parlevox
