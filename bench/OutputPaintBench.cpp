@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "BenchScheme.h"
 #include "display/OutputWnd.h"
 
 namespace parlevox {
@@ -15,39 +16,12 @@ namespace {
 
 constexpr int kWidth = 1280, kHeight = 800;
 
-std::unique_ptr<CSchemeImage> Picture(const char* name, int width, int height, AnchoredRect rect) {
-    auto image = std::make_unique<CSchemeImage>(name);
-    image->Image() = AlphaImage(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            uint8_t* pixel = image->Image().Pixel(x, y);  // opacity, blue, green, red
-            pixel[0] = static_cast<uint8_t>(x ^ y);
-            pixel[1] = static_cast<uint8_t>(128 + (x + y) % 128);
-            pixel[2] = static_cast<uint8_t>(x);
-            pixel[3] = static_cast<uint8_t>(y);
-        }
-    image->Rect() = rect;
-    return image;
-}
-
 class BenchOwner : public OutputPaneOwner {
 public:
     BenchOwner() {
-        AnchoredRect whole{{0, 0, 0, 0, 0, 0}, {0, 256, 0, 0, 0, 256}};
-        scheme.AppendToDrawOrder(scheme.AddItem(Picture("backdrop", 640, 400, whole)));
-        scheme.AppendToDrawOrder(
-            scheme.AddItem(Picture("logo", 200, 100, {{-210, 256, 0, -110, 0, 256}, {-10, 256, 0, -10, 0, 256}})));
         scheme.TextFont().SetFace("DejaVu Sans");
         scheme.TextFont().SetSize(15);
-        // A text area exactly 40 lines high.
-        TextMargins margins = scheme.Margins();
-        const int lineHeight = scheme.TextFont().Glyphs().LineHeight();
-        margins.rect.bottomRight = {-8, 256, 0, 8 + 40 * lineHeight, 0, 0};
-        scheme.SetMargins(margins);
-        auto fade = std::make_unique<CSchemeFadebox>("fade");
-        fade->Rect() = margins.rect;
-        fade->SetOpacity(160);
-        scheme.AppendToDrawOrder(scheme.AddItem(std::move(fade)));
+        bench::FillSampleScheme(scheme, 40);
     }
     const CScheme& Scheme() const override { return scheme; }
     ActionContext HotspotContext() const override { return {}; }

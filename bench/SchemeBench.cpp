@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "BenchScheme.h"
 #include "display/Scheme.h"
 
 namespace parlevox {
@@ -13,31 +14,9 @@ namespace {
 
 constexpr int kWidth = 1280, kHeight = 800;
 
-std::unique_ptr<CSchemeImage> Picture(const char* name, int width, int height, AnchoredRect rect) {
-    auto image = std::make_unique<CSchemeImage>(name);
-    image->Image() = AlphaImage(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            uint8_t* pixel = image->Image().Pixel(x, y);
-            pixel[0] = static_cast<uint8_t>(128 + (x + y) % 128);
-            pixel[1] = static_cast<uint8_t>(x);
-            pixel[2] = static_cast<uint8_t>(y);
-            pixel[3] = static_cast<uint8_t>(x ^ y);
-        }
-    image->Rect() = rect;
-    return image;
-}
-
 CScheme SampleScheme() {
     CScheme scheme;
-    AnchoredRect whole{{0, 0, 0, 0, 0, 0}, {0, 256, 0, 0, 0, 256}};
-    scheme.AppendToDrawOrder(scheme.AddItem(Picture("backdrop", 640, 400, whole)));
-    scheme.AppendToDrawOrder(
-        scheme.AddItem(Picture("logo", 200, 100, {{-210, 256, 0, -110, 0, 256}, {-10, 256, 0, -10, 0, 256}})));
-    auto fade = std::make_unique<CSchemeFadebox>("fade");
-    fade->Rect() = scheme.Margins().rect;
-    fade->SetOpacity(160);
-    scheme.AppendToDrawOrder(scheme.AddItem(std::move(fade)));
+    bench::FillSampleScheme(scheme);
     return scheme;
 }
 
