@@ -62,6 +62,8 @@ int HeadlessClient::Run() {
     if (options_.readInput) WatchInput();
     connectDialog_->Start();
     if (!quitting_) loop_.Run();
+    // Give a QUIT that is still queued behind a full socket buffer a moment to leave.
+    loop_.RunUntil([this] { return network_->Window().Socket().PendingOutput() == 0; }, 1000);
     output_.Flush();
     return exitCode_;
 }
