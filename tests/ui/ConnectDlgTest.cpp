@@ -109,6 +109,17 @@ TEST_F(ConnectDlgTest, AnErrorLineResetsAndTriesTheNextServer) {
     EXPECT_FALSE(network->Socket().IsOpen());
 }
 
+TEST_F(ConnectDlgTest, AnErrorLineFollowedByTheCloseMovesOnOnlyOnce) {
+    StartWithLoopbackServer();
+    server->Send("ERROR :Closing Link: throttled\r\n");
+    server->Disconnect();
+    ASSERT_TRUE(RunUntil([&] { return view.exhausted; }));
+    loop.RunUntil([] { return false; }, 100);
+    EXPECT_EQ(std::count(view.lines.begin(), view.lines.end(), "No more servers to try."), 1);
+    EXPECT_EQ(std::count(view.lines.begin(), view.lines.end(), "Server slot 2 is empty."), 1);
+    EXPECT_NE(std::find(view.lines.begin(), view.lines.end(), "Closing Link: throttled"), view.lines.end());
+}
+
 TEST_F(ConnectDlgTest, CancellingResetsTheSocketAndClosesTheDialog) {
     StartWithLoopbackServer();
     dialog->Cancel();
