@@ -11,15 +11,14 @@
 #include "platform/PollEventLoop.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Registry.h"
+#include "settings/OptionsRecord.h"
 
 namespace parlevox {
 namespace {
 
-constexpr const char* kDefaultQuitMessage = "Parlevox IRC client: https://parlevox.example/";
-
 std::string QuitMessage() {
     std::string message = Registry::Current().GetProfileString("Your info", "Quit message");
-    return message.empty() ? kDefaultQuitMessage : message;
+    return message.empty() ? OptionsRecord::kDefaultQuitMessage : message;
 }
 
 // The command line's nick, else the stored one, else a generated guest nick.
