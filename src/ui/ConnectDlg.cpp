@@ -24,8 +24,8 @@ CConnectDlg::~CConnectDlg() {
     if (open_) network_.SetConnectProgress(nullptr);
 }
 
-std::array<ServerSlot, CConnectDlg::kSlotCount> CConnectDlg::ReadSlots() {
-    std::array<ServerSlot, kSlotCount> slots;
+std::array<ConnectSlot, CConnectDlg::kSlotCount> CConnectDlg::ReadSlots() {
+    std::array<ConnectSlot, kSlotCount> slots;
     Registry& registry = Registry::Current();
     for (int i = 0; i < kSlotCount; ++i) {
         slots[i].host = registry.GetProfileString("Servers", fmt::format("Server{}", i + 1));
@@ -35,7 +35,7 @@ std::array<ServerSlot, CConnectDlg::kSlotCount> CConnectDlg::ReadSlots() {
 }
 
 void CConnectDlg::Start() {
-    for (ServerSlot& slot : slots_) slot.tried = false;
+    for (ConnectSlot& slot : slots_) slot.tried = false;
     if (!open_) {
         open_ = true;
         // While open it follows the logon replies and errors.
@@ -63,7 +63,7 @@ void CConnectDlg::NextServer(const std::string& failureText) {
 
 void CConnectDlg::TryNextSlot() {
     for (int i = 0; i < kSlotCount; ++i) {
-        ServerSlot& slot = slots_[i];
+        ConnectSlot& slot = slots_[i];
         if (slot.tried) continue;
         slot.tried = true;
         if (slot.host.empty()) {

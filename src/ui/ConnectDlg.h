@@ -14,7 +14,7 @@ namespace parlevox {
 class CNetworkWnd;
 struct ConnectionState;
 
-struct ServerSlot {
+struct ConnectSlot {
     std::string host;
     uint16_t port = 0;
     bool tried = false;
@@ -39,8 +39,8 @@ public:
     ~CConnectDlg() override;
 
     // The slots from "Servers"/"Server%i" and "Port%i".
-    static std::array<ServerSlot, kSlotCount> ReadSlots();
-    void SetSlots(const std::array<ServerSlot, kSlotCount>& slots) { slots_ = slots; }
+    static std::array<ConnectSlot, kSlotCount> ReadSlots();
+    void SetSlots(const std::array<ConnectSlot, kSlotCount>& slots) { slots_ = slots; }
     void SetNeedsPassword(bool needed) { needsPassword_ = needed; }
 
     // Starts with the first slot.
@@ -62,7 +62,7 @@ private:
     CNetworkWnd& network_;
     ConnectionState& state_;
     ConnectDlgView& view_;
-    std::array<ServerSlot, kSlotCount> slots_;
+    std::array<ConnectSlot, kSlotCount> slots_;
     bool needsPassword_ = false;
     bool open_ = false;
 };

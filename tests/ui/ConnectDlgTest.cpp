@@ -35,7 +35,7 @@ protected:
     ~ConnectDlgTest() override { dialog.reset(); }
 
     void StartWithLoopbackServer() {
-        dialog->SetSlots({ServerSlot{"127.0.0.1", server->Port()}, ServerSlot{}, ServerSlot{}});
+        dialog->SetSlots({ConnectSlot{"127.0.0.1", server->Port()}, ConnectSlot{}, ConnectSlot{}});
         dialog->Start();
         ASSERT_TRUE(RunUntil([&] {
             return !server->Lines().empty() && server->Lines().back().rfind("USER ", 0) == 0;
@@ -60,7 +60,7 @@ TEST_F(ConnectDlgTest, SlotsComeFromTheServerSettings) {
 }
 
 TEST_F(ConnectDlgTest, ThreeRefusedServersEndWithNoMoreServers) {
-    std::array<ServerSlot, 3> slots;
+    std::array<ConnectSlot, 3> slots;
     for (auto& slot : slots) slot = {"127.0.0.1", static_cast<uint16_t>(FreeLoopbackPort())};
     dialog->SetSlots(slots);
     dialog->Start();
@@ -73,7 +73,7 @@ TEST_F(ConnectDlgTest, ThreeRefusedServersEndWithNoMoreServers) {
 }
 
 TEST_F(ConnectDlgTest, AnUnresolvableHostMovesOnToTheNextSlot) {
-    dialog->SetSlots({ServerSlot{"no-such-host.invalid", 6667}, ServerSlot{"127.0.0.1", server->Port()}, ServerSlot{}});
+    dialog->SetSlots({ConnectSlot{"no-such-host.invalid", 6667}, ConnectSlot{"127.0.0.1", server->Port()}, ConnectSlot{}});
     dialog->Start();
     ASSERT_TRUE(RunUntil([&] { return !server->Lines().empty(); }));
     EXPECT_NE(std::find(view.lines.begin(), view.lines.end(), "The host name could not be resolved."), view.lines.end());
@@ -130,7 +130,7 @@ TEST_F(ConnectDlgTest, CancellingResetsTheSocketAndClosesTheDialog) {
 }
 
 TEST_F(ConnectDlgTest, EmptySlotsAreSkippedWithANote) {
-    dialog->SetSlots({ServerSlot{}, ServerSlot{}, ServerSlot{}});
+    dialog->SetSlots({ConnectSlot{}, ConnectSlot{}, ConnectSlot{}});
     dialog->Start();
     EXPECT_TRUE(view.exhausted);
     EXPECT_EQ(view.lines, (std::vector<std::string>{"Server slot 1 is empty.", "Server slot 2 is empty.",
