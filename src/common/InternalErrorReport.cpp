@@ -1,11 +1,10 @@
 #include "common/InternalErrorReport.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #include <fmt/printf.h>
-
-#include "platform/UserInterface.h"
 
 namespace parlevox {
 namespace {
@@ -23,6 +22,15 @@ constexpr const char* kGeneralReport =
     "Do not click OK until you have written down this information. In your bug report, explain also what happened "
     "after you clicked OK here (did the program crash or not).";
 
+void WriteToStderr(const MessageBoxRequest& box) {
+    std::fprintf(stderr, "[%s] %s\n", box.title.c_str(), box.text.c_str());
+}
+
+InternalErrorSink& Sink() {
+    static InternalErrorSink sink = WriteToStderr;
+    return sink;
+}
+
 std::string BaseName(const char* path) {
     std::string name = path ? path : "";
     size_t cut = name.find_last_of("\\/");
@@ -30,6 +38,10 @@ std::string BaseName(const char* path) {
 }
 
 }  // namespace
+
+void SetInternalErrorSink(InternalErrorSink sink) {
+    Sink() = sink ? std::move(sink) : InternalErrorSink(WriteToStderr);
+}
 
 uint32_t InternalErrorCode(const std::string& fileName, int line) {
     uint32_t hash = 2166136261u;  // FNV-1a over the name, then the line
@@ -48,7 +60,7 @@ void InternalErrorReport(const char* sourceFile, int line) {
         box.text = fmt::sprintf(kArrayReport, code);
     else
         box.text = fmt::sprintf(kGeneralReport, name, line, code);
-    UserInterface::Current().ShowMessageBox(box);
+    Sink()(box);
 }
 
 void ShowLastSystemError() {
@@ -57,7 +69,7 @@ void ShowLastSystemError() {
     box.title = "GetLastError";
     box.text = std::strerror(error);
     box.icon = MessageIcon::Information;
-    UserInterface::Current().ShowMessageBox(box);
+    Sink()(box);
 }
 
 }  // namespace parlevox

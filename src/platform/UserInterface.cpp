@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "common/InternalErrorReport.h"
+
 namespace parlevox {
 namespace {
 
@@ -31,6 +33,7 @@ UserInterface& UserInterface::Current() {
 
 void UserInterface::SetCurrent(UserInterface* ui) {
     currentInterface = ui;
+    SetInternalErrorSink([](const MessageBoxRequest& box) { UserInterface::Current().ShowMessageBox(box); });
 }
 
 }  // namespace parlevox

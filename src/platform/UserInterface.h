@@ -5,19 +5,11 @@
 #include <optional>
 #include <string>
 
+#include "common/MessageBox.h"
+
 namespace parlevox {
 
-enum class MessageIcon { None, Information, Exclamation, Question, Stop };
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
-enum class MessageResult { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 enum class ClipboardResult { Done, CannotOpen, CannotSet };
-
-struct MessageBoxRequest {
-    std::string title;
-    std::string text;
-    MessageIcon icon = MessageIcon::None;
-    MessageButtons buttons = MessageButtons::Ok;
-};
 
 class UserInterface {
 public:
@@ -31,6 +23,8 @@ public:
     virtual ClipboardResult SetClipboardText(const std::string&) { return ClipboardResult::CannotOpen; }
 
     // The one the process uses; never null (a console fallback until set).
+    // Kept process-wide for the internal error report, which any code may
+    // raise; setting it also routes those reports here.
     static UserInterface& Current();
     static void SetCurrent(UserInterface* ui);
 };

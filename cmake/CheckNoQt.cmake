@@ -1,0 +1,15 @@
+# Fails, naming the file and the line, when a source of the core includes a
+# Qt header. Run as a script: cmake -DPARLEVOX_SOURCE_DIR=... -P CheckNoQt.cmake
+file(GLOB_RECURSE files ${PARLEVOX_SOURCE_DIR}/src/*.h ${PARLEVOX_SOURCE_DIR}/src/*.cpp)
+list(FILTER files EXCLUDE REGEX "/src/ui/qt/")
+set(offences "")
+foreach(file ${files})
+  file(STRINGS ${file} found REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z0-9_]*|Qt[A-Za-z0-9_]*/)")
+  if(found)
+    file(RELATIVE_PATH shown ${PARLEVOX_SOURCE_DIR} ${file})
+    string(APPEND offences "\n  ${shown}: ${found}")
+  endif()
+endforeach()
+if(offences)
+  message(FATAL_ERROR "The core must not use Qt; found:${offences}")
+endif()
