@@ -74,7 +74,7 @@ void BM_DispatchChannelMessage(benchmark::State& state) {
     size_t next = 0;
     auto refill = [&] {
         batch.clear();
-        for (int i = 0; i < 10000; ++i) batch.push_back(ParseIRCLine(line, options));
+        for (int i = 0; i < 10000; ++i) batch.push_back(ParseIRCLine(line, options).message);
         next = 0;
     };
     refill();

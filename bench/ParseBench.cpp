@@ -96,7 +96,7 @@ struct CountingSink : LineFramer::Sink {
 struct ParsingSink : LineFramer::Sink {
     explicit ParsingSink(const ParseOptions& options) : options(options) {}
     void OnLine(std::string_view line) override {
-        auto message = ParseIRCLine(line, options);
+        auto message = ParseIRCLine(line, options).message;
         if (message) typeSum += message->eventType;
     }
     void OnOverlongLine() override {}
@@ -117,13 +117,8 @@ BENCHMARK(BM_Frame);
 
 void BM_FrameAndParse(benchmark::State& state) {
     const Traffic& traffic = SampleTraffic();
-    RecentAddresses recent;
     ParseOptions options;
     options.stripColours = state.range(0) != 0;
-    options.recent = &recent;
-    options.statusOutput = [](const std::string&) {};
-    options.slot13Code = ColourCode(14);
-    options.slot14Code = ColourCode(4);
     LineFramer framer;
     ParsingSink sink(options);
     for (auto _ : state) FeedInReads(framer, sink, traffic.bytes);

@@ -11,41 +11,35 @@
 #include "platform/PollEventLoop.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Registry.h"
-#include "settings/OptionsRecord.h"
 
 namespace parlevox {
-namespace {
 
-std::string QuitMessage() {
-    std::string message = Registry::Current().GetProfileString("Your info", "Quit message");
-    return message.empty() ? OptionsRecord::kDefaultQuitMessage : message;
+HeadlessClient::HeadlessClient(PollEventLoop& loop, const HeadlessOptions& options, UserInterface& ui)
+    : loop_(loop), options_(options), output_(loop, options.raw) {
+    AppStartOptions start;
+    start.settingsPath = Registry::DefaultFilePath();
+    start.programFolder = ProgramFolder::Path();
+    start.saveSettings = false;  // the headless client never writes the settings file
+    app_ = std::make_unique<CBrimvaleApp>(FrontEnd{loop_, ui, audio_, *this}, start);
+    if (!app_->Started()) return;
+    ApplyNick();
+    presenter_ = std::make_unique<HeadlessPresenter>(loop_, Network().WindowHandleOf(), output_,
+                                                     [this](bool connected) { OnConnectionChange(connected); });
+    connectDialog_ = std::make_unique<CConnectDlg>(loop_, Network().Window(), Network().State(), *this, ui);
+    auto slots = CConnectDlg::SlotsFrom(app_->Options().servers);
+    if (!options_.serverHost.empty()) slots[0] = {options_.serverHost, options_.serverPort, false};
+    connectDialog_->SetSlots(slots);
+    connectDialog_->SetNeedsPassword(!options_.password.empty());
 }
 
 // The command line's nick, else the stored one, else a generated guest nick.
-// Written to the in-memory settings only: the headless client never saves.
-void ApplyNick(const std::string& nick) {
-    Registry& registry = Registry::Current();
-    if (!nick.empty())
-        registry.WriteProfileString("Nicknames", "Name1", nick);
-    else if (registry.GetProfileString("Nicknames", "Name1").empty())
-        registry.WriteProfileString("Nicknames", "Name1", "Guest" + std::to_string(1000 + std::rand() % 9000));
-}
-
-}  // namespace
-
-HeadlessClient::HeadlessClient(PollEventLoop& loop, const HeadlessOptions& options)
-    : loop_(loop), options_(options), output_(loop, options.raw) {
-    ApplyNick(options_.nick);
-    network_ = std::make_unique<CNetworkControl>(loop_, *this, ProgramFolder::Path());
-    presenter_ = std::make_unique<HeadlessPresenter>(loop_, network_->WindowHandleOf(), output_,
-                                                     [this](bool connected) { OnConnectionChange(connected); });
-    connectDialog_ = std::make_unique<CConnectDlg>(loop_, network_->Window(), network_->State(), *this);
-    if (!options_.serverHost.empty()) {
-        auto slots = CConnectDlg::ReadSlots();
-        slots[0] = {options_.serverHost, options_.serverPort, false};
-        connectDialog_->SetSlots(slots);
-    }
-    connectDialog_->SetNeedsPassword(!options_.password.empty());
+void HeadlessClient::ApplyNick() {
+    std::string& nick = app_->Options().nicknames[0].name;
+    if (!options_.nick.empty())
+        nick = options_.nick;
+    else if (nick.empty())
+        nick = "Guest" + std::to_string(1000 + std::rand() % 9000);
+    app_->OptionsChanged();
 }
 
 HeadlessClient::~HeadlessClient() {
@@ -54,6 +48,7 @@ HeadlessClient::~HeadlessClient() {
     if (signalFd_ >= 0) close(signalFd_);
     connectDialog_.reset();
     presenter_.reset();
+    app_.reset();
 }
 
 int HeadlessClient::Run() {
@@ -62,7 +57,7 @@ int HeadlessClient::Run() {
     connectDialog_->Start();
     if (!quitting_) loop_.Run();
     // Give a QUIT that is still queued behind a full socket buffer a moment to leave.
-    loop_.RunUntil([this] { return network_->Window().Socket().PendingOutput() == 0; }, 1000);
+    loop_.RunUntil([this] { return Network().Window().Socket().PendingOutput() == 0; }, 1000);
     output_.Flush();
     return exitCode_;
 }
@@ -101,7 +96,7 @@ void HeadlessClient::OnInput() {
         std::string line = inputBuffer_.substr(0, newline);
         inputBuffer_.erase(0, newline + 1);
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (!line.empty()) network_->SendLine(line);
+        if (!line.empty()) Network().SendLine(line);
     }
 }
 
@@ -109,7 +104,7 @@ void HeadlessClient::Finish(int exitCode) {
     if (quitting_) return;
     quitting_ = true;
     exitCode_ = exitCode;
-    if (network_->State().connected) network_->SendLine("QUIT :" + QuitMessage());
+    if (Network().State().connected) Network().SendLine("QUIT :" + app_->Options().yourInfo.quitMessage);
     if (inputWatch_) {
         loop_.UnwatchFd(inputWatch_);
         inputWatch_ = 0;
@@ -135,7 +130,7 @@ void HeadlessClient::DialogClosed(bool connected) {
 
 void HeadlessClient::OnConnectionChange(bool connected) {
     if (connected && !options_.join.empty())
-        network_->SendLine("JOIN " + options_.join);
+        Network().SendLine("JOIN " + options_.join);
     else if (!connected)
         Finish(1);
 }

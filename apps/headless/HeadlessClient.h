@@ -8,7 +8,8 @@
 #include "ConsoleOutput.h"
 #include "HeadlessOptions.h"
 #include "HeadlessPresenter.h"
-#include "irc/NetworkControl.h"
+#include "platform/NullAudioOutput.h"
+#include "settings/BrimvaleApp.h"
 #include "ui/ConnectDlg.h"
 
 namespace parlevox {
@@ -17,9 +18,11 @@ class PollEventLoop;
 
 class HeadlessClient final : public StatusOutput, public ConnectDlgView {
 public:
-    HeadlessClient(PollEventLoop& loop, const HeadlessOptions& options);
+    HeadlessClient(PollEventLoop& loop, const HeadlessOptions& options, UserInterface& ui);
     ~HeadlessClient() override;
 
+    // False when start-up failed (the reason has been shown).
+    bool Started() const { return app_->Started(); }
     // Runs until the end; returns the process exit code.
     int Run();
 
@@ -36,11 +39,14 @@ private:
     void WatchSignals();
     void OnInput();
     void Finish(int exitCode);
+    void ApplyNick();
+    CNetworkControl& Network() { return app_->Network(); }
 
     PollEventLoop& loop_;
     HeadlessOptions options_;
     ConsoleOutput output_;
-    std::unique_ptr<CNetworkControl> network_;
+    NullAudioOutput audio_{false};  // no sound without a desktop
+    std::unique_ptr<CBrimvaleApp> app_;
     std::unique_ptr<HeadlessPresenter> presenter_;
     std::unique_ptr<CConnectDlg> connectDialog_;
     std::string inputBuffer_;

@@ -10,7 +10,6 @@
 #include "HeadlessClient.h"
 #include "HeadlessOptions.h"
 #include "platform/PollEventLoop.h"
-#include "platform/Registry.h"
 
 int main(int argc, char** argv) {
     using namespace parlevox;
@@ -27,18 +26,14 @@ int main(int argc, char** argv) {
     std::signal(SIGPIPE, SIG_IGN);  // a closed stdout must not kill the connection
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     ConsoleUserInterface console(options.password);
-    UserInterface::SetCurrent(&console);
-    Registry registry;
-    registry.Load(Registry::DefaultFilePath());
-    Registry::SetCurrent(&registry);
+    UserInterface::SetCurrent(&console);  // for the internal error report
 
     PollEventLoop loop;
-    int exitCode;
+    int exitCode = 1;
     {
-        HeadlessClient client(loop, options);
-        exitCode = client.Run();
+        HeadlessClient client(loop, options, console);
+        if (client.Started()) exitCode = client.Run();
     }
-    Registry::SetCurrent(nullptr);
     UserInterface::SetCurrent(nullptr);
     return exitCode;
 }

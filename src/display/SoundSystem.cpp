@@ -7,7 +7,6 @@
 #include "display/ImportFile.h"
 #include "irc/ColourCodes.h"
 #include "platform/ProgramFolder.h"
-#include "platform/Registry.h"
 #include "platform/Resources.h"
 
 namespace parlevox {
@@ -25,11 +24,17 @@ bool IsAbsolute(std::string_view path) {
 
 }  // namespace
 
-CSoundSystem::CSoundSystem(AudioOutput& output, LineOutput currentWindow)
-    : output_(output), currentWindow_(std::move(currentWindow)) {
-    Load();
+CSoundSystem::CSoundSystem(AudioOutput& output, LineOutput currentWindow, SoundSettings settings, Saver saver,
+                           ColourCodes colours)
+    : output_(output),
+      currentWindow_(std::move(currentWindow)),
+      settings_(std::move(settings)),
+      saver_(std::move(saver)),
+      colours_(colours) {
+    for (EventSound& sound : settings_.events)
+        if (sound.builtIn < -1 || sound.builtIn >= kBuiltInCount) sound.builtIn = -1;
     if (!output_.HasWaveDevice()) {
-        userEnabled_ = builtInEnabled_ = false;
+        settings_.userEnabled = settings_.builtInEnabled = false;
         dirty_ = true;  // saved with the other settings
     }
 }
@@ -38,62 +43,37 @@ CSoundSystem::~CSoundSystem() {
     SaveIfChanged();
 }
 
-void CSoundSystem::Load() {
-    const Registry& settings = Registry::Current();
-    for (int i = 0; i < kEventCount; ++i) {
-        EventSound& sound = events_[static_cast<size_t>(i)];
-        int builtIn =
-            settings.GetProfileInt(texts::kSoundsSection, fmt::sprintf(texts::kEventResourceValue, i), -1);
-        sound.builtIn = builtIn >= 0 && builtIn < kBuiltInCount ? builtIn : -1;
-        sound.fileName = settings.GetProfileString(texts::kSoundsSection, fmt::sprintf(texts::kEventFileValue, i));
-    }
-    userEnabled_ = settings.GetProfileInt(texts::kSoundsSection, texts::kUserEnabledValue, 0) != 0;
-    builtInEnabled_ = settings.GetProfileInt(texts::kSoundsSection, texts::kBuiltInEnabledValue, 0) != 0;
-    folder_ = settings.GetProfileString(texts::kSoundsSection, texts::kFolderValue);
-}
-
-void CSoundSystem::Save() {
-    Registry& settings = Registry::Current();
-    for (int i = 0; i < kEventCount; ++i) {
-        const EventSound& sound = events_[static_cast<size_t>(i)];
-        settings.WriteProfileInt(texts::kSoundsSection, fmt::sprintf(texts::kEventResourceValue, i), sound.builtIn);
-        settings.WriteProfileString(texts::kSoundsSection, fmt::sprintf(texts::kEventFileValue, i), sound.fileName);
-    }
-    settings.WriteProfileInt(texts::kSoundsSection, texts::kUserEnabledValue, userEnabled_ ? 1 : 0);
-    settings.WriteProfileInt(texts::kSoundsSection, texts::kBuiltInEnabledValue, builtInEnabled_ ? 1 : 0);
-    settings.WriteProfileString(texts::kSoundsSection, texts::kFolderValue, folder_);
-    dirty_ = false;
-}
-
 void CSoundSystem::SaveIfChanged() {
-    if (dirty_) Save();
+    if (!dirty_) return;
+    if (saver_) saver_(settings_);
+    dirty_ = false;
 }
 
 void CSoundSystem::SetEvent(int index, EventSound sound) {
     if (sound.builtIn < -1 || sound.builtIn >= kBuiltInCount) sound.builtIn = -1;
-    events_.at(static_cast<size_t>(index)) = std::move(sound);
+    settings_.events.at(static_cast<size_t>(index)) = std::move(sound);
     dirty_ = true;
 }
 
 void CSoundSystem::SetUserEnabled(bool on) {
-    userEnabled_ = on;
+    settings_.userEnabled = on;
     dirty_ = true;
 }
 
 void CSoundSystem::SetBuiltInEnabled(bool on) {
-    builtInEnabled_ = on;
+    settings_.builtInEnabled = on;
     dirty_ = true;
 }
 
 void CSoundSystem::SetFolder(std::string folder) {
-    folder_ = std::move(folder);
+    settings_.folder = std::move(folder);
     dirty_ = true;
 }
 
 std::string CSoundSystem::SoundPath(std::string_view fileName) const {
     if (IsAbsolute(fileName)) return ProgramFolder::ToFileSystemPath(fileName);
-    std::string folder = ProgramFolder::ToFileSystemPath(folder_);
-    if (!IsAbsolute(folder_)) folder = ProgramFolder::Path() + folder;
+    std::string folder = ProgramFolder::ToFileSystemPath(settings_.folder);
+    if (!IsAbsolute(settings_.folder)) folder = ProgramFolder::Path() + folder;
     if (!folder.empty() && folder.back() != '/') folder += '/';
     return folder + ProgramFolder::ToFileSystemPath(fileName);
 }
@@ -102,27 +82,27 @@ bool CSoundSystem::Play(std::string_view name) {
     if (!switchedOn_) return false;
     if (EndsWith(name, ".wav")) return PlayFile(name, false);
     if (EndsWith(name, ".mid")) return PlayFile(name, true);
-    if (name.find('.') == std::string_view::npos && builtInEnabled_) return PlayEvent(name);
+    if (name.find('.') == std::string_view::npos && settings_.builtInEnabled) return PlayEvent(name);
     return false;
 }
 
 bool CSoundSystem::PlayFile(std::string_view name, bool tune) {
-    if (!userEnabled_) return false;
+    if (!settings_.userEnabled) return false;
     std::string path = SoundPath(name);
     bool started = tune ? output_.PlayTune(path) : output_.PlayWaveFile(path);
     if (!started && currentWindow_)
-        currentWindow_(fmt::sprintf(texts::kMissingSoundFile, ColourCode(colour::kInformation), name));
+        currentWindow_(fmt::sprintf(texts::kMissingSoundFile, colours_.Code(colour::kInformation), name));
     return started;
 }
 
 bool CSoundSystem::PlayEvent(std::string_view name) {
     size_t index = 0;
-    while (index < events_.size() && name != texts::kSoundEvents[index]) ++index;
-    if (index == events_.size()) {
+    while (index < settings_.events.size() && name != texts::kSoundEvents[index]) ++index;
+    if (index == settings_.events.size()) {
         PARLEVOX_INTERNAL_ERROR();
         return false;
     }
-    const EventSound& sound = events_[index];
+    const EventSound& sound = settings_.events[index];
     if (sound.builtIn >= 0) {
         auto wave = Resources::Find(texts::kBuiltInSoundResources[static_cast<size_t>(sound.builtIn)],
                                     Resources::kWaveType);
@@ -133,7 +113,7 @@ bool CSoundSystem::PlayEvent(std::string_view name) {
 }
 
 bool CSoundSystem::HasSound(std::string_view name) const {
-    if (!switchedOn_ || !userEnabled_ || !(EndsWith(name, ".wav") || EndsWith(name, ".mid"))) return false;
+    if (!switchedOn_ || !settings_.userEnabled || !(EndsWith(name, ".wav") || EndsWith(name, ".mid"))) return false;
     return ImportFile(SoundPath(name)).IsOpen();
 }
 

@@ -2,7 +2,8 @@
 // The one object that plays every sound of the client: the thirteen
 // interface events, each mapped to a built-in sound or a wave file of the
 // user's, and wave or MIDI files that scripts, commands and other users'
-// sound requests ask for. Settings live in the "Sounds" section.
+// sound requests ask for. Its settings (the "Sounds" section) come in as
+// values and go back out through a saver.
 #include <array>
 #include <functional>
 #include <span>
@@ -10,26 +11,43 @@
 #include <string_view>
 
 #include "display/SoundTexts.h"
+#include "irc/ColourCodes.h"
 #include "platform/AudioOutput.h"
 
 namespace parlevox {
 
-class CSoundSystem {
-public:
+struct SoundSettings {
     static constexpr int kEventCount = static_cast<int>(texts::kSoundEvents.size());
     static constexpr int kBuiltInCount = static_cast<int>(texts::kBuiltInSounds.size());
 
     struct EventSound {
         int builtIn = -1;      // built-in sound number, -1 for none
         std::string fileName;  // the user's wave file, empty for none
+        bool operator==(const EventSound&) const = default;
     };
+
+    std::array<EventSound, kEventCount> events;
+    bool userEnabled = false;
+    bool builtInEnabled = false;
+    std::string folder;
+    bool operator==(const SoundSettings&) const = default;
+};
+
+class CSoundSystem {
+public:
+    static constexpr int kEventCount = SoundSettings::kEventCount;
+    static constexpr int kBuiltInCount = SoundSettings::kBuiltInCount;
+    using EventSound = SoundSettings::EventSound;
 
     // Where the "You don't have" line goes: the current window.
     using LineOutput = std::function<void(const std::string& line)>;
+    // Keeps changed settings (the settings layer writes them to the store).
+    using Saver = std::function<void(const SoundSettings&)>;
 
-    // Loads the settings. Without a wave output device both switches are
-    // turned off, and that is saved.
-    CSoundSystem(AudioOutput& output, LineOutput currentWindow);
+    // Without a wave output device both switches are turned off, and that
+    // is saved. colours: for the "You don't have" line.
+    CSoundSystem(AudioOutput& output, LineOutput currentWindow, SoundSettings settings = {}, Saver saver = {},
+                 ColourCodes colours = {});
     ~CSoundSystem();  // saves when changed
     CSoundSystem(const CSoundSystem&) = delete;
     CSoundSystem& operator=(const CSoundSystem&) = delete;
@@ -45,14 +63,17 @@ public:
     // The names for the preferences page's list of built-in sounds.
     static std::span<const char* const> BuiltInSoundNames() { return texts::kBuiltInSounds; }
 
-    const EventSound& Event(int index) const { return events_.at(static_cast<size_t>(index)); }
+    const SoundSettings& Settings() const { return settings_; }
+    const EventSound& Event(int index) const { return settings_.events.at(static_cast<size_t>(index)); }
     void SetEvent(int index, EventSound sound);
-    bool UserEnabled() const { return userEnabled_; }
+    bool UserEnabled() const { return settings_.userEnabled; }
     void SetUserEnabled(bool on);
-    bool BuiltInEnabled() const { return builtInEnabled_; }
+    bool BuiltInEnabled() const { return settings_.builtInEnabled; }
     void SetBuiltInEnabled(bool on);
-    const std::string& Folder() const { return folder_; }
+    const std::string& Folder() const { return settings_.folder; }
     void SetFolder(std::string folder);
+
+    void SetColours(const ColourCodes& colours) { colours_ = colours; }
 
     bool Changed() const { return dirty_; }
     void SaveIfChanged();
@@ -63,17 +84,14 @@ public:
     std::string SoundPath(std::string_view fileName) const;
 
 private:
-    void Load();
-    void Save();
     bool PlayFile(std::string_view name, bool tune);
     bool PlayEvent(std::string_view name);
 
     AudioOutput& output_;
     LineOutput currentWindow_;
-    std::array<EventSound, kEventCount> events_;
-    bool userEnabled_ = false;
-    bool builtInEnabled_ = false;
-    std::string folder_;
+    SoundSettings settings_;
+    Saver saver_;
+    ColourCodes colours_;
     bool switchedOn_ = true;
     bool dirty_ = false;
 };

@@ -1,16 +1,10 @@
 #include "irc/ColourCodes.h"
 
-#include <fmt/format.h>
-
-#include "platform/Registry.h"
-
 namespace parlevox {
 
-std::string ColourCode(int slot) {
-    int value = Registry::Current().GetProfileInt("Colours", fmt::format("Colour{}", slot + 1), 0);
-    std::string code(1, '\x03');
-    code += std::to_string(value);
-    return code;
+std::string ColourCodes::Code(int slot) const {
+    int value = slot >= 0 && slot < kSlots ? values_[static_cast<size_t>(slot)] : 0;
+    return '\x03' + std::to_string(value);
 }
 
 }  // namespace parlevox

@@ -1,6 +1,7 @@
 #pragma once
 // Colour slots of window lines: slot n is the setting "Colours"/"Colour<n+1>",
 // and a line piece in that slot starts with byte 3 and the setting's value.
+#include <array>
 #include <string>
 
 namespace parlevox {
@@ -11,7 +12,21 @@ constexpr int kText = 0, kNotice = 1, kJoin = 2, kPart = 3, kQuit = 4, kNick = 5
               kHighlight = 15;
 }
 
-// "\x03" followed by the slot's colour value, from the current settings.
-std::string ColourCode(int slot);
+// The sixteen slots' colour values, as the settings give them.
+class ColourCodes {
+public:
+    static constexpr int kSlots = 16;
+
+    ColourCodes() = default;
+    explicit ColourCodes(const std::array<int, kSlots>& values) : values_(values) {}
+
+    // "\x03" followed by the slot's colour value.
+    std::string Code(int slot) const;
+
+    bool operator==(const ColourCodes&) const = default;
+
+private:
+    std::array<int, kSlots> values_ {};
+};
 
 }  // namespace parlevox

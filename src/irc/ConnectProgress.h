@@ -1,6 +1,7 @@
 #pragma once
 // What the network window tells the connect dialog while a connection is
 // being made.
+#include <optional>
 #include <string>
 
 namespace parlevox {
@@ -11,8 +12,9 @@ public:
     virtual void AddStatus(const std::string& text) = 0;
     // The attempt failed with this text: try the next server slot.
     virtual void NextServer(const std::string& failureText) = 0;
-    // The dialog's "server needs a password" option.
-    virtual bool NeedsPassword() const = 0;
+    // The server password to send before the logon, when the dialog's
+    // "server needs a password" option is set and the person gave one.
+    virtual std::optional<std::string> ServerPassword() = 0;
 };
 
 }  // namespace parlevox

@@ -7,11 +7,6 @@
 
 namespace parlevox {
 
-ConnectionState& ConnectionState::Current() {
-    static ConnectionState state;
-    return state;
-}
-
 bool IsServicesHost(const std::string& host) {
     size_t suffixLength = std::strlen(kServicesDomainSuffix);
     return host.size() >= suffixLength &&

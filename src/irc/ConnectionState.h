@@ -1,6 +1,6 @@
 #pragma once
-// What the client knows about its one server connection. One instance per
-// process, owned by the network control.
+// What the client knows about its one server connection. The network
+// control owns it and hands it by reference to what reads or fills it.
 #include <string>
 
 namespace parlevox {
@@ -14,8 +14,6 @@ struct ConnectionState {
     double servicesVersion = 0;      // "dal" server versions: the number after the prefix
     std::string localAddress;        // our end of the server socket, for DCC offers
     bool suppressOutput = false;     // scripts' output suppression flag
-
-    static ConnectionState& Current();
 };
 
 // The eight-character domain suffix of the network whose services the

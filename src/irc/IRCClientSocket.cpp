@@ -37,9 +37,10 @@ void CIRCClientSocket::OnOverlongLine() {
     listener_.OnOverlongLine();
 }
 
-bool CIRCClientSocket::SendAll(std::string_view bytes) {
+CIRCClientSocket::SendResult CIRCClientSocket::SendAll(std::string_view bytes) {
+    if (pending_.size() + bytes.size() > kMaxPendingOutput) return SendResult::QueueFull;
     pending_.append(bytes);
-    return Flush();
+    return Flush() ? SendResult::Sent : SendResult::Failed;
 }
 
 bool CIRCClientSocket::Flush() {

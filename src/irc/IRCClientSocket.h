@@ -27,9 +27,15 @@ public:
     bool Used() const { return used_; }
     void MarkUsed() { used_ = true; }
 
-    // Sends all of it, now or as room appears; false with LastError() on a
-    // real failure.
-    bool SendAll(std::string_view bytes);
+    // What a server that stops reading may leave waiting here: past it the
+    // connection is given up rather than the client growing without end.
+    static constexpr size_t kMaxPendingOutput = 4 * 1024 * 1024;
+
+    enum class SendResult { Sent, Failed, QueueFull };
+    // Sends all of it, now or as room appears. Failed (with LastError()) on
+    // a real failure; QueueFull when kMaxPendingOutput would be passed, in
+    // which case nothing of it is queued.
+    SendResult SendAll(std::string_view bytes);
     size_t PendingOutput() const { return pending_.size(); }
 
 private:

@@ -2,21 +2,15 @@
 
 #include <cstring>
 
-#include <fmt/printf.h>
-
-#include "common/InternalErrorReport.h"
 #include "common/TextHelpers.h"
 #include "irc/IMChannelEvent.h"
 #include "irc/IMGlobalEvent.h"
 #include "irc/IMNotice.h"
 #include "irc/IMPrivmsg.h"
 #include "irc/IMServer.h"
-#include "irc/RecentAddresses.h"
 
 namespace parlevox {
 namespace {
-
-constexpr const char* kUnrecognisedFormat = "%s- Unrecognised IRC data [%s%s%s]";
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -48,10 +42,7 @@ void SplitParams(std::string_view rest, CIRCMessage& message) {
 
 // Steps 1-7 of splitting: prefix, text, sender, command, parameters.
 bool SplitLine(std::string_view line, const ParseOptions& options, CIRCMessage& message) {
-    if (line.empty() || line[0] != ':') {
-        PARLEVOX_INTERNAL_ERROR();
-        return false;
-    }
+    if (line.empty() || line[0] != ':') return false;
     std::string_view rest = line.substr(1);
     // The text starts at the first ":" after the prefix; a ":" inside the
     // prefix (an IPv6 host) does not count.
@@ -63,12 +54,8 @@ bool SplitLine(std::string_view line, const ParseOptions& options, CIRCMessage& 
         if (options.stripColours) StripColourCodes(message.text);
     }
     std::string_view sender, command;
-    if (!TakeWord(rest, sender) || !TakeWord(rest, command)) {
-        PARLEVOX_INTERNAL_ERROR();
-        return false;
-    }
+    if (!TakeWord(rest, sender) || !TakeWord(rest, command)) return false;
     message.sender.assign(sender);
-    if (options.recent && sender.find('!') != std::string_view::npos) options.recent->Offer(sender);
     message.command.assign(command);
     for (char& c : message.command) c = AsciiUpper(c);
     SplitParams(rest, message);
@@ -83,14 +70,14 @@ std::unique_ptr<CIRCMessage> CreateMostSpecific(CIRCMessage& generic) {
 
 }  // namespace
 
-std::unique_ptr<CIRCMessage> ParseIRCLine(std::string_view line, const ParseOptions& options) {
+ParsedLine ParseIRCLine(std::string_view line, const ParseOptions& options) {
+    ParsedLine parsed;
     CIRCMessage generic;
-    if (!SplitLine(line, options, generic)) return nullptr;
-    if (auto message = CreateMostSpecific(generic)) return message;
-    if (options.statusOutput)
-        options.statusOutput(fmt::sprintf(kUnrecognisedFormat, options.slot14Code, options.slot13Code, generic.raw,
-                                          options.slot14Code));
-    return nullptr;
+    if (!SplitLine(line, options, generic)) return parsed;
+    parsed.sender = generic.sender;
+    parsed.message = CreateMostSpecific(generic);
+    parsed.outcome = parsed.message ? ParseOutcome::Parsed : ParseOutcome::Unrecognised;
+    return parsed;
 }
 
 void StripColourCodes(std::string& text) {

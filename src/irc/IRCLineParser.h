@@ -1,8 +1,8 @@
 #pragma once
 // Turns one line from the server into a message object of the most specific
 // class that accepts it. PING, ERROR and NOTICE lines without a prefix are
-// answered by the network window before they get here.
-#include <functional>
+// answered by the network window before they get here. Parsing has no side
+// effects: what to do with a line that cannot be read is the caller's call.
 #include <memory>
 #include <string>
 #include <string_view>
@@ -11,19 +11,23 @@
 
 namespace parlevox {
 
-class RecentAddresses;
-
 struct ParseOptions {
-    bool stripColours = false;            // the "Strip colours" setting
-    RecentAddresses* recent = nullptr;    // offered every sender that has a "!"
-    std::function<void(const std::string&)> statusOutput;  // gets "Unrecognised IRC data"
-    std::string slot13Code;               // byte 3 + the number of colour slot 13
-    std::string slot14Code;               // byte 3 + the number of colour slot 14
+    bool stripColours = false;  // the "Strip colours" setting
 };
 
-// Returns nullptr when the line is malformed (reported through the internal
-// error report) or when no class accepts it (reported on statusOutput).
-std::unique_ptr<CIRCMessage> ParseIRCLine(std::string_view line, const ParseOptions& options);
+enum class ParseOutcome {
+    Parsed,        // message holds the most specific class
+    Malformed,     // no prefix, sender or command could be split off
+    Unrecognised,  // split, but no class accepts it
+};
+
+struct ParsedLine {
+    ParseOutcome outcome = ParseOutcome::Malformed;
+    std::unique_ptr<CIRCMessage> message;  // set when Parsed
+    std::string sender;                    // the prefix, once it could be split off
+};
+
+ParsedLine ParseIRCLine(std::string_view line, const ParseOptions& options);
 
 // Removes every byte 3 with the digits after it and, when a "," follows
 // them, the "," and the digits after that.

@@ -1,19 +1,26 @@
 #pragma once
-// The settings the logon uses, read fresh for each connection.
+// What the network layer takes from the settings: the logon values, the
+// colour slots of its status lines and its two switches. The settings layer
+// fills it from the options record and hands it down.
 #include <string>
+
+#include "irc/ColourCodes.h"
 
 namespace parlevox {
 
 struct LogonSettings {
     std::string nick;      // "Nicknames"/"Name1"
-    std::string userName;  // "Your info"/"Username"; a stable machine value when empty
+    std::string userName;  // "Your info"/"Username" (the machine's user name when not set)
     std::string tagline;   // "Your info"/"Tagline"
-
-    static LogonSettings Read();
+    bool operator==(const LogonSettings&) const = default;
 };
 
-// The user name used when none is set: a stable 32-bit value of this
-// machine printed in lower-case hexadecimal.
-std::string MachineUserName();
+struct NetworkSettings {
+    LogonSettings logon;
+    ColourCodes colours;
+    bool stripColours = false;  // "Misc"/"Strip colours"
+    bool logging = false;       // "Misc"/"Logging": the traffic log, opened with the network control
+    bool operator==(const NetworkSettings&) const = default;
+};
 
 }  // namespace parlevox

@@ -2,17 +2,18 @@
 
 #include "irc/NetworkMessages.h"
 #include "platform/EventLoop.h"
-#include "platform/Registry.h"
 
 namespace parlevox {
 
-CNetworkControl::CNetworkControl(EventLoop& loop, StatusOutput& status, const std::string& logFolder)
+CNetworkControl::CNetworkControl(EventLoop& loop, StatusOutput& status, const std::string& logFolder,
+                                 const NetworkSettings& settings)
     : loop_(loop), notifyList_(std::make_unique<CIRCNotifyList>(loop)) {
-    if (Registry::Current().GetProfileInt("Misc", "Logging", 0) != 0) {
+    if (settings.logging) {
         trafficLog_ = std::make_unique<TrafficLog>();
         if (!trafficLog_->Open(logFolder)) trafficLog_.reset();
     }
-    window_ = std::make_unique<CNetworkWnd>(loop, ConnectionState::Current(), status, *notifyList_, trafficLog_.get());
+    window_ = std::make_unique<CNetworkWnd>(loop, state_, status, *notifyList_, trafficLog_.get());
+    window_->SetSettings(settings);
 }
 
 CNetworkControl::~CNetworkControl() = default;

@@ -1,6 +1,7 @@
 #pragma once
-// Makes and owns the network layer: the hidden network window, the event
-// dispatch it feeds, and the traffic log when the "Logging" switch is on.
+// Makes and owns the network layer: the connection state, the hidden
+// network window, the event dispatch it feeds, and the traffic log when the
+// "Logging" switch is on.
 #include <memory>
 #include <string>
 
@@ -14,13 +15,15 @@ namespace parlevox {
 class CNetworkControl {
 public:
     // logFolder: where the traffic log goes (the program folder).
-    CNetworkControl(EventLoop& loop, StatusOutput& status, const std::string& logFolder);
+    CNetworkControl(EventLoop& loop, StatusOutput& status, const std::string& logFolder,
+                    const NetworkSettings& settings);
     ~CNetworkControl();
 
     CNetworkWnd& Window() { return *window_; }
     WindowHandle WindowHandleOf() const { return window_->Handle(); }
     CIRCNotifyList& NotifyList() { return *notifyList_; }
-    ConnectionState& State() { return ConnectionState::Current(); }
+    ConnectionState& State() { return state_; }
+    const ConnectionState& State() const { return state_; }
     const TrafficLog* Log() const { return trafficLog_.get(); }
 
     // Wraps the text in a message to the network window (0x9005).
@@ -28,6 +31,7 @@ public:
 
 private:
     EventLoop& loop_;
+    ConnectionState state_;
     std::unique_ptr<CIRCNotifyList> notifyList_;
     std::unique_ptr<TrafficLog> trafficLog_;
     std::unique_ptr<CNetworkWnd> window_;

@@ -33,6 +33,11 @@ inline constexpr const char* kCannotSend = "%s! Cannot send data%s (not connecte
 inline constexpr const char* kLineTooLong = "%s! Line not sent: it is %i bytes long, and the server takes at most %i%s";
 inline constexpr const char* kOverlongReceived =
     "%s! The server sent a line longer than %i bytes; it was discarded%s";
+inline constexpr const char* kUnrecognisedData = "%s- Unrecognised IRC data [%s%s%s]";
+inline constexpr const char* kMalformedData = "%s- Malformed IRC data [%s%s%s]";
+inline constexpr const char* kUnreadableHeldBack = "%s- %i more unreadable lines from the server were not shown";
+inline constexpr const char* kSendQueueFull =
+    "%s! The server has not taken what was sent for too long (%i bytes waiting); the connection was reset%s";
 
 // Registration lines.
 inline constexpr const char* kUserLine = "USER %s blah blah :[IS%04X] %s\r\n";

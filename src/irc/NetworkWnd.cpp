@@ -11,14 +11,12 @@
 #include "irc/IMServer.h"
 #include "irc/IRCNotifyList.h"
 #include "irc/LineRules.h"
-#include "irc/LogonSettings.h"
 #include "irc/NetworkMessages.h"
 #include "irc/NetworkTexts.h"
 #include "irc/TrafficLog.h"
+#include "platform/Clock.h"
 #include "platform/EventLoop.h"
-#include "platform/Registry.h"
 #include "platform/SocketErrors.h"
-#include "platform/UserInterface.h"
 
 namespace parlevox {
 namespace {
@@ -47,17 +45,14 @@ CNetworkWnd::CNetworkWnd(EventLoop& loop, ConnectionState& state, StatusOutput& 
       notifyList_(notifyList),
       trafficLog_(trafficLog),
       socket_(std::make_unique<CIRCClientSocket>(loop, Handle(), *this)) {
-    ReloadSettings();
+    SetSettings(settings_);
 }
 
 CNetworkWnd::~CNetworkWnd() = default;
 
-void CNetworkWnd::ReloadSettings() {
-    parseOptions_.stripColours = Registry::Current().GetProfileInt("Misc", "Strip colours", 0) != 0;
-    parseOptions_.recent = &recent_;
-    parseOptions_.slot13Code = ColourCode(colour::kInformation);
-    parseOptions_.slot14Code = ColourCode(colour::kProblem);
-    parseOptions_.statusOutput = [this](const std::string& line) { status_.WriteStatus(line); };
+void CNetworkWnd::SetSettings(const NetworkSettings& settings) {
+    settings_ = settings;
+    parseOptions_.stripColours = settings_.stripColours;
 }
 
 intptr_t CNetworkWnd::OnMessage(WindowMessage& message) {
@@ -118,7 +113,7 @@ void CNetworkWnd::FailAttempt(const std::string& text) {
 }
 
 void CNetworkWnd::Connect(const std::string& host, uint16_t port) {
-    LogonSettings logon = LogonSettings::Read();
+    const LogonSettings& logon = settings_.logon;
     state_.servicesNetwork = IsServicesHost(host);
     state_.currentNick = logon.nick;
     state_.currentUserName = logon.userName;
@@ -161,11 +156,10 @@ void CNetworkWnd::OnServerConnect(int error) {
 }
 
 void CNetworkWnd::Register() {
-    LogonSettings logon = LogonSettings::Read();
+    const LogonSettings& logon = settings_.logon;
     Progress(texts::kNegotiating);
-    if (connectProgress_ && connectProgress_->NeedsPassword()) {
-        auto password = UserInterface::Current().PromptText(texts::kPasswordPrompt, texts::kPasswordTitle, "");
-        if (password) Send("PASS " + *password);
+    if (connectProgress_) {
+        if (auto password = connectProgress_->ServerPassword()) Send("PASS " + *password);
     }
     Send("NICK " + logon.nick + "\r\n");
     uint16_t localPort = 0;
@@ -185,8 +179,8 @@ void CNetworkWnd::OnServerClose(int) {
 }
 
 void CNetworkWnd::OnOverlongLine() {
-    Status(fmt::sprintf(texts::kOverlongReceived, ColourCode(colour::kProblem), LineFramer::kCapacity,
-                        ColourCode(colour::kInformation)));
+    Status(fmt::sprintf(texts::kOverlongReceived, Colour(colour::kProblem), LineFramer::kCapacity,
+                        Colour(colour::kInformation)));
 }
 
 void CNetworkWnd::Reset() {
@@ -200,7 +194,7 @@ void CNetworkWnd::HandleLine(std::string& line) {
     if (line.empty()) return;
     if (state_.suppressOutput) {
         state_.suppressOutput = false;
-        Status(fmt::sprintf(texts::kSuppressNotUnset, ColourCode(colour::kProblem)));
+        Status(fmt::sprintf(texts::kSuppressNotUnset, Colour(colour::kProblem)));
     }
     if (trafficLog_) trafficLog_->LogReceived(line);
     std::string_view view = line;
@@ -215,7 +209,21 @@ void CNetworkWnd::HandleLine(std::string& line) {
         Dispatch(std::make_unique<C_imServerNotice>(colon == std::string::npos ? std::string() : line.substr(colon + 1)));
         return;
     }
-    if (auto message = ParseIRCLine(line, parseOptions_)) Dispatch(std::move(message));
+    ParsedLine parsed = ParseIRCLine(line, parseOptions_);
+    if (parsed.sender.find('!') != std::string::npos) recent_.Offer(parsed.sender);
+    switch (parsed.outcome) {
+        case ParseOutcome::Parsed: return Dispatch(std::move(parsed.message));
+        case ParseOutcome::Malformed: return ReportUnreadable(texts::kMalformedData, line);
+        case ParseOutcome::Unrecognised: return ReportUnreadable(texts::kUnrecognisedData, line);
+    }
+}
+
+void CNetworkWnd::ReportUnreadable(const char* format, const std::string& line) {
+    int heldBack = 0;
+    if (!unreadableLines_.Allow(Clock::TickCount(), heldBack)) return;
+    if (heldBack > 0) Status(fmt::sprintf(texts::kUnreadableHeldBack, Colour(colour::kProblem), heldBack));
+    Status(fmt::sprintf(format, Colour(colour::kProblem), Colour(colour::kInformation), line,
+                        Colour(colour::kProblem)));
 }
 
 void CNetworkWnd::AnswerPing(std::string_view line) {
@@ -229,13 +237,26 @@ void CNetworkWnd::AnswerPing(std::string_view line) {
 void CNetworkWnd::Send(std::string line) {
     std::string prepared;
     if (!PrepareOutgoingLine(line, kSendBufferSize, prepared)) {
-        Status(fmt::sprintf(texts::kLineTooLong, ColourCode(colour::kProblem), static_cast<int>(prepared.size()),
-                            static_cast<int>(kSendBufferSize), ColourCode(colour::kInformation)));
+        Status(fmt::sprintf(texts::kLineTooLong, Colour(colour::kProblem), static_cast<int>(prepared.size()),
+                            static_cast<int>(kSendBufferSize), Colour(colour::kInformation)));
         return;
     }
     if (trafficLog_) trafficLog_->LogSent(prepared);
-    if (!socket_->SendAll(prepared))
-        Status(fmt::sprintf(texts::kCannotSend, ColourCode(colour::kProblem), ColourCode(colour::kInformation)));
+    switch (socket_->SendAll(prepared)) {
+        case CIRCClientSocket::SendResult::Sent: return;
+        case CIRCClientSocket::SendResult::Failed:
+            return Status(fmt::sprintf(texts::kCannotSend, Colour(colour::kProblem), Colour(colour::kInformation)));
+        case CIRCClientSocket::SendResult::QueueFull:
+            Status(fmt::sprintf(texts::kSendQueueFull, Colour(colour::kProblem),
+                                static_cast<int>(socket_->PendingOutput()), Colour(colour::kInformation)));
+            return DropConnection();
+    }
+}
+
+void CNetworkWnd::DropConnection() {
+    bool wasConnected = state_.connected;
+    Reset();
+    if (wasConnected) Dispatch(std::make_unique<C_imDisconnect>(1));
 }
 
 void CNetworkWnd::Dispatch(std::unique_ptr<CIRCMessage> message) {

@@ -8,6 +8,8 @@
 #include "irc/ConnectionState.h"
 #include "irc/IRCClientSocket.h"
 #include "irc/IRCLineParser.h"
+#include "irc/LogonSettings.h"
+#include "irc/ProblemLineLimiter.h"
 #include "irc/RecentAddresses.h"
 #include "irc/StatusOutput.h"
 #include "platform/MessageTarget.h"
@@ -30,8 +32,10 @@ public:
     void SetConnectProgress(ConnectProgress* progress) { connectProgress_ = progress; }
     // The client link's listening port, advertised in the USER line.
     void SetClientLinkPort(uint16_t port) { clientLinkPort_ = port; }
-    // Rereads the settings the parser uses ("Strip colours", colour slots).
-    void ReloadSettings();
+    // The logon values, colours and switches; the next connection and the
+    // next line received use them.
+    void SetSettings(const NetworkSettings& settings);
+    const NetworkSettings& Settings() const { return settings_; }
 
     const CIRCClientSocket& Socket() const { return *socket_; }
     RecentAddresses& Recent() { return recent_; }
@@ -43,11 +47,15 @@ private:
     void Send(std::string line);
     void HandleLine(std::string& line);
     void AnswerPing(std::string_view line);
+    void ReportUnreadable(const char* format, const std::string& line);
     void Reset();
+    // Gives the connection up as if the server had closed it.
+    void DropConnection();
     void Dispatch(std::unique_ptr<CIRCMessage> message);
     void Status(const std::string& text);
     void Progress(const std::string& text);
     void FailAttempt(const std::string& text);
+    std::string Colour(int slot) const { return settings_.colours.Code(slot); }
 
     void OnServerConnect(int error) override;
     void OnServerClose(int error) override;
@@ -60,7 +68,9 @@ private:
     ConnectProgress* connectProgress_ = nullptr;
     std::unique_ptr<CIRCClientSocket> socket_;
     RecentAddresses recent_;
+    NetworkSettings settings_;
     ParseOptions parseOptions_;
+    ProblemLineLimiter unreadableLines_;
     uint16_t clientLinkPort_ = 0;
 };
 

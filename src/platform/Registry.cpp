@@ -9,8 +9,6 @@
 namespace parlevox {
 namespace {
 
-Registry* currentRegistry = nullptr;
-
 std::string Environment(const char* name) {
     const char* value = std::getenv(name);
     return value ? value : "";
@@ -204,22 +202,6 @@ bool Registry::Save() {
 void Registry::MarkModified() {
     modified_ = true;
     if (changeListener_) changeListener_();
-}
-
-Registry& Registry::Current() {
-    if (currentRegistry) return *currentRegistry;
-    // Made on first use so that start-up code can read settings before the
-    // application installs its own store.
-    struct LoadedRegistry {
-        Registry store;
-        LoadedRegistry() { store.Load(DefaultFilePath()); }
-    };
-    static LoadedRegistry fallback;
-    return fallback.store;
-}
-
-void Registry::SetCurrent(Registry* registry) {
-    currentRegistry = registry;
 }
 
 }  // namespace parlevox

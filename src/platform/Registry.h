@@ -98,10 +98,6 @@ public:
     // owner can schedule the save. One listener; an empty one removes it.
     void SetChangeListener(std::function<void()> listener) { changeListener_ = std::move(listener); }
 
-    // The store the process uses.
-    static Registry& Current();
-    static void SetCurrent(Registry* registry);
-
 private:
     std::string SectionPath(std::string_view section) const;
     void MarkModified();

@@ -6,23 +6,23 @@
 namespace parlevox {
 
 std::string ConnectionStateProvider::ServerName() const {
-    return ConnectionState::Current().serverName;
+    return state_.serverName;
 }
 
 std::string ConnectionStateProvider::Nick() const {
-    return ConnectionState::Current().currentNick;
+    return state_.currentNick;
 }
 
 std::string ConnectionStateProvider::UserName() const {
-    return ConnectionState::Current().currentUserName;
+    return state_.currentUserName;
 }
 
 std::string ConnectionStateProvider::HostName() const {
-    return ConnectionState::Current().localAddress;
+    return state_.localAddress;
 }
 
 bool ConnectionStateProvider::Connected() const {
-    return ConnectionState::Current().connected;
+    return state_.connected;
 }
 
 bool ConnectionStateProvider::ServicesUp() const {
@@ -30,7 +30,7 @@ bool ConnectionStateProvider::ServicesUp() const {
 }
 
 std::string ConnectionStateProvider::LocalAddress() const {
-    return ConnectionState::Current().localAddress;
+    return state_.localAddress;
 }
 
 std::time_t ConnectionStateProvider::Now() const {

@@ -21,12 +21,17 @@ public:
     virtual std::time_t Now() const = 0;
 };
 
+struct ConnectionState;
+
 // The client's own answers: the connection state and the clock. Nothing
 // knows yet whether the network services are up, so ServicesUp answers
 // false; the notify list, which watches them, overrides it. The host name
 // is the local address of the server connection.
 class ConnectionStateProvider : public SystemVariableProvider {
 public:
+    // The state must outlive the provider.
+    explicit ConnectionStateProvider(const ConnectionState& state) : state_(state) {}
+
     std::string ServerName() const override;
     std::string Nick() const override;
     std::string UserName() const override;
@@ -35,6 +40,9 @@ public:
     bool ServicesUp() const override;
     std::string LocalAddress() const override;
     std::time_t Now() const override;
+
+private:
+    const ConnectionState& state_;
 };
 
 }  // namespace parlevox

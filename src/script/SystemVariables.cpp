@@ -67,12 +67,14 @@ constexpr int32_t kNumberOfN = 42;
 
 }  // namespace
 
-SystemVariables::SystemVariables() : provider_(&defaultProvider_) {
+SystemVariables::SystemVariables(const SystemVariableProvider& provider) : provider_(&provider) {
     for (int32_t i = 0; i < kCount; ++i) values_[static_cast<size_t>(i)] = CVariable::FromName(kSlots[i].name);
 }
 
-SystemVariables::SystemVariables(const SystemVariableProvider& provider) : SystemVariables() {
-    provider_ = &provider;
+SystemVariables::SystemVariables(const ConnectionState& state)
+    : ownProvider_(std::make_unique<ConnectionStateProvider>(state)) {
+    for (int32_t i = 0; i < kCount; ++i) values_[static_cast<size_t>(i)] = CVariable::FromName(kSlots[i].name);
+    provider_ = ownProvider_.get();
 }
 
 int32_t SystemVariables::Number(std::string_view name) {

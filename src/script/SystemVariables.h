@@ -6,6 +6,7 @@
 // SystemVariableProvider each time they are read.
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,8 +22,8 @@ class SystemVariables : public SystemVariableSink {
 public:
     static constexpr int32_t kCount = 45;
 
-    // Reads the connection state and the clock.
-    SystemVariables();
+    // Reads the connection state and the clock; the state must outlive the table.
+    explicit SystemVariables(const ConnectionState& state);
     // The provider must outlive the table.
     explicit SystemVariables(const SystemVariableProvider& provider);
     SystemVariables(const SystemVariables&) = delete;
@@ -52,7 +53,7 @@ private:
     void Refresh(int32_t number);
     VariableComponent* ScalarOf(std::string_view name, ComponentType type);
 
-    ConnectionStateProvider defaultProvider_;
+    std::unique_ptr<ConnectionStateProvider> ownProvider_;
     const SystemVariableProvider* provider_;
     std::array<CVariable, kCount> values_;
 };

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "irc/LogonSettings.h"
+#include "platform/MachineUserName.h"
 #include "settings/SettingsSection.h"
 
 namespace parlevox {
@@ -201,6 +201,15 @@ int OptionsRecord::ToTenths(double degrees) {
 
 double OptionsRecord::FromTenths(int tenths) {
     return tenths * 0.1;
+}
+
+NetworkSettings OptionsRecord::Network() const {
+    NetworkSettings settings;
+    settings.logon = {nicknames[0].name, yourInfo.userName, yourInfo.tagline};
+    settings.colours = ColourSlots();
+    settings.stripColours = misc.stripColours;
+    settings.logging = misc.logging;
+    return settings;
 }
 
 }  // namespace parlevox

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "irc/LogonSettings.h"
 #include "platform/Registry.h"
 #include "settings/OptionLists.h"
 
@@ -102,6 +103,10 @@ public:
     void Save(Registry& registry) const;
     void SavePositions(Registry& registry) const;
     static void SaveLoadingTime(Registry& registry, int milliseconds);
+
+    // What the layers below get of the record.
+    ColourCodes ColourSlots() const { return ColourCodes(colours.values); }
+    NetworkSettings Network() const;
 
     // Degrees kept in tenths: 51.5 -> 515, -0.15 -> -1 (toward zero).
     static int ToTenths(double degrees);

@@ -10,28 +10,34 @@
 #include "irc/NetworkTexts.h"
 #include "irc/NetworkWnd.h"
 #include "platform/EventLoop.h"
-#include "platform/Registry.h"
+#include "platform/UserInterface.h"
 
 #include <fmt/printf.h>
 
 namespace parlevox {
 
-CConnectDlg::CConnectDlg(EventLoop& loop, CNetworkWnd& network, ConnectionState& state, ConnectDlgView& view)
-    : EventHandlerWindow(loop, network.Handle()), network_(network), state_(state), view_(view),
-      slots_(ReadSlots()) {}
+CConnectDlg::CConnectDlg(EventLoop& loop, CNetworkWnd& network, ConnectionState& state, ConnectDlgView& view,
+                         UserInterface& ui)
+    : EventHandlerWindow(loop, network.Handle()), network_(network), state_(state), view_(view), ui_(ui) {}
 
 CConnectDlg::~CConnectDlg() {
     if (open_) network_.SetConnectProgress(nullptr);
 }
 
-std::array<ConnectSlot, CConnectDlg::kSlotCount> CConnectDlg::ReadSlots() {
+std::array<ConnectSlot, CConnectDlg::kSlotCount> CConnectDlg::SlotsFrom(
+    const std::array<ServerSlot, kServerSlots>& servers) {
+    static_assert(kSlotCount == kServerSlots);
     std::array<ConnectSlot, kSlotCount> slots;
-    Registry& registry = Registry::Current();
     for (int i = 0; i < kSlotCount; ++i) {
-        slots[i].host = registry.GetProfileString("Servers", fmt::format("Server{}", i + 1));
-        slots[i].port = static_cast<uint16_t>(registry.GetProfileInt("Servers", fmt::format("Port{}", i + 1), 0));
+        slots[i].host = servers[i].host;
+        slots[i].port = static_cast<uint16_t>(servers[i].port);
     }
     return slots;
+}
+
+std::optional<std::string> CConnectDlg::ServerPassword() {
+    if (!needsPassword_) return std::nullopt;
+    return ui_.PromptText(texts::kPasswordPrompt, texts::kPasswordTitle, "");
 }
 
 void CConnectDlg::Start() {

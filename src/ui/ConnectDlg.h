@@ -8,10 +8,12 @@
 
 #include "irc/ConnectProgress.h"
 #include "irc/EventHandlerWindow.h"
+#include "settings/OptionLists.h"
 
 namespace parlevox {
 
 class CNetworkWnd;
+class UserInterface;
 struct ConnectionState;
 
 struct ConnectSlot {
@@ -35,11 +37,12 @@ class CConnectDlg final : public EventHandlerWindow, public ConnectProgress {
 public:
     static constexpr int kSlotCount = 3;
 
-    CConnectDlg(EventLoop& loop, CNetworkWnd& network, ConnectionState& state, ConnectDlgView& view);
+    CConnectDlg(EventLoop& loop, CNetworkWnd& network, ConnectionState& state, ConnectDlgView& view,
+                UserInterface& ui);
     ~CConnectDlg() override;
 
-    // The slots from "Servers"/"Server%i" and "Port%i".
-    static std::array<ConnectSlot, kSlotCount> ReadSlots();
+    // The slots of the options' server list ("Servers"/"Server%i" and "Port%i").
+    static std::array<ConnectSlot, kSlotCount> SlotsFrom(const std::array<ServerSlot, kServerSlots>& servers);
     void SetSlots(const std::array<ConnectSlot, kSlotCount>& slots) { slots_ = slots; }
     void SetNeedsPassword(bool needed) { needsPassword_ = needed; }
 
@@ -51,7 +54,7 @@ public:
 
     void AddStatus(const std::string& text) override;
     void NextServer(const std::string& failureText) override;
-    bool NeedsPassword() const override { return needsPassword_; }
+    std::optional<std::string> ServerPassword() override;
 
 private:
     void OnEvent(CIRCMessage& message, uint32_t handlerId) override;
@@ -62,6 +65,7 @@ private:
     CNetworkWnd& network_;
     ConnectionState& state_;
     ConnectDlgView& view_;
+    UserInterface& ui_;
     std::array<ConnectSlot, kSlotCount> slots_;
     bool needsPassword_ = false;
     bool open_ = false;

@@ -245,12 +245,11 @@ TEST_F(OutputWndTest, HotspotRunsItsActionOnlyWhenReleasedInside) {
 }
 
 TEST_F(OutputWndTest, HotspotPlaysItsSoundsAsTheMouseMovesInAndOut) {
-    Registry settings;
-    Registry::SetCurrent(&settings);
-    settings.WriteProfileInt("Sounds", "UserEnabled", 1);
+    SoundSettings settings;
+    settings.userEnabled = true;
     NullAudioOutput output;
     {
-        CSoundSystem sounds(output, nullptr);
+        CSoundSystem sounds(output, nullptr, settings);
         AddButton(owner.scheme, false);
         auto* hotspot = owner.scheme.ItemOfKind<CSchemeHotspot>(owner.scheme.DrawOrder().back());
         ASSERT_NE(hotspot, nullptr);
@@ -270,7 +269,6 @@ TEST_F(OutputWndTest, HotspotPlaysItsSoundsAsTheMouseMovesInAndOut) {
         for (const NullAudioOutput::Played& played : output.played) heard += std::string(played.data, played.size) + " ";
         EXPECT_EQ(heard, "RIFF-0 RIFF-1 RIFF-2 RIFF-1 RIFF-2 ");
     }
-    Registry::SetCurrent(nullptr);
 }
 
 TEST_F(OutputWndTest, SelectionCopiesTheCharactersBetweenPressAndRelease) {

@@ -91,14 +91,12 @@ TEST_F(SchemeActionsTest, CommandActionRunsWithTheWindowContext) {
 }
 
 TEST_F(SchemeActionsTest, HotspotSoundsAndActions) {
-    Registry settings;
-    Registry::SetCurrent(&settings);
-    settings.WriteProfileInt("Sounds", "UserEnabled", 1);
-    settings.WriteProfileInt("Sounds", "BuiltInEnabled", 1);
-    settings.WriteProfileInt("Sounds", "00000001ResourceNum", 3);  // "Button up"
+    SoundSettings settings;
+    settings.userEnabled = settings.builtInEnabled = true;
+    settings.events[1].builtIn = 3;  // "Button up"
     NullAudioOutput output;
     {
-        CSoundSystem sounds(output, nullptr);
+        CSoundSystem sounds(output, nullptr, settings);
         CScheme scheme;
         int sound = scheme.AddItem(std::make_unique<CSchemeSound>("ding.wav", "RIFF-ding"));
         auto hotspot = std::make_unique<CSchemeHotspot>("h");
@@ -115,7 +113,6 @@ TEST_F(SchemeActionsTest, HotspotSoundsAndActions) {
         EXPECT_STREQ(CScheme::HotspotSoundEvent(2), "Button up");
         EXPECT_FALSE(scheme.RunHotspotAction(0, {}));
     }
-    Registry::SetCurrent(nullptr);
     EXPECT_TRUE(ui.boxes.empty());
 }
 

@@ -11,6 +11,8 @@
 #include "platform/Resources.h"
 #include "platform/SafeFile.h"
 #include "platform/SdlAudioOutput.h"
+#include "settings/OptionsRecord.h"
+#include "settings/SoundSettingsStore.h"
 #include "support/ScopedEnvironment.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TempDir.h"
@@ -23,19 +25,20 @@ using Kind = NullAudioOutput::Kind;
 class SoundSystemTest : public testing::Test {
 protected:
     void SetUp() override {
-        Registry::SetCurrent(&settings);
         ProgramFolder::Reset();
         settings.WriteProfileInt("Sounds", "UserEnabled", 1);
         settings.WriteProfileInt("Sounds", "BuiltInEnabled", 1);
     }
-    void TearDown() override {
-        Registry::SetCurrent(nullptr);
-        ProgramFolder::Reset();
-    }
+    void TearDown() override { ProgramFolder::Reset(); }
 
-    CSoundSystem Make(NullAudioOutput& output) {
-        return CSoundSystem(output, [this](const std::string& line) { lines.push_back(line); });
+    // A sound system over what the store holds now, saving back into it.
+    CSoundSystem Make(AudioOutput& output, const Registry& from) {
+        OptionsRecord options;
+        options.Load(settings);
+        return CSoundSystem(output, [this](const std::string& line) { lines.push_back(line); },
+                            LoadSoundSettings(from), SoundSettingsSaver(settings), options.ColourSlots());
     }
+    CSoundSystem Make(AudioOutput& output) { return Make(output, settings); }
     // A file in the program folder (or a folder under it).
     std::string Place(const std::string& relative) {
         std::string path = ProgramFolder::Path() + relative;
@@ -243,9 +246,8 @@ TEST_F(SoundSystemTest, SettingsRoundTrip) {
 
 TEST_F(SoundSystemTest, DefaultsAreSilent) {
     Registry empty;
-    Registry::SetCurrent(&empty);
     NullAudioOutput output;
-    CSoundSystem sounds = Make(output);
+    CSoundSystem sounds = Make(output, empty);
     EXPECT_FALSE(sounds.UserEnabled());
     EXPECT_FALSE(sounds.BuiltInEnabled());
     for (int i = 0; i < CSoundSystem::kEventCount; ++i) {
@@ -253,7 +255,6 @@ TEST_F(SoundSystemTest, DefaultsAreSilent) {
         EXPECT_EQ(sounds.Event(i).fileName, "");
     }
     EXPECT_FALSE(sounds.Changed());
-    Registry::SetCurrent(&settings);
 }
 
 TEST_F(SoundSystemTest, NoWaveDeviceTurnsBothSwitchesOffAndSavesThat) {
@@ -275,7 +276,7 @@ TEST_F(SoundSystemTest, StartingOnTheRealOutputWithoutADevice) {
     env.Set("SDL_AUDIODRIVER", "no-such-driver");
     SdlAudioOutput output;
     {
-        CSoundSystem sounds(output, {});
+        CSoundSystem sounds = Make(output);
         EXPECT_FALSE(sounds.UserEnabled());
         EXPECT_FALSE(sounds.BuiltInEnabled());
     }

@@ -126,10 +126,9 @@ protected:
 
 TEST_P(ClassTest, MostSpecificClassAndMatchingTree) {
     const ClassCase& c = GetParam();
-    std::vector<std::string> status;
-    ParseOptions options;
-    options.statusOutput = [&](const std::string& line) { status.push_back(line); };
-    auto message = ParseIRCLine(c.line, options);
+    ParsedLine parsed = ParseIRCLine(c.line, {});
+    EXPECT_EQ(parsed.outcome, ParseOutcome::Parsed);
+    auto& message = parsed.message;
     ASSERT_NE(message, nullptr);
     EXPECT_EQ(message->eventType, c.type);
     EXPECT_EQ(message->raw, c.line);
@@ -137,7 +136,6 @@ TEST_P(ClassTest, MostSpecificClassAndMatchingTree) {
     // The C++ class hierarchy must follow the event type tree.
     for (const ClassNode& node : kParsedClasses)
         EXPECT_EQ(node.isA(*message), IsEventTypeWithin(c.type, node.id)) << "node 0x" << std::hex << node.id;
-    EXPECT_TRUE(status.empty());
     EXPECT_TRUE(ui.boxes.empty());
 }
 
@@ -185,7 +183,7 @@ protected:
 TEST_P(SplitTest, Fields) {
     const SplitCase& c = GetParam();
     std::string line = c.line;
-    auto message = ParseIRCLine(line, ParseOptions{});
+    auto message = ParseIRCLine(line, ParseOptions{}).message;
     ASSERT_NE(message, nullptr);
     EXPECT_EQ(message->sender, c.sender);
     EXPECT_EQ(message->command, c.command);
@@ -217,7 +215,7 @@ TEST_P(OverflowTest, MoreThanFourteenParameters) {
     test::ScriptedUserInterface ui;
     const OverflowCase& c = GetParam();
     std::string line = ":irc.example.net 005 " + c.middle + (c.middle.back() == ' ' ? ":are supported" : "");
-    auto message = ParseIRCLine(line, ParseOptions{});
+    auto message = ParseIRCLine(line, ParseOptions{}).message;
     ASSERT_NE(message, nullptr);
     EXPECT_EQ(message->command, "005");
     for (size_t i = 0; i + 1 < CIRCMessage::kMaxMiddleParams; ++i) EXPECT_EQ(message->params[i], "w" + std::to_string(i + 1));
@@ -246,36 +244,29 @@ const MalformedCase kMalformedCases[] = {
 
 class MalformedTest : public testing::TestWithParam<MalformedCase> {};
 
-TEST_P(MalformedTest, ReportedAndDropped) {
+TEST_P(MalformedTest, SaidSoWithoutABox) {
     test::ScriptedUserInterface ui;
-    std::vector<std::string> status;
-    ParseOptions options;
-    options.statusOutput = [&](const std::string& line) { status.push_back(line); };
-    EXPECT_EQ(ParseIRCLine(GetParam().line, options), nullptr);
-    EXPECT_EQ(ui.boxes.size(), 1u);
-    EXPECT_TRUE(status.empty());
+    ParsedLine parsed = ParseIRCLine(GetParam().line, {});
+    EXPECT_EQ(parsed.outcome, ParseOutcome::Malformed);
+    EXPECT_EQ(parsed.message, nullptr);
+    EXPECT_TRUE(ui.boxes.empty()) << "a server's line is no fault of the client's";
 }
 
 INSTANTIATE_TEST_SUITE_P(IRCLineParser, MalformedTest, testing::ValuesIn(kMalformedCases));
 
-TEST(IRCLineParserTest, UnrecognisedCommandsGoToTheStatusOutput) {
+TEST(IRCLineParserTest, UnrecognisedCommandsAreSaidSo) {
     test::ScriptedUserInterface ui;
     for (std::string line : {":s 000 me :zero", ":s 1000 me :too big", ":s 0 me x", ":a!b@c FOO bar",
                              ":s 12a me x"}) {
-        std::vector<std::string> status;
-        ParseOptions options;
-        options.slot13Code = "\x03" "12";
-        options.slot14Code = "\x03" "4";
-        options.statusOutput = [&](const std::string& out) { status.push_back(out); };
-        EXPECT_EQ(ParseIRCLine(line, options), nullptr) << line;
-        ASSERT_EQ(status.size(), 1u) << line;
-        EXPECT_EQ(status[0], "\x03" "4- Unrecognised IRC data [\x03" "12" + line + "\x03" "4]");
+        ParsedLine parsed = ParseIRCLine(line, {});
+        EXPECT_EQ(parsed.outcome, ParseOutcome::Unrecognised) << line;
+        EXPECT_EQ(parsed.message, nullptr) << line;
     }
     EXPECT_TRUE(ui.boxes.empty());
 }
 
 TEST(IRCLineParserTest, NumericReply) {
-    auto message = ParseIRCLine(":irc.example.net 005 me CHANTYPES=# PREFIX=(ov)@+ :are supported", {});
+    auto message = ParseIRCLine(":irc.example.net 005 me CHANTYPES=# PREFIX=(ov)@+ :are supported", {}).message;
     auto* numeric = dynamic_cast<C_imServerNumeric*>(message.get());
     ASSERT_NE(numeric, nullptr);
     EXPECT_EQ(numeric->numeric, 5);
@@ -287,13 +278,13 @@ TEST(IRCLineParserTest, NumericReply) {
 }
 
 TEST(IRCLineParserTest, ChannelMessageAndAction) {
-    auto message = ParseIRCLine(":someone!user@host PRIVMSG #x :hi: there", {});
+    auto message = ParseIRCLine(":someone!user@host PRIVMSG #x :hi: there", {}).message;
     auto* channelMessage = dynamic_cast<C_imChannelMessage*>(message.get());
     ASSERT_NE(channelMessage, nullptr);
     EXPECT_EQ(channelMessage->channel, "#x");
     EXPECT_EQ(channelMessage->senderAddress, (AddressRecord{"someone", "user", "host"}));
 
-    message = ParseIRCLine(":a!b@c PRIVMSG #x :\x01" "ACTION waves\x01", {});
+    message = ParseIRCLine(":a!b@c PRIVMSG #x :\x01" "ACTION waves\x01", {}).message;
     auto* action = dynamic_cast<C_imChannelMe*>(message.get());
     ASSERT_NE(action, nullptr);
     EXPECT_EQ(action->ctcpType, "ACTION");
@@ -322,12 +313,12 @@ class CTCPTest : public testing::TestWithParam<CTCPCase> {};
 TEST_P(CTCPTest, RequestAndReplySplitAlike) {
     test::ScriptedUserInterface ui;
     const CTCPCase& c = GetParam();
-    auto request = ParseIRCLine(":a!b@c PRIVMSG #x :" + c.text, {});
+    auto request = ParseIRCLine(":a!b@c PRIVMSG #x :" + c.text, {}).message;
     auto* ctcp = dynamic_cast<C_imCTCPMessage*>(request.get());
     ASSERT_NE(ctcp, nullptr);
     EXPECT_EQ(ctcp->ctcpType, c.type);
     EXPECT_EQ(ctcp->ctcpArgument, c.argument);
-    auto reply = ParseIRCLine(":a!b@c NOTICE me :" + c.text, {});
+    auto reply = ParseIRCLine(":a!b@c NOTICE me :" + c.text, {}).message;
     auto* ctcpReply = dynamic_cast<C_imCTCPReply*>(reply.get());
     ASSERT_NE(ctcpReply, nullptr);
     EXPECT_EQ(ctcpReply->ctcpType, c.type);
@@ -338,7 +329,7 @@ INSTANTIATE_TEST_SUITE_P(IRCLineParser, CTCPTest, testing::ValuesIn(kCTCPCases))
 
 TEST(IRCLineParserTest, DCCOfUnknownKindIsAnInternalErrorButStillDelivered) {
     test::ScriptedUserInterface ui;
-    auto message = ParseIRCLine(":a!b@c PRIVMSG me :\x01" "DCC FOO bar\x01", {});
+    auto message = ParseIRCLine(":a!b@c PRIVMSG me :\x01" "DCC FOO bar\x01", {}).message;
     ASSERT_NE(message, nullptr);
     EXPECT_EQ(message->eventType, kCTCPMessage);
     EXPECT_EQ(ui.boxes.size(), 1u);
@@ -398,7 +389,7 @@ class TargetTest : public testing::TestWithParam<TargetCase> {};
 TEST_P(TargetTest, Field) {
     test::ScriptedUserInterface ui;
     const TargetCase& c = GetParam();
-    auto message = ParseIRCLine(c.line, {});
+    auto message = ParseIRCLine(c.line, {}).message;
     ASSERT_NE(message, nullptr);
     EXPECT_EQ(c.field(*message), c.expected);
     EXPECT_TRUE(ui.boxes.empty());
@@ -440,31 +431,31 @@ TEST(IRCLineParserTest, ColoursAreStrippedFromTheTextOnlyWhenAsked) {
     std::string line = ":a!b@c PRIVMSG #x\x03" "4 :\x03" "4,1red";
     ParseOptions strip;
     strip.stripColours = true;
-    auto stripped = ParseIRCLine(line, strip);
+    auto stripped = ParseIRCLine(line, strip).message;
     ASSERT_NE(stripped, nullptr);
     EXPECT_EQ(stripped->text, "red");
     EXPECT_EQ(stripped->params[0], "#x\x03" "4");
     EXPECT_EQ(stripped->raw, line);
-    auto kept = ParseIRCLine(line, ParseOptions{});
+    auto kept = ParseIRCLine(line, ParseOptions{}).message;
     ASSERT_NE(kept, nullptr);
     EXPECT_EQ(kept->text, "\x03" "4,1red");
 }
 
-TEST(IRCLineParserTest, FullAddressesAreOfferedToTheRecentList) {
-    test::ScriptedUserInterface ui;
-    RecentAddresses recent;
-    ParseOptions options;
-    options.recent = &recent;
-    for (const char* line : {":a!b@c PRIVMSG #x :1", ":irc.example.net 001 me :hi", ":d!e@f JOIN :#x",
-                             ":a!b@c PRIVMSG #x :2", ":g!h@i FOO x", ":nospace"})
-        ParseIRCLine(line, options);
-    EXPECT_EQ(recent.Entries(), (std::list<std::string>{"g!h@i", "a!b@c", "d!e@f"}));
+TEST(IRCLineParserTest, TheSenderIsGivenOnceThePrefixSplits) {
+    struct Case {
+        const char* line;
+        const char* sender;
+    } cases[] = {
+        {":a!b@c PRIVMSG #x :1", "a!b@c"}, {":irc.example.net 001 me :hi", "irc.example.net"},
+        {":g!h@i FOO x", "g!h@i"}, {":nospace", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ParseIRCLine(c.line, {}).sender, c.sender) << c.line;
 }
 
 TEST(IRCLineParserTest, FramedLineWithNulParses) {
     LineFramer framer;
     struct ParsingSink : LineFramer::Sink {
-        void OnLine(std::string_view line) override { messages.push_back(ParseIRCLine(line, {})); }
+        void OnLine(std::string_view line) override { messages.push_back(ParseIRCLine(line, {}).message); }
         void OnOverlongLine() override {}
         std::vector<std::unique_ptr<CIRCMessage>> messages;
     } sink;

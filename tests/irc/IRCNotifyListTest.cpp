@@ -69,7 +69,7 @@ class IRCNotifyListTest : public ::testing::Test {
 protected:
     std::unique_ptr<CIRCMessage> Parse(const std::string& line) {
         ParseOptions options;
-        auto message = ParseIRCLine(line, options);
+        auto message = ParseIRCLine(line, options).message;
         EXPECT_TRUE(message) << line;
         return message;
     }
@@ -172,7 +172,7 @@ TEST(ChannelCandidateTest, Table) {
     };
     for (const Case& c : cases) {
         ParseOptions options;
-        auto message = ParseIRCLine(c.line, options);
+        auto message = ParseIRCLine(c.line, options).message;
         ASSERT_TRUE(message) << c.line;
         EXPECT_EQ(ChannelCandidate(*message), c.candidate) << c.line;
     }

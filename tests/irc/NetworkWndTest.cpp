@@ -8,6 +8,7 @@
 #include "irc/IRCMessage.h"
 #include "irc/LineRules.h"
 #include "irc/NetworkMessages.h"
+#include "irc/ProblemLineLimiter.h"
 #include "support/NetworkFixture.h"
 #include "support/TempDir.h"
 
@@ -27,20 +28,10 @@ TEST_F(NetworkWndTest, RegistersWithNickAndUserCarryingTheLinkPortField) {
     EXPECT_EQ(status.lines, (std::vector<std::string>{"[Local IP address 127.0.0.1]"}));
 }
 
-TEST_F(NetworkWndTest, APasswordIsAskedForAndSentFirstWhenTheServerNeedsOne) {
-    progress.needsPassword = true;
-    ui.promptAnswers.push_back(std::string("sesame"));
+TEST_F(NetworkWndTest, TheDialogsPasswordIsSentFirst) {
+    progress.password = "sesame";
     ConnectAndRegister();
-    ASSERT_EQ(ui.prompts.size(), 1u);
-    EXPECT_EQ(ui.prompts[0].prompt, "Enter the password for this IRC server.");
-    EXPECT_EQ(ui.prompts[0].title, "Server password");
     EXPECT_EQ(server->Lines().front(), "PASS sesame");
-}
-
-TEST_F(NetworkWndTest, ACancelledPasswordPromptSendsNoPass) {
-    progress.needsPassword = true;
-    ConnectAndRegister();
-    EXPECT_EQ(server->Lines().front(), "NICK tester");
 }
 
 TEST_F(NetworkWndTest, PingsAreAnsweredAndGoNoFurther) {
@@ -76,6 +67,40 @@ TEST_F(NetworkWndTest, EmptyLinesAreIgnoredAndOthersAreParsed) {
     Post(":a!b@c PRIVMSG #x :hi");
     ASSERT_EQ(listener.types, (std::vector<uint32_t>{kChannelMessage}));
     EXPECT_EQ(listener.texts[0], "hi");
+}
+
+TEST_F(NetworkWndTest, UnreadableLinesAreStatusLinesAFewAMinuteAndNeverABox) {
+    NetworkSettings settings = network->Settings();
+    std::array<int, ColourCodes::kSlots> colours {};
+    colours[colour::kInformation] = 12;
+    colours[colour::kProblem] = 4;
+    settings.colours = ColourCodes(colours);
+    network->SetSettings(settings);
+    Post(":a!b@c FOO bar");
+    Post("PRIVMSG #x :no prefix");
+    for (int i = 0; i < 50; ++i) Post(":s 000 me :" + std::to_string(i));
+    EXPECT_EQ(status.lines.size(), size_t(ProblemLineLimiter::kPerWindow));
+    ASSERT_GE(status.lines.size(), 2u);
+    EXPECT_EQ(status.lines[0], "\x03" "4- Unrecognised IRC data [\x03" "12:a!b@c FOO bar\x03" "4]");
+    EXPECT_EQ(status.lines[1], "\x03" "4- Malformed IRC data [\x03" "12PRIVMSG #x :no prefix\x03" "4]");
+    EXPECT_TRUE(network->Recent().Contains("a!b@c")) << "the sender of an unknown command is still remembered";
+    EXPECT_TRUE(listener.types.empty());
+    EXPECT_TRUE(ui.boxes.empty());
+}
+
+TEST(ProblemLineLimiterTest, AFewAWindowThenTheCountOfTheHeldBack) {
+    ProblemLineLimiter limiter;
+    int heldBack = -1;
+    for (int i = 0; i < ProblemLineLimiter::kPerWindow; ++i) {
+        EXPECT_TRUE(limiter.Allow(1000 + i, heldBack));
+        EXPECT_EQ(heldBack, 0);
+    }
+    EXPECT_FALSE(limiter.Allow(2000, heldBack));
+    EXPECT_FALSE(limiter.Allow(1000 + ProblemLineLimiter::kWindowMs - 1, heldBack));
+    EXPECT_TRUE(limiter.Allow(1000 + ProblemLineLimiter::kWindowMs, heldBack));
+    EXPECT_EQ(heldBack, 2);
+    EXPECT_TRUE(limiter.Allow(1000 + ProblemLineLimiter::kWindowMs, heldBack));
+    EXPECT_EQ(heldBack, 0) << "counted once";
 }
 
 TEST_F(NetworkWndTest, AStaleSuppressOutputFlagIsClearedWithAWarning) {
@@ -134,6 +159,25 @@ TEST_F(NetworkWndTest, AnOverlongReceivedLineIsDiscardedAndReportedOnce) {
     size_t reports = 0;
     for (const auto& line : status.lines) reports += line.find("longer than 8192 bytes") != std::string::npos;
     EXPECT_EQ(reports, 1u);
+}
+
+TEST_F(NetworkWndTest, AServerThatStopsReadingIsDroppedOnceTheQueueIsFull) {
+    ConnectAndRegister();
+    state.connected = true;
+    server->StopReading();
+    const std::string line = "PRIVMSG #x :" + std::string(480, 'q');
+    size_t sent = 0;
+    const size_t kernelBuffers = 64u << 20;  // far above what the socket buffers of loopback hold
+    while (status.lines.size() < 2 && sent < CIRCClientSocket::kMaxPendingOutput + kernelBuffers) {
+        SendLine(line);
+        sent += line.size() + 2;
+    }
+    ASSERT_EQ(status.lines.size(), 2u);
+    EXPECT_NE(status.lines[1].find("has not taken what was sent"), std::string::npos) << status.lines[1];
+    EXPECT_FALSE(state.connected);
+    EXPECT_FALSE(network->Socket().IsOpen());
+    ASSERT_TRUE(RunUntil([&] { return !listener.types.empty(); }));
+    EXPECT_EQ(listener.types, (std::vector<uint32_t>{kDisconnect}));
 }
 
 TEST_F(NetworkWndTest, ResetDropsTheConnection) {

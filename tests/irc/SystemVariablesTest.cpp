@@ -122,7 +122,7 @@ class PublishTest : public testing::TestWithParam<PublishCase> {};
 TEST_P(PublishTest, PublishesExactlyItsFields) {
     test::ScriptedUserInterface ui;
     const PublishCase& c = GetParam();
-    auto message = ParseIRCLine(c.line, {});
+    auto message = ParseIRCLine(c.line, {}).message;
     ASSERT_NE(message, nullptr);
     MapSink sink;
     message->SetSystemVariables(sink);
@@ -133,7 +133,7 @@ TEST_P(PublishTest, PublishesExactlyItsFields) {
 INSTANTIATE_TEST_SUITE_P(SystemVariables, PublishTest, testing::ValuesIn(kPublishCases));
 
 TEST(SystemVariablesTest, OwnFieldsFirstThenTheParentsDownToTheBase) {
-    auto message = ParseIRCLine(kLineChanPM, {});
+    auto message = ParseIRCLine(kLineChanPM, {}).message;
     ASSERT_NE(message, nullptr);
     message->handled = 1;
     MapSink sink;
@@ -208,7 +208,7 @@ class ReadBackTest : public testing::TestWithParam<ReadBackCase> {};
 
 TEST_P(ReadBackTest, ReactionCanRewriteTheText) {
     const ReadBackCase& c = GetParam();
-    auto message = ParseIRCLine(c.line, {});
+    auto message = ParseIRCLine(c.line, {}).message;
     ASSERT_NE(message, nullptr);
     std::string before = ShownText(*message);
     MapSink sink;
@@ -221,7 +221,7 @@ TEST_P(ReadBackTest, ReactionCanRewriteTheText) {
 INSTANTIATE_TEST_SUITE_P(SystemVariables, ReadBackTest, testing::ValuesIn(kReadBackCases));
 
 TEST(SystemVariablesTest, ReadBackWithoutTheVariableKeepsTheText) {
-    auto message = ParseIRCLine(kLinePM, {});
+    auto message = ParseIRCLine(kLinePM, {}).message;
     ASSERT_NE(message, nullptr);
     MapSink empty;
     message->ReadBackSystemVariables(empty);

@@ -248,15 +248,5 @@ TEST(RegistryTest, DefaultFilePathFollowsTheEnvironment) {
     }
 }
 
-TEST(RegistryTest, CurrentIsTheInstalledStoreOrTheDefaultFile) {
-    Registry& fallback = Registry::Current();
-    EXPECT_EQ(fallback.FilePath(), Registry::DefaultFilePath());
-    Registry mine;
-    Registry::SetCurrent(&mine);
-    EXPECT_EQ(&Registry::Current(), &mine);
-    Registry::SetCurrent(nullptr);
-    EXPECT_EQ(&Registry::Current(), &fallback);
-}
-
 }  // namespace
 }  // namespace parlevox

@@ -48,7 +48,8 @@ std::string Shown(SystemVariables& table, const char* name) {
 
 TEST(SystemTableTest, FortyFiveNamesInOrderEachOneReadOnlyScalar) {
     ASSERT_EQ(std::size(kNames), size_t(SystemVariables::kCount));
-    SystemVariables table;
+    ConnectionState state;
+    SystemVariables table(state);
     for (int32_t number = 1; number <= SystemVariables::kCount; ++number) {
         const char* name = kNames[number - 1];
         EXPECT_EQ(SystemVariables::Number(name), number) << name;
@@ -89,7 +90,8 @@ TEST_F(SystemTableZoneTest, OnReadEntriesAreComputedWhenRead) {
 }
 
 TEST(SystemTableTest, NorCIsTheChannelElseTheNick) {
-    SystemVariables table;
+    ConnectionState state;
+    SystemVariables table(state);
     table.SetString("sN", "bob");
     EXPECT_EQ(Shown(table, "sNorC"), "bob");
     table.SetString("sC", "#x");
@@ -119,14 +121,13 @@ TEST(SystemTableTest, SetAndGetByName) {
 }
 
 TEST(SystemTableTest, DefaultProviderReadsTheConnectionState) {
-    ConnectionState saved = ConnectionState::Current();
-    ConnectionState& state = ConnectionState::Current();
+    ConnectionState state;
     state.connected = true;
     state.serverName = "irc.test";
     state.currentNick = "Nick1";
     state.currentUserName = "uname";
     state.localAddress = "192.0.2.7";
-    SystemVariables table;
+    SystemVariables table(state);
     EXPECT_EQ(Shown(table, "sSysServer"), "irc.test");
     EXPECT_EQ(Shown(table, "sSysNick"), "Nick1");
     EXPECT_EQ(Shown(table, "sSysUsername"), "uname");
@@ -135,13 +136,13 @@ TEST(SystemTableTest, DefaultProviderReadsTheConnectionState) {
     EXPECT_EQ(Shown(table, "iSysServices"), "i:0");
     state.connected = false;
     EXPECT_EQ(Shown(table, "iSysConnected"), "i:0");
-    state = saved;
 }
 
 TEST(SystemTableTest, ParsedMessagePublishesIntoTheTableAndReadsTheTextBack) {
     test::ScriptedUserInterface ui;
-    SystemVariables table;
-    auto message = ParseIRCLine(":a!b@c.d PRIVMSG #x :hello", {});
+    ConnectionState state;
+    SystemVariables table(state);
+    auto message = ParseIRCLine(":a!b@c.d PRIVMSG #x :hello", {}).message;
     ASSERT_NE(message, nullptr);
     message->handled = 1;
     message->SetSystemVariables(table);

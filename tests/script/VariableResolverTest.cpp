@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "common/TextError.h"
+#include "irc/ConnectionState.h"
 
 namespace parlevox {
 namespace {
@@ -58,7 +59,8 @@ protected:
 
     FakeFunction function;
     FakeModules modules;
-    SystemVariables system;
+    ConnectionState state;
+    SystemVariables system{state};
     VariableResolver resolver {modules, system};
 };
 

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "common/TextHelpers.h"
+#include "platform/MachineUserName.h"
 #include "irc/LogonSettings.h"
 #include "support/TempDir.h"
 

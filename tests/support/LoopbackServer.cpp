@@ -71,6 +71,10 @@ void LoopbackServer::Send(const std::string& bytes) {
     if (HasClient()) connection_->Send(bytes.data(), static_cast<int>(bytes.size()));
 }
 
+void LoopbackServer::StopReading() {
+    if (connection_) connection_->AsyncSelect(AsyncSocket::kClose);
+}
+
 void LoopbackServer::Disconnect() {
     if (connection_) connection_->Close();
 }

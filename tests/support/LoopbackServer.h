@@ -28,6 +28,8 @@ public:
     void Send(const std::string& bytes);
     // Closes the client connection.
     void Disconnect();
+    // Stops taking what the client sends, as a stalled server would.
+    void StopReading();
 
 private:
     class Listener;

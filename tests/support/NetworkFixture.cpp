@@ -13,9 +13,9 @@ NetworkFixture::NetworkFixture()
     : network(std::make_unique<CNetworkWnd>(loop, state, status, notifyList, nullptr)),
       recorder(std::make_unique<RecordingListener>(loop, network->Handle())),
       listener(*recorder) {
-    registry.WriteProfileString("Nicknames", "Name1", "tester");
-    registry.WriteProfileString("Your info", "Username", "tuser");
-    registry.WriteProfileString("Your info", "Tagline", "just testing");
+    NetworkSettings settings;
+    settings.logon = {"tester", "tuser", "just testing"};
+    network->SetSettings(settings);
     server = std::make_unique<LoopbackServer>(loop);
     network->SetConnectProgress(&progress);
 }

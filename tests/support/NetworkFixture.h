@@ -40,16 +40,10 @@ class RecordingProgress : public ConnectProgress {
 public:
     void AddStatus(const std::string& text) override { lines.push_back(text); }
     void NextServer(const std::string& failure) override { failures.push_back(failure); }
-    bool NeedsPassword() const override { return needsPassword; }
+    std::optional<std::string> ServerPassword() override { return password; }
     std::vector<std::string> lines;
     std::vector<std::string> failures;
-    bool needsPassword = false;
-};
-
-// Makes a store the process's current one for the life of a test.
-struct CurrentRegistryScope {
-    explicit CurrentRegistryScope(Registry& registry) { Registry::SetCurrent(&registry); }
-    ~CurrentRegistryScope() { Registry::SetCurrent(nullptr); }
+    std::optional<std::string> password;
 };
 
 class NetworkFixture : public ::testing::Test {
@@ -67,7 +61,6 @@ protected:
 
     PollEventLoop loop;
     Registry registry;
-    CurrentRegistryScope registryScope{registry};
     ScriptedUserInterface ui;
     RecordingStatus status;
     RecordingProgress progress;

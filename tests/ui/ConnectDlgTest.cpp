@@ -6,6 +6,7 @@
 #include "irc/ConnectionState.h"
 #include "irc/EventTypes.h"
 #include "support/NetworkFixture.h"
+#include "settings/OptionsRecord.h"
 #include "support/NgircdServer.h"
 #include "ui/ConnectDlg.h"
 
@@ -30,7 +31,7 @@ class ConnectDlgTest : public NetworkFixture {
 protected:
     ConnectDlgTest() {
         network->SetConnectProgress(nullptr);
-        dialog = std::make_unique<CConnectDlg>(loop, *network, state, view);
+        dialog = std::make_unique<CConnectDlg>(loop, *network, state, view, ui);
     }
     ~ConnectDlgTest() override { dialog.reset(); }
 
@@ -51,12 +52,31 @@ TEST_F(ConnectDlgTest, SlotsComeFromTheServerSettings) {
     registry.WriteProfileInt("Servers", "Port1", 6667);
     registry.WriteProfileString("servers", "server3", "irc.three.example");
     registry.WriteProfileInt("Servers", "Port3", 7000);
-    auto slots = CConnectDlg::ReadSlots();
+    OptionsRecord options;
+    options.Load(registry);
+    auto slots = CConnectDlg::SlotsFrom(options.servers);
     EXPECT_EQ(slots[0].host, "irc.one.example");
     EXPECT_EQ(slots[0].port, 6667);
     EXPECT_EQ(slots[1].host, "");
     EXPECT_EQ(slots[2].host, "irc.three.example");
     EXPECT_EQ(slots[2].port, 7000);
+}
+
+TEST_F(ConnectDlgTest, APasswordIsAskedForAndSentFirstWhenTheServerNeedsOne) {
+    dialog->SetNeedsPassword(true);
+    ui.promptAnswers.push_back(std::string("sesame"));
+    StartWithLoopbackServer();
+    ASSERT_EQ(ui.prompts.size(), 1u);
+    EXPECT_EQ(ui.prompts[0].prompt, "Enter the password for this IRC server.");
+    EXPECT_EQ(ui.prompts[0].title, "Server password");
+    EXPECT_EQ(server->Lines().front(), "PASS sesame");
+}
+
+TEST_F(ConnectDlgTest, ACancelledPasswordPromptSendsNoPass) {
+    dialog->SetNeedsPassword(true);
+    StartWithLoopbackServer();
+    EXPECT_EQ(ui.prompts.size(), 1u);
+    EXPECT_EQ(server->Lines().front(), "NICK tester");
 }
 
 TEST_F(ConnectDlgTest, ThreeRefusedServersEndWithNoMoreServers) {

@@ -1,0 +1,73 @@
+#pragma once
+// The application object: owns what the client treats as process-wide (the
+// settings store and its saver, the options record, the network control
+// with the connection state, the system variable table, the sound system),
+// makes it in the start-up order, hands each part what it needs by
+// reference or as values, and takes it down in the shutdown order. The
+// desktop client and the headless client are both front ends over it.
+#include <memory>
+#include <string>
+
+#include "display/SoundSystem.h"
+#include "irc/NetworkControl.h"
+#include "platform/AudioOutput.h"
+#include "platform/Registry.h"
+#include "platform/RegistryAutoSave.h"
+#include "platform/UserInterface.h"
+#include "script/SystemVariables.h"
+#include "settings/OptionsRecord.h"
+
+namespace parlevox {
+
+// What a front end lends the application for its whole life.
+struct FrontEnd {
+    EventLoop& loop;
+    UserInterface& ui;
+    AudioOutput& audio;
+    StatusOutput& status;  // the status window
+};
+
+struct AppStartOptions {
+    std::string settingsPath;   // the settings file (Registry::DefaultFilePath() normally)
+    std::string programFolder;  // where the traffic log goes
+    bool saveSettings = true;   // false: changes stay in memory (the headless client)
+};
+
+class CBrimvaleApp {
+public:
+    // Starts up. When the move of the former product's settings fails the
+    // box has been shown and nothing else is made: Started() is false.
+    CBrimvaleApp(FrontEnd frontEnd, const AppStartOptions& options);
+    ~CBrimvaleApp();
+    CBrimvaleApp(const CBrimvaleApp&) = delete;
+    CBrimvaleApp& operator=(const CBrimvaleApp&) = delete;
+
+    bool Started() const { return started_; }
+
+    EventLoop& Loop() { return frontEnd_.loop; }
+    UserInterface& UI() { return frontEnd_.ui; }
+    Registry& Store() { return registry_; }
+    OptionsRecord& Options() { return options_; }
+    CNetworkControl& Network() { return *network_; }
+    SystemVariables& Variables() { return *variables_; }
+    CSoundSystem& Sounds() { return *sounds_; }
+
+    // After the options record changed: saves it (when saving) and hands
+    // the new values to the parts that took them at start-up.
+    void OptionsChanged();
+
+private:
+    void StartUp(const AppStartOptions& options);
+
+    FrontEnd frontEnd_;
+    bool saveSettings_;
+    bool started_ = false;
+    Registry registry_;
+    std::unique_ptr<RegistryAutoSave> autoSave_;
+    OptionsRecord options_;
+    std::unique_ptr<CNetworkControl> network_;
+    std::unique_ptr<SystemVariables> variables_;
+    std::unique_ptr<CSoundSystem> sounds_;
+};
+
+}  // namespace parlevox
