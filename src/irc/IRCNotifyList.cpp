@@ -5,6 +5,7 @@
 #include "common/InternalErrorReport.h"
 #include "common/Masks.h"
 #include "common/TextHelpers.h"
+#include "irc/EventTypeTree.h"
 #include "irc/EventTypes.h"
 #include "irc/IMNotice.h"
 #include "irc/IMPrivmsg.h"
@@ -16,12 +17,6 @@ namespace parlevox {
 namespace {
 
 uint32_t nextHandlerId = 1;  // process-wide, as ids travel between windows
-
-constexpr int kLevels = 3;
-
-int IndexAtLevel(uint32_t eventType, int level) {
-    return static_cast<int>((eventType >> (8 * level)) & 0xFF);
-}
 
 const std::string* CTCPTypeOf(const CIRCMessage& message) {
     if (auto* m = dynamic_cast<const C_imCTCPMessage*>(&message)) return &m->ctcpType;
@@ -71,14 +66,12 @@ bool HandlerAccepts(const HandlerRecord& record, const CIRCMessage& message) {
 
 CIRCNotifyList::CIRCNotifyList(EventLoop& loop) : loop_(loop) {
     // Build the node structure from the type table: a node's children are
-    // the nodes whose id extends its own by one level.
-    for (const EventTypeNode& node : EventTypeNodes()) {
-        Node* parent = &root_;
-        for (int level = 0; level < kLevels; ++level) {
-            int index = IndexAtLevel(node.id, level);
-            if (index == 0) break;
-            if (parent->children.size() < static_cast<size_t>(index)) parent->children.resize(static_cast<size_t>(index));
-            parent = &parent->children[static_cast<size_t>(index - 1)];
+    // the nodes whose path extends its own by one level.
+    for (const EventTypeNode& type : EventTypeNodes()) {
+        Node* node = &root_;
+        for (size_t index : EventTypePath(type.id)) {
+            if (node->children.size() < index) node->children.resize(index);
+            node = &node->children[index - 1];
         }
     }
 }
@@ -86,18 +79,15 @@ CIRCNotifyList::CIRCNotifyList(EventLoop& loop) : loop_(loop) {
 CIRCNotifyList::~CIRCNotifyList() = default;
 
 CIRCNotifyList::Node* CIRCNotifyList::NodeFor(uint32_t eventType, bool report) {
-    Node* node = &root_;
-    for (int level = 0; level < kLevels && node; ++level) {
-        int index = IndexAtLevel(eventType, level);
-        if (index == 0) {
-            // The id ends here; nothing may follow an empty level.
-            if (level == 0 || (eventType >> (8 * level)) != 0) node = nullptr;
+    EventTypePath path(eventType);
+    Node* node = path.empty() ? nullptr : &root_;
+    for (size_t index : path) {
+        if (index > node->children.size()) {
+            node = nullptr;
             break;
         }
-        node = static_cast<size_t>(index) <= node->children.size() ? &node->children[static_cast<size_t>(index - 1)]
-                                                                   : nullptr;
+        node = &node->children[index - 1];
     }
-    if (node && (eventType >> 24) != 0) node = nullptr;
     if (!node && report) PARLEVOX_INTERNAL_ERROR();
     return node;
 }
@@ -183,10 +173,8 @@ DispatchChain CIRCNotifyList::BuildChain(const CIRCMessage& message) {
     // each deeper level in: at equal priority the more specific one first.
     scratchMerged_.clear();
     const Node* node = &root_;
-    for (int level = 0; level < kLevels; ++level) {
-        int index = IndexAtLevel(message.eventType, level);
-        if (index == 0) break;
-        node = &node->children[static_cast<size_t>(index - 1)];
+    for (size_t index : EventTypePath(message.eventType)) {
+        node = &node->children[index - 1];
         CollectLevel(*node, message, scratchChild_);
         scratchParent_.swap(scratchMerged_);
         scratchMerged_.clear();
