@@ -215,26 +215,37 @@ void CIRCNotifyList::Run(std::unique_ptr<EventInFlight> event) {
     // Deliveries nest when a handler dispatches another event; each loop
     // waits for its own event only.
     EventInFlight* outerAwaited = awaited_;
-    while (event) {
-        DispatchChain& chain = event->chain;
-        while (chain.position < chain.entries.size() && !loop_.IsWindow(chain.entries[chain.position].window))
-            ++chain.position;  // windows that have gone are skipped
-        if (chain.position >= chain.entries.size()) break;  // the last handler was done: destroy
-        WindowHandle window = chain.entries[chain.position].window;
-        awaited_ = event.get();
-        WindowMessage deliver(netmsg::kDeliverEvent, std::move(event));
-        loop_.SendMessage(window, deliver);
-        awaited_ = nullptr;
-        if (handedBack_) {
-            event = std::move(handedBack_);
-        } else if (deliver.object) {
-            // The window neither passed it on nor kept it: pass it on for it.
-            event.reset(static_cast<EventInFlight*>(deliver.object.release()));
-            ++event->chain.position;
+    for (bool delivering = true; delivering;) {
+        switch (DeliverToNextWindow(event)) {
+            case Delivery::kChainEnded:  // the last handler was done: destroyed below
+            case Delivery::kKept:        // the window passes it on later
+                delivering = false;
+                break;
+            case Delivery::kPassedOn:
+                event = std::move(handedBack_);
+                break;
+            case Delivery::kLeftAlone:  // pass it on for the window
+                ++event->chain.position;
+                break;
         }
-        // else: the window kept the event and passes it on later.
     }
     awaited_ = outerAwaited;
+}
+
+CIRCNotifyList::Delivery CIRCNotifyList::DeliverToNextWindow(std::unique_ptr<EventInFlight>& event) {
+    DispatchChain& chain = event->chain;
+    while (chain.position < chain.entries.size() && !loop_.IsWindow(chain.entries[chain.position].window))
+        ++chain.position;  // windows that have gone are skipped
+    if (chain.position >= chain.entries.size()) return Delivery::kChainEnded;
+    WindowHandle window = chain.entries[chain.position].window;
+    awaited_ = event.get();
+    WindowMessage deliver(netmsg::kDeliverEvent, std::move(event));
+    loop_.SendMessage(window, deliver);
+    awaited_ = nullptr;
+    if (handedBack_) return Delivery::kPassedOn;
+    if (!deliver.object) return Delivery::kKept;
+    event.reset(static_cast<EventInFlight*>(deliver.object.release()));
+    return Delivery::kLeftAlone;
 }
 
 }  // namespace parlevox
