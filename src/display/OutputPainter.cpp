@@ -1,6 +1,8 @@
 #include "display/OutputPainter.h"
 
 #include <algorithm>
+#include <iterator>
+#include <string_view>
 #include <utility>
 
 #include "display/SchemeTextPainter.h"
@@ -36,6 +38,74 @@ CellLook LookOf(const CScheme& scheme, const Cell& cell, bool selected) {
         look.foreground = scheme.Colour(back);  // colour 0 when there is no background
     }
     return look;
+}
+
+// The runs of a display line's cells that look the same, in order, as the
+// text to draw: each cell as PaneCellWidths::Shown has it. A control cell
+// shows nothing and does not end a run; a run that starts at one takes its
+// look.
+class LinePieces {
+public:
+    struct Piece {
+        CellLook look;
+        std::string_view text;
+    };
+
+    class Iterator {
+    public:
+        Iterator(const LinePieces& pieces, size_t done) : pieces_(&pieces), done_(done) { Advance(); }
+        const Piece& operator*() const { return piece_; }
+        Iterator& operator++() {
+            Advance();
+            return *this;
+        }
+        bool operator!=(std::default_sentinel_t) const { return !finished_; }
+
+    private:
+        void Advance();
+
+        const LinePieces* pieces_;
+        size_t done_;
+        Piece piece_{};
+        bool finished_ = false;
+    };
+
+    // `text` holds the current piece's characters.
+    LinePieces(const CScheme& scheme, const OutputRings& rings, const PaneSelection& selection,
+               const OutputRings::DisplayLine& line, std::string& text)
+        : scheme_(scheme), rings_(rings), selection_(selection), line_(line), text_(text) {}
+
+    Iterator begin() const { return Iterator(*this, 0); }
+    std::default_sentinel_t end() const { return {}; }
+
+private:
+    CellLook LookAt(RingIndex index) const {
+        return LookOf(scheme_, rings_.At(index), selection_.Holds(rings_, index));
+    }
+
+    const CScheme& scheme_;
+    const OutputRings& rings_;
+    const PaneSelection& selection_;
+    const OutputRings::DisplayLine& line_;
+    std::string& text_;
+};
+
+void LinePieces::Iterator::Advance() {
+    const LinePieces& p = *pieces_;
+    if (done_ >= p.line_.cells) {
+        finished_ = true;
+        return;
+    }
+    auto index = static_cast<RingIndex>(p.line_.start + done_);
+    const CellLook look = p.LookAt(index);
+    p.text_.clear();
+    for (; done_ < p.line_.cells; ++done_, ++index) {
+        const Cell& cell = p.rings_.At(index);
+        if (cell.IsControl()) continue;
+        if (!(p.LookAt(index) == look)) break;
+        p.text_.push_back(static_cast<char>(PaneCellWidths::Shown(cell.ch)));
+    }
+    piece_ = {look, p.text_};
 }
 
 }  // namespace
@@ -125,18 +195,9 @@ void OutputPainter::DrawLines(const CScheme& scheme, const SchemeFontGlyphs& gly
         if (top >= clip.bottom) break;
         if (top + layout.lineHeight <= clip.top) continue;
         int x = layout.text.left + line->indent;
-        size_t done = 0;
-        while (done < line->cells && x < clip.right) {
-            auto index = static_cast<RingIndex>(line->start + done);
-            const CellLook look = LookOf(scheme, rings.At(index), selection.Holds(rings, index));
-            piece_.clear();
-            for (; done < line->cells; ++done, ++index) {
-                const Cell& cell = rings.At(index);
-                if (cell.IsControl()) continue;
-                if (!(LookOf(scheme, cell, selection.Holds(rings, index)) == look)) break;
-                piece_.push_back(static_cast<char>(PaneCellWidths::Shown(cell.ch)));
-            }
-            x += painter.DrawPiece(x, top, look.font, piece_, look.foreground, look.background);
+        for (const LinePieces::Piece& piece : LinePieces(scheme, rings, selection, *line, piece_)) {
+            if (x >= clip.right) break;
+            x += painter.DrawPiece(x, top, piece.look.font, piece.text, piece.look.foreground, piece.look.background);
         }
     }
 }

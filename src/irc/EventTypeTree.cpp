@@ -57,6 +57,18 @@ constexpr EventTypeNode kNodes[] = {
 
 }  // namespace
 
+EventTypePath::EventTypePath(uint32_t eventType) {
+    if ((eventType >> 24) != 0) return;
+    for (uint32_t rest = eventType; rest != 0; rest >>= 8) {
+        size_t index = rest & 0xFF;
+        if (index == 0) {  // a gap: nothing may follow an empty level
+            length_ = 0;
+            return;
+        }
+        indexes_[length_++] = index;
+    }
+}
+
 std::span<const EventTypeNode> EventTypeNodes() {
     return kNodes;
 }

@@ -6,36 +6,27 @@
 
 namespace parlevox {
 
-class C_imNetSystem : public CIRCMessage {
+class C_imNetSystem : public IRCMessageOf<C_imNetSystem, CIRCMessage, kNetSystem> {
 public:
-    explicit C_imNetSystem(int reason = 0);
+    explicit C_imNetSystem(int reason = 0) : reason(reason) {}
 
     int reason;
-
-protected:
-    C_imNetSystem(uint32_t type, int reason);
 };
 
-class C_imDisconnect : public C_imNetSystem {
+class C_imDisconnect : public IRCMessageOf<C_imDisconnect, C_imNetSystem, kDisconnect> {
 public:
-    explicit C_imDisconnect(int reason);
+    explicit C_imDisconnect(int reason) { this->reason = reason; }
     void SetSystemVariables(SystemVariableSink& sink) const override;
 };
 
-class C_imConnect : public C_imNetSystem {
+class C_imConnect : public IRCMessageOf<C_imConnect, C_imNetSystem, kConnect> {
 public:
-    explicit C_imConnect(int reason);
+    explicit C_imConnect(int reason) { this->reason = reason; }
     void SetSystemVariables(SystemVariableSink& sink) const override;
 };
 
-class C_imServicesDown : public C_imNetSystem {
-public:
-    C_imServicesDown();
-};
+class C_imServicesDown : public IRCMessageOf<C_imServicesDown, C_imNetSystem, kServicesDown> {};
 
-class C_imServicesUp : public C_imNetSystem {
-public:
-    C_imServicesUp();
-};
+class C_imServicesUp : public IRCMessageOf<C_imServicesUp, C_imNetSystem, kServicesUp> {};
 
 }  // namespace parlevox

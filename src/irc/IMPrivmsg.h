@@ -2,106 +2,128 @@
 // PRIVMSG and its family: ordinary messages, CTCP requests and the DCC
 // requests that ride in them.
 #include <cstdint>
-#include <memory>
 #include <string>
+#include <string_view>
 
 #include "irc/IRCMessage.h"
 
 namespace parlevox {
 
-class C_imPRIVMSG : public CIRCMessage {
+class C_imNormalPM;
+class C_imPrivateMessage;
+class C_imChannelMessage;
+class C_imCTCPMessage;
+class C_imPrivateMe;
+class C_imChannelMe;
+class C_imPrivateCTCP;
+class C_imChannelCTCP;
+class C_imDCCOffer;
+class C_imDCCChat;
+class C_imDCCResume;
+class C_imDCCAccept;
+
+class C_imPRIVMSG : public IRCMessageOf<C_imPRIVMSG, CIRCMessage, kPRIVMSG> {
 public:
-    explicit C_imPRIVMSG(CIRCMessage&& generic);
-    static bool Accepts(const CIRCMessage& generic);
-    static std::unique_ptr<C_imPRIVMSG> Create(CIRCMessage& generic);
+    using IRCMessageOf::IRCMessageOf;
+    using Refinements = MessageClasses<C_imNormalPM, C_imCTCPMessage>;
+    static bool Accepts(const CIRCMessage& generic) { return generic.command == "PRIVMSG"; }
     void SetSystemVariables(SystemVariableSink& sink) const override;
 
-    AddressRecord senderAddress;
+    AddressRecord senderAddress = AddressRecord::FromSender(sender);
 };
 
-class C_imNormalPM : public C_imPRIVMSG {
+class C_imNormalPM : public IRCMessageOf<C_imNormalPM, C_imPRIVMSG, kNormalPM> {
 public:
-    explicit C_imNormalPM(C_imPRIVMSG&& generic);
-    static bool Accepts(const C_imPRIVMSG& generic);
-    static std::unique_ptr<C_imNormalPM> Create(C_imPRIVMSG& generic);
+    using IRCMessageOf::IRCMessageOf;
+    using Refinements = MessageClasses<C_imPrivateMessage, C_imChannelMessage>;
+    static constexpr bool kAlwaysRefined = true;
+    static bool Accepts(const C_imPRIVMSG& generic) { return !IsCTCPText(generic.text); }
     void SetSystemVariables(SystemVariableSink& sink) const override;
     // A reaction may rewrite the text later handlers show.
     void ReadBackSystemVariables(SystemVariableSink& sink) override;
 };
 
-class C_imPrivateMessage : public C_imNormalPM {
+class C_imPrivateMessage : public IRCMessageOf<C_imPrivateMessage, C_imNormalPM, kPrivateMessage> {
 public:
-    explicit C_imPrivateMessage(C_imNormalPM&& generic);
-    static bool Accepts(const C_imNormalPM& generic);
-    static std::unique_ptr<C_imPrivateMessage> Create(C_imNormalPM& generic);
+    using IRCMessageOf::IRCMessageOf;
+    static bool Accepts(const C_imNormalPM& generic) { return !IsChannelTarget(generic.params[0]); }
 };
 
-class C_imChannelMessage : public C_imNormalPM {
+class C_imChannelMessage : public IRCMessageOf<C_imChannelMessage, C_imNormalPM, kChannelMessage> {
 public:
-    explicit C_imChannelMessage(C_imNormalPM&& generic);
-    static bool Accepts(const C_imNormalPM& generic);
-    static std::unique_ptr<C_imChannelMessage> Create(C_imNormalPM& generic);
+    using IRCMessageOf::IRCMessageOf;
+    static bool Accepts(const C_imNormalPM& generic) { return IsChannelTarget(generic.params[0]); }
     void SetSystemVariables(SystemVariableSink& sink) const override;
 
-    std::string channel;
+    std::string channel = params[0];
 };
 
-class C_imCTCPMessage : public C_imPRIVMSG {
+class C_imCTCPMessage : public IRCMessageOf<C_imCTCPMessage, C_imPRIVMSG, kCTCPMessage> {
 public:
     explicit C_imCTCPMessage(C_imPRIVMSG&& generic);
-    static bool Accepts(const C_imPRIVMSG& generic);
-    static std::unique_ptr<C_imCTCPMessage> Create(C_imPRIVMSG& generic);
+    using Refinements = MessageClasses<C_imPrivateMe, C_imChannelMe, C_imPrivateCTCP, C_imChannelCTCP, C_imDCCOffer,
+                                       C_imDCCChat, C_imDCCResume, C_imDCCAccept>;
+    // Only a private DCC request of an unknown kind stays unrefined.
+    static constexpr bool kAlwaysRefined = true;
+    static bool Accepts(const C_imPRIVMSG& generic) { return IsCTCPText(generic.text); }
     void SetSystemVariables(SystemVariableSink& sink) const override;
     // sSysText is published from the argument, so it is read back there.
     void ReadBackSystemVariables(SystemVariableSink& sink) override;
 
     bool IsDCC() const;
+    // A DCC request whose argument starts with `word`, in any case.
+    bool IsDCCRequest(std::string_view word) const;
 
     std::string ctcpType;
     std::string ctcpArgument;
 };
 
-class C_imPrivateMe : public C_imCTCPMessage {
+class C_imPrivateMe : public IRCMessageOf<C_imPrivateMe, C_imCTCPMessage, kPrivateMe> {
 public:
-    explicit C_imPrivateMe(C_imCTCPMessage&& generic);
-    static bool Accepts(const C_imCTCPMessage& generic);
-    static std::unique_ptr<C_imPrivateMe> Create(C_imCTCPMessage& generic);
+    using IRCMessageOf::IRCMessageOf;
+    static bool Accepts(const C_imCTCPMessage& generic) {
+        return !IsChannelTarget(generic.params[0]) && generic.ctcpType == "ACTION";
+    }
 };
 
-class C_imChannelMe : public C_imCTCPMessage {
+class C_imChannelMe : public IRCMessageOf<C_imChannelMe, C_imCTCPMessage, kChannelMe> {
 public:
-    explicit C_imChannelMe(C_imCTCPMessage&& generic);
-    static bool Accepts(const C_imCTCPMessage& generic);
-    static std::unique_ptr<C_imChannelMe> Create(C_imCTCPMessage& generic);
+    using IRCMessageOf::IRCMessageOf;
+    static bool Accepts(const C_imCTCPMessage& generic) {
+        return IsChannelTarget(generic.params[0]) && generic.ctcpType == "ACTION";
+    }
     void SetSystemVariables(SystemVariableSink& sink) const override;
 
-    std::string channel;
+    std::string channel = params[0];
 };
 
-class C_imPrivateCTCP : public C_imCTCPMessage {
+class C_imPrivateCTCP : public IRCMessageOf<C_imPrivateCTCP, C_imCTCPMessage, kPrivateCTCP> {
 public:
-    explicit C_imPrivateCTCP(C_imCTCPMessage&& generic);
-    static bool Accepts(const C_imCTCPMessage& generic);
-    static std::unique_ptr<C_imPrivateCTCP> Create(C_imCTCPMessage& generic);
+    using IRCMessageOf::IRCMessageOf;
+    static bool Accepts(const C_imCTCPMessage& generic) {
+        return !IsChannelTarget(generic.params[0]) && generic.ctcpType != "ACTION" && !generic.IsDCC();
+    }
 };
 
-class C_imChannelCTCP : public C_imCTCPMessage {
+class C_imChannelCTCP : public IRCMessageOf<C_imChannelCTCP, C_imCTCPMessage, kChannelCTCP> {
 public:
-    explicit C_imChannelCTCP(C_imCTCPMessage&& generic);
-    static bool Accepts(const C_imCTCPMessage& generic);
-    static std::unique_ptr<C_imChannelCTCP> Create(C_imCTCPMessage& generic);
+    using IRCMessageOf::IRCMessageOf;
+    static bool Accepts(const C_imCTCPMessage& generic) {
+        return IsChannelTarget(generic.params[0]) && generic.ctcpType != "ACTION";
+    }
     void SetSystemVariables(SystemVariableSink& sink) const override;
 
-    std::string channel;
+    std::string channel = params[0];
 };
 
 // The DCC classes only recognise their request here; the DCC negotiation
 // fills the address, port, file name, size and position from the argument.
-class C_imDCCOffer : public C_imCTCPMessage {
+// (The DCCRequest node of the type tree has no class: no line is parsed
+// into it.)
+class C_imDCCOffer : public IRCMessageOf<C_imDCCOffer, C_imCTCPMessage, kDCCOffer> {
 public:
-    explicit C_imDCCOffer(C_imCTCPMessage&& generic);
-    static bool Accepts(const C_imCTCPMessage& generic);
-    static std::unique_ptr<C_imDCCOffer> Create(C_imCTCPMessage& generic);
+    using IRCMessageOf::IRCMessageOf;
+    static bool Accepts(const C_imCTCPMessage& generic) { return generic.IsDCCRequest("SEND"); }
     void SetSystemVariables(SystemVariableSink& sink) const override;
 
     std::string address;
@@ -110,28 +132,20 @@ public:
     uint32_t fileSize = 0;
 };
 
-// The DCCRequest type id is reserved in the tree, but no line is ever parsed
-// into it.
-struct DCCRequest {
-    static std::unique_ptr<C_imCTCPMessage> Create(C_imCTCPMessage&) { return nullptr; }
-};
-
-class C_imDCCChat : public C_imCTCPMessage {
+class C_imDCCChat : public IRCMessageOf<C_imDCCChat, C_imCTCPMessage, kDCCChat> {
 public:
-    explicit C_imDCCChat(C_imCTCPMessage&& generic);
-    static bool Accepts(const C_imCTCPMessage& generic);
-    static std::unique_ptr<C_imDCCChat> Create(C_imCTCPMessage& generic);
+    using IRCMessageOf::IRCMessageOf;
+    static bool Accepts(const C_imCTCPMessage& generic) { return generic.IsDCCRequest("CHAT"); }
     void SetSystemVariables(SystemVariableSink& sink) const override;
 
     std::string address;
     int port = 0;
 };
 
-class C_imDCCResume : public C_imCTCPMessage {
+class C_imDCCResume : public IRCMessageOf<C_imDCCResume, C_imCTCPMessage, kDCCResume> {
 public:
-    explicit C_imDCCResume(C_imCTCPMessage&& generic);
-    static bool Accepts(const C_imCTCPMessage& generic);
-    static std::unique_ptr<C_imDCCResume> Create(C_imCTCPMessage& generic);
+    using IRCMessageOf::IRCMessageOf;
+    static bool Accepts(const C_imCTCPMessage& generic) { return generic.IsDCCRequest("RESUME"); }
     void SetSystemVariables(SystemVariableSink& sink) const override;
 
     int port = 0;
@@ -139,11 +153,10 @@ public:
     uint32_t position = 0;
 };
 
-class C_imDCCAccept : public C_imCTCPMessage {
+class C_imDCCAccept : public IRCMessageOf<C_imDCCAccept, C_imCTCPMessage, kDCCAccept> {
 public:
-    explicit C_imDCCAccept(C_imCTCPMessage&& generic);
-    static bool Accepts(const C_imCTCPMessage& generic);
-    static std::unique_ptr<C_imDCCAccept> Create(C_imCTCPMessage& generic);
+    using IRCMessageOf::IRCMessageOf;
+    static bool Accepts(const C_imCTCPMessage& generic) { return generic.IsDCCRequest("ACCEPT"); }
     void SetSystemVariables(SystemVariableSink& sink) const override;
 
     int port = 0;

@@ -2,85 +2,84 @@
 // Messages from the server itself or about the user's own standing on it:
 // invitations, numeric replies, errors, server notices, kills, SILENCE and
 // WALLOPS.
-#include <memory>
 #include <string>
+#include <string_view>
 
 #include "irc/IRCMessage.h"
 
 namespace parlevox {
 
-class C_imInvite : public CIRCMessage {
+// 1..999 when the command is a decimal number in that range (leading zeros
+// allowed), else 0.
+int NumericOf(std::string_view command);
+
+class C_imInvite : public IRCMessageOf<C_imInvite, CIRCMessage, kInvite> {
 public:
-    explicit C_imInvite(CIRCMessage&& generic);
-    static bool Accepts(const CIRCMessage& generic);
-    static std::unique_ptr<C_imInvite> Create(CIRCMessage& generic);
+    using IRCMessageOf::IRCMessageOf;
+    static bool Accepts(const CIRCMessage& generic) { return generic.command == "INVITE"; }
     void SetSystemVariables(SystemVariableSink& sink) const override;
 
-    AddressRecord senderAddress;
+    AddressRecord senderAddress = AddressRecord::FromSender(sender);
     // params[1]; servers that send the channel as the trailing text
     // (":a!b@c INVITE me :#x") leave params[1] empty, so the text stands in.
-    std::string channel;
+    std::string channel = params[1].empty() ? text : params[1];
 };
 
-class C_imServerNumeric : public CIRCMessage {
+class C_imServerNumeric : public IRCMessageOf<C_imServerNumeric, CIRCMessage, kServerNumeric> {
 public:
-    explicit C_imServerNumeric(CIRCMessage&& generic);
-    // The command read as a decimal number is 1..999.
-    static bool Accepts(const CIRCMessage& generic);
-    static std::unique_ptr<C_imServerNumeric> Create(CIRCMessage& generic);
+    using IRCMessageOf::IRCMessageOf;
+    static bool Accepts(const CIRCMessage& generic) { return NumericOf(generic.command) != 0; }
     void SetSystemVariables(SystemVariableSink& sink) const override;
 
     // 1..14: the reply's parameters after params[0], the client's own nick.
     const std::string& ReplyParam(size_t index) const { return params[index]; }
 
-    int numeric = 0;
-    std::string sendingServer;  // the sender
+    int numeric = NumericOf(command);
+    std::string sendingServer = sender;
 };
 
-class C_imError : public CIRCMessage {
+class C_imError : public IRCMessageOf<C_imError, CIRCMessage, kError> {
 public:
     // Made by the network window from an "ERROR" line.
-    explicit C_imError(std::string text);
+    explicit C_imError(std::string errorText) { text = std::move(errorText); }
     void SetSystemVariables(SystemVariableSink& sink) const override;
 };
 
-class C_imServerNotice : public CIRCMessage {
+class C_imServerNotice : public IRCMessageOf<C_imServerNotice, CIRCMessage, kServerNotice> {
 public:
+    using IRCMessageOf::IRCMessageOf;
     // Made by the network window from a "NOTICE" line without a prefix.
-    explicit C_imServerNotice(std::string text);
-    explicit C_imServerNotice(CIRCMessage&& generic);
+    explicit C_imServerNotice(std::string noticeText) { text = std::move(noticeText); }
     // NOTICE from a sender without "@" (a server).
-    static bool Accepts(const CIRCMessage& generic);
-    static std::unique_ptr<C_imServerNotice> Create(CIRCMessage& generic);
+    static bool Accepts(const CIRCMessage& generic) {
+        return generic.command == "NOTICE" && generic.sender.find('@') == std::string::npos;
+    }
     void SetSystemVariables(SystemVariableSink& sink) const override;
 };
 
-class C_imKill : public CIRCMessage {
+class C_imKill : public IRCMessageOf<C_imKill, CIRCMessage, kKill> {
 public:
-    explicit C_imKill(CIRCMessage&& generic);
-    static bool Accepts(const CIRCMessage& generic);
-    static std::unique_ptr<C_imKill> Create(CIRCMessage& generic);
+    using IRCMessageOf::IRCMessageOf;
+    static bool Accepts(const CIRCMessage& generic) { return generic.command == "KILL"; }
     void SetSystemVariables(SystemVariableSink& sink) const override;
 
-    std::string killer;  // the sender
+    std::string killer = sender;
 };
 
-class C_imSilence : public CIRCMessage {
+class C_imSilence : public IRCMessageOf<C_imSilence, CIRCMessage, kSilence> {
 public:
-    explicit C_imSilence(CIRCMessage&& generic);
-    static bool Accepts(const CIRCMessage& generic);
-    static std::unique_ptr<C_imSilence> Create(CIRCMessage& generic);
+    using IRCMessageOf::IRCMessageOf;
+    static bool Accepts(const CIRCMessage& generic) { return generic.command == "SILENCE"; }
     void SetSystemVariables(SystemVariableSink& sink) const override;
 };
 
-class C_imWallops : public CIRCMessage {
+class C_imWallops : public IRCMessageOf<C_imWallops, CIRCMessage, kWallops> {
 public:
-    explicit C_imWallops(CIRCMessage&& generic);
-    static bool Accepts(const CIRCMessage& generic);
-    static std::unique_ptr<C_imWallops> Create(CIRCMessage& generic);
+    using IRCMessageOf::IRCMessageOf;
+    static bool Accepts(const CIRCMessage& generic) { return generic.command == "WALLOPS"; }
     void SetSystemVariables(SystemVariableSink& sink) const override;
 
-    AddressRecord senderAddress;
+    AddressRecord senderAddress = AddressRecord::FromSender(sender);
 };
 
 }  // namespace parlevox

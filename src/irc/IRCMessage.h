@@ -6,12 +6,11 @@
 // (IMNotice.h), C_imGlobalEvent (IMGlobalEvent.h), the server messages
 // (IMServer.h) and the events the client makes itself (IMNetSystem.h).
 //
-// Every class offers:
+// Every class derives from IRCMessageOf (below), which supplies its
+// constructor from the parent class and its factory, and declares:
 //  - static Accepts(const Parent&): whether a generic object of the parent
 //    class is of this class;
-//  - static Create(Parent& generic): moves the generic object into a new
-//    object of this class (or of the subclass that accepts it) and returns
-//    it, or returns nullptr and leaves the generic object untouched;
+//  - Refinements: its subclasses, in the order they are offered the object;
 //  - SetSystemVariables: publishes its own fields, then its parent's;
 //  - ReadBackSystemVariables: takes changed values back after a reaction.
 #include <array>
@@ -22,6 +21,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/InternalErrorReport.h"
 #include "irc/AddressRecord.h"
 #include "irc/EventTypes.h"
 #include "irc/SystemVariableSink.h"
@@ -100,11 +100,47 @@ std::unique_ptr<Result> CreateFirstAccepting(Generic& generic) {
     return result;
 }
 
-// The Create of a class without subclasses.
-template <class Self, class Parent>
-std::unique_ptr<Self> CreateIfAccepted(Parent& generic) {
-    if (!Self::Accepts(generic)) return nullptr;
-    return std::make_unique<Self>(std::move(generic));
-}
+// A list of message classes, most specific factory first.
+template <class... Classes>
+struct MessageClasses {
+    static constexpr bool kEmpty = sizeof...(Classes) == 0;
+    template <class Result, class Generic>
+    static std::unique_ptr<Result> CreateFirstAccepting(Generic& generic) {
+        return parlevox::CreateFirstAccepting<Result, Classes...>(generic);
+    }
+};
+
+// The base of message class Self, a subclass of Parent with event type Type.
+// Self declares Accepts and, when it has subclasses, Refinements; the
+// defaults here hide the parent's. With kAlwaysRefined an object that no
+// subclass accepts is an internal error (it is still delivered as Self).
+template <class Self, class Parent, uint32_t Type>
+class IRCMessageOf : public Parent {
+public:
+    using Refinements = MessageClasses<>;
+    static constexpr bool kAlwaysRefined = false;
+
+    explicit IRCMessageOf(Parent&& generic) : Parent(std::move(generic)) { this->eventType = Type; }
+
+    // Moves `generic` into a new object of Self, or of the first of its
+    // Refinements that accepts it; nullptr (and `generic` untouched) when
+    // Self does not accept it.
+    static std::unique_ptr<Self> Create(Parent& generic) {
+        if (!Self::Accepts(generic)) return nullptr;
+        using Refinements = typename Self::Refinements;
+        if constexpr (Refinements::kEmpty) {
+            return std::make_unique<Self>(std::move(generic));
+        } else {
+            Self self(std::move(generic));
+            if (auto refined = Refinements::template CreateFirstAccepting<Self>(self)) return refined;
+            if (Self::kAlwaysRefined) PARLEVOX_INTERNAL_ERROR();
+            return std::make_unique<Self>(std::move(self));
+        }
+    }
+
+protected:
+    // For the messages the client makes itself rather than parses.
+    IRCMessageOf() { this->eventType = Type; }
+};
 
 }  // namespace parlevox

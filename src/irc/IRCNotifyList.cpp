@@ -5,6 +5,7 @@
 #include "common/InternalErrorReport.h"
 #include "common/Masks.h"
 #include "common/TextHelpers.h"
+#include "irc/EventTypeTree.h"
 #include "irc/EventTypes.h"
 #include "irc/IMNotice.h"
 #include "irc/IMPrivmsg.h"
@@ -16,12 +17,6 @@ namespace parlevox {
 namespace {
 
 uint32_t nextHandlerId = 1;  // process-wide, as ids travel between windows
-
-constexpr int kLevels = 3;
-
-int IndexAtLevel(uint32_t eventType, int level) {
-    return static_cast<int>((eventType >> (8 * level)) & 0xFF);
-}
 
 const std::string* CTCPTypeOf(const CIRCMessage& message) {
     if (auto* m = dynamic_cast<const C_imCTCPMessage*>(&message)) return &m->ctcpType;
@@ -71,14 +66,12 @@ bool HandlerAccepts(const HandlerRecord& record, const CIRCMessage& message) {
 
 CIRCNotifyList::CIRCNotifyList(EventLoop& loop) : loop_(loop) {
     // Build the node structure from the type table: a node's children are
-    // the nodes whose id extends its own by one level.
-    for (const EventTypeNode& node : EventTypeNodes()) {
-        Node* parent = &root_;
-        for (int level = 0; level < kLevels; ++level) {
-            int index = IndexAtLevel(node.id, level);
-            if (index == 0) break;
-            if (parent->children.size() < static_cast<size_t>(index)) parent->children.resize(static_cast<size_t>(index));
-            parent = &parent->children[static_cast<size_t>(index - 1)];
+    // the nodes whose path extends its own by one level.
+    for (const EventTypeNode& type : EventTypeNodes()) {
+        Node* node = &root_;
+        for (size_t index : EventTypePath(type.id)) {
+            if (node->children.size() < index) node->children.resize(index);
+            node = &node->children[index - 1];
         }
     }
 }
@@ -86,18 +79,15 @@ CIRCNotifyList::CIRCNotifyList(EventLoop& loop) : loop_(loop) {
 CIRCNotifyList::~CIRCNotifyList() = default;
 
 CIRCNotifyList::Node* CIRCNotifyList::NodeFor(uint32_t eventType, bool report) {
-    Node* node = &root_;
-    for (int level = 0; level < kLevels && node; ++level) {
-        int index = IndexAtLevel(eventType, level);
-        if (index == 0) {
-            // The id ends here; nothing may follow an empty level.
-            if (level == 0 || (eventType >> (8 * level)) != 0) node = nullptr;
+    EventTypePath path(eventType);
+    Node* node = path.empty() ? nullptr : &root_;
+    for (size_t index : path) {
+        if (index > node->children.size()) {
+            node = nullptr;
             break;
         }
-        node = static_cast<size_t>(index) <= node->children.size() ? &node->children[static_cast<size_t>(index - 1)]
-                                                                   : nullptr;
+        node = &node->children[index - 1];
     }
-    if (node && (eventType >> 24) != 0) node = nullptr;
     if (!node && report) PARLEVOX_INTERNAL_ERROR();
     return node;
 }
@@ -183,10 +173,8 @@ DispatchChain CIRCNotifyList::BuildChain(const CIRCMessage& message) {
     // each deeper level in: at equal priority the more specific one first.
     scratchMerged_.clear();
     const Node* node = &root_;
-    for (int level = 0; level < kLevels; ++level) {
-        int index = IndexAtLevel(message.eventType, level);
-        if (index == 0) break;
-        node = &node->children[static_cast<size_t>(index - 1)];
+    for (size_t index : EventTypePath(message.eventType)) {
+        node = &node->children[index - 1];
         CollectLevel(*node, message, scratchChild_);
         scratchParent_.swap(scratchMerged_);
         scratchMerged_.clear();
@@ -227,26 +215,37 @@ void CIRCNotifyList::Run(std::unique_ptr<EventInFlight> event) {
     // Deliveries nest when a handler dispatches another event; each loop
     // waits for its own event only.
     EventInFlight* outerAwaited = awaited_;
-    while (event) {
-        DispatchChain& chain = event->chain;
-        while (chain.position < chain.entries.size() && !loop_.IsWindow(chain.entries[chain.position].window))
-            ++chain.position;  // windows that have gone are skipped
-        if (chain.position >= chain.entries.size()) break;  // the last handler was done: destroy
-        WindowHandle window = chain.entries[chain.position].window;
-        awaited_ = event.get();
-        WindowMessage deliver(netmsg::kDeliverEvent, std::move(event));
-        loop_.SendMessage(window, deliver);
-        awaited_ = nullptr;
-        if (handedBack_) {
-            event = std::move(handedBack_);
-        } else if (deliver.object) {
-            // The window neither passed it on nor kept it: pass it on for it.
-            event.reset(static_cast<EventInFlight*>(deliver.object.release()));
-            ++event->chain.position;
+    for (bool delivering = true; delivering;) {
+        switch (DeliverToNextWindow(event)) {
+            case Delivery::kChainEnded:  // the last handler was done: destroyed below
+            case Delivery::kKept:        // the window passes it on later
+                delivering = false;
+                break;
+            case Delivery::kPassedOn:
+                event = std::move(handedBack_);
+                break;
+            case Delivery::kLeftAlone:  // pass it on for the window
+                ++event->chain.position;
+                break;
         }
-        // else: the window kept the event and passes it on later.
     }
     awaited_ = outerAwaited;
+}
+
+CIRCNotifyList::Delivery CIRCNotifyList::DeliverToNextWindow(std::unique_ptr<EventInFlight>& event) {
+    DispatchChain& chain = event->chain;
+    while (chain.position < chain.entries.size() && !loop_.IsWindow(chain.entries[chain.position].window))
+        ++chain.position;  // windows that have gone are skipped
+    if (chain.position >= chain.entries.size()) return Delivery::kChainEnded;
+    WindowHandle window = chain.entries[chain.position].window;
+    awaited_ = event.get();
+    WindowMessage deliver(netmsg::kDeliverEvent, std::move(event));
+    loop_.SendMessage(window, deliver);
+    awaited_ = nullptr;
+    if (handedBack_) return Delivery::kPassedOn;
+    if (!deliver.object) return Delivery::kKept;
+    event.reset(static_cast<EventInFlight*>(deliver.object.release()));
+    return Delivery::kLeftAlone;
 }
 
 }  // namespace parlevox

@@ -49,9 +49,18 @@ private:
         std::vector<Node> children;
     };
 
+    // What became of an event offered to the next window of its chain.
+    enum class Delivery {
+        kChainEnded,  // no window was left; the event is still ours
+        kPassedOn,    // the window passed it on during the delivery: in handedBack_
+        kLeftAlone,   // the window neither passed it on nor kept it; it is back with us
+        kKept,        // the window keeps it and passes it on later
+    };
+
     Node* NodeFor(uint32_t eventType, bool report);
     void CollectLevel(const Node& node, const CIRCMessage& message, std::vector<DispatchEntry>& out) const;
     void Run(std::unique_ptr<EventInFlight> event);
+    Delivery DeliverToNextWindow(std::unique_ptr<EventInFlight>& event);
 
     EventLoop& loop_;
     Node root_;

@@ -5,74 +5,64 @@
 #include "common/InternalErrorReport.h"
 
 namespace parlevox {
-namespace {
-
-class CommitGuard {
-public:
-    explicit CommitGuard(bool& flag) : flag_(flag) { flag_ = true; }
-    ~CommitGuard() { flag_ = false; }
-    CommitGuard(const CommitGuard&) = delete;
-    CommitGuard& operator=(const CommitGuard&) = delete;
-
-private:
-    bool& flag_;
-};
-
-}  // namespace
 
 void LineFramer::Commit(size_t bytesRead, Sink& sink) {
-    if (committing_ || bytesRead > FreeSize()) {
+    if (phase_ != Phase::kIdle || bytesRead > FreeSize()) {
         PARLEVOX_INTERNAL_ERROR();
         return;
     }
-    CommitGuard guard(committing_);
-    char* data = buffer_.data();
     // Everything held before this read was scanned already and has no "\n".
-    size_t scan = held_;
+    size_t scanFrom = held_;
     held_ += bytesRead;
     size_t lineStart = 0;
     if (discarding_) {
-        lineStart = SkipOverlongLine(scan);
-        scan = lineStart;
+        const char* newline = FindNewline(scanFrom);
+        if (newline == nullptr) {  // the overlong line goes on
+            held_ = 0;
+            return;
+        }
+        discarding_ = false;
+        lineStart = scanFrom = static_cast<size_t>(newline - buffer_.data()) + 1;
     }
-    while (!discarding_) {
-        auto* newline = static_cast<char*>(std::memchr(data + scan, '\n', held_ - scan));
-        if (newline == nullptr) break;
-        char* end = newline;
+    phase_ = Phase::kInSink;
+    if (EmitCompleteLines(lineStart, scanFrom, sink)) KeepUnfinishedLine(lineStart, sink);
+    phase_ = Phase::kIdle;
+}
+
+void LineFramer::Reset() {
+    held_ = 0;
+    discarding_ = false;
+    if (phase_ == Phase::kInSink) phase_ = Phase::kResetBySink;
+}
+
+// Hands every line that ends within what is held to the sink, and moves
+// `lineStart` past it. False when the sink reset the framer meanwhile.
+bool LineFramer::EmitCompleteLines(size_t& lineStart, size_t scanFrom, Sink& sink) {
+    const char* data = buffer_.data();
+    while (const char* newline = FindNewline(scanFrom)) {
+        const char* end = newline;
         if (end > data + lineStart && end[-1] == '\r') --end;
         EmitLine(data + lineStart, end, sink);
-        if (resetDuringCommit_) break;
-        lineStart = scan = static_cast<size_t>(newline - data) + 1;
+        if (phase_ == Phase::kResetBySink) return false;
+        lineStart = scanFrom = static_cast<size_t>(newline - data) + 1;
     }
-    if (resetDuringCommit_) {
-        resetDuringCommit_ = false;
-        return;
-    }
-    if (discarding_) {
-        held_ = 0;
-        return;
-    }
+    return true;
+}
+
+// Moves the start of the next line to the front of the buffer; a line that
+// fills the whole buffer is dropped and reported instead.
+void LineFramer::KeepUnfinishedLine(size_t lineStart, Sink& sink) {
     held_ -= lineStart;
-    if (held_ > 0 && lineStart > 0) std::memmove(data, data + lineStart, held_);
-    if (held_ == kCapacity) {  // one line fills the buffer and has not ended
+    if (held_ > 0 && lineStart > 0) std::memmove(buffer_.data(), buffer_.data() + lineStart, held_);
+    if (held_ == kCapacity) {
         held_ = 0;
         discarding_ = true;
         sink.OnOverlongLine();
     }
 }
 
-void LineFramer::Reset() {
-    held_ = 0;
-    discarding_ = false;
-    resetDuringCommit_ = committing_;
-}
-
-// Drops the rest of an overlong line; returns where the next line starts.
-size_t LineFramer::SkipOverlongLine(size_t from) {
-    auto* newline = static_cast<char*>(std::memchr(buffer_.data() + from, '\n', held_ - from));
-    if (newline == nullptr) return held_;
-    discarding_ = false;
-    return static_cast<size_t>(newline - buffer_.data()) + 1;
+const char* LineFramer::FindNewline(size_t from) const {
+    return static_cast<const char*>(std::memchr(buffer_.data() + from, '\n', held_ - from));
 }
 
 void LineFramer::EmitLine(const char* begin, const char* end, Sink& sink) {

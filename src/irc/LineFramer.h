@@ -40,14 +40,23 @@ public:
     void Reset();
 
 private:
-    size_t SkipOverlongLine(size_t from);
+    // Where the framer is within Commit, so that the sink's calls back into
+    // it can be told apart.
+    enum class Phase {
+        kIdle,
+        kInSink,       // Commit is handing lines to the sink
+        kResetBySink,  // the sink called Reset: the rest of the read is dropped
+    };
+
+    bool EmitCompleteLines(size_t& lineStart, size_t scanFrom, Sink& sink);
+    void KeepUnfinishedLine(size_t lineStart, Sink& sink);
+    const char* FindNewline(size_t from) const;
     void EmitLine(const char* begin, const char* end, Sink& sink);
 
     std::array<char, kCapacity> buffer_;
     size_t held_ = 0;
-    bool discarding_ = false;  // inside a line that did not fit
-    bool committing_ = false;
-    bool resetDuringCommit_ = false;
+    bool discarding_ = false;  // inside a line that did not fit; lasts across reads
+    Phase phase_ = Phase::kIdle;
     std::string withoutNul_;
 };
 

@@ -78,7 +78,7 @@ bool AsyncSocket::Create(uint16_t localPort, long events, const std::string& loc
 bool AsyncSocket::Adopt(int fd) {
     fd_ = fd;
     lastError_ = 0;
-    connecting_ = connected_ = listening_ = peerClosed_ = closeNotified_ = false;
+    state_ = State::kIdle;
     receiveError_ = 0;
     sendArmed_ = true;
     watchId_ = loop_.WatchFd(fd_, false, false,
@@ -89,8 +89,8 @@ bool AsyncSocket::Adopt(int fd) {
 
 void AsyncSocket::UpdateWatch() {
     if (fd_ < 0) return;
-    bool read = (listening_ || connected_) && !peerClosed_ && (events_ & (kRead | kAccept | kClose));
-    bool write = connecting_ || (connected_ && sendArmed_ && (events_ & kWrite));
+    bool read = (state_ == State::kListening || state_ == State::kConnected) && (events_ & (kRead | kAccept | kClose));
+    bool write = state_ == State::kConnecting || (IsConnected() && sendArmed_ && (events_ & kWrite));
     loop_.UpdateFd(watchId_, read, write);
 }
 
@@ -115,7 +115,7 @@ bool AsyncSocket::Connect(const std::string& host, uint16_t port) {
 bool AsyncSocket::ConnectResolved(uint32_t addressNetworkOrder, uint16_t port) {
     sockaddr_in address = MakeAddress(addressNetworkOrder, port);
     if (connect(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
-        connected_ = true;
+        state_ = State::kConnected;
         UpdateWatch();
         // The connect notification still follows, as it does for a pending one.
         auto token = resolveToken_ = std::make_shared<int>(0);
@@ -125,7 +125,7 @@ bool AsyncSocket::ConnectResolved(uint32_t addressNetworkOrder, uint16_t port) {
         return true;
     }
     if (errno != EINPROGRESS) return Fail(errno);
-    connecting_ = true;
+    state_ = State::kConnecting;
     lastError_ = wsa::kWouldBlock;
     UpdateWatch();
     return false;
@@ -160,7 +160,7 @@ void AsyncSocket::FinishResolve(bool found, uint32_t addressNetworkOrder, uint16
 
 bool AsyncSocket::Listen(int backlog) {
     if (fd_ < 0 || listen(fd_, backlog) != 0) return Fail(fd_ < 0 ? ENOTSOCK : errno);
-    listening_ = true;
+    state_ = State::kListening;
     UpdateWatch();
     return true;
 }
@@ -171,13 +171,13 @@ bool AsyncSocket::Accept(AsyncSocket& connection) {
     connection.Close();
     connection.events_ = events_ & ~kAccept;
     connection.Adopt(fd);
-    connection.connected_ = true;
+    connection.state_ = State::kConnected;
     connection.UpdateWatch();
     return true;
 }
 
 int AsyncSocket::Send(const void* data, int length) {
-    if (fd_ < 0 || !connected_) {
+    if (fd_ < 0 || !IsConnected()) {
         lastError_ = wsa::kNotConnected;
         return kSocketError;
     }
@@ -204,7 +204,7 @@ int AsyncSocket::Receive(void* buffer, int length) {
         if (lastError_ != wsa::kWouldBlock) receiveError_ = lastError_;
         return kSocketError;
     }
-    if (received == 0 && length > 0) peerClosed_ = true;
+    if (received == 0 && length > 0 && state_ == State::kConnected) state_ = State::kPeerClosed;
     return static_cast<int>(received);
 }
 
@@ -230,15 +230,14 @@ void AsyncSocket::Close() {
     close(fd_);
     fd_ = -1;
     watchId_ = 0;
-    connecting_ = connected_ = listening_ = false;
+    state_ = State::kIdle;
 }
 
 void AsyncSocket::FinishConnect() {
     int error = 0;
     socklen_t length = sizeof error;
     getsockopt(fd_, SOL_SOCKET, SO_ERROR, &error, &length);
-    connecting_ = false;
-    connected_ = error == 0;
+    state_ = error == 0 ? State::kConnected : State::kIdle;
     UpdateWatch();
     int code = wsa::FromErrno(error);
     lastError_ = code;
@@ -246,26 +245,25 @@ void AsyncSocket::FinishConnect() {
 }
 
 void AsyncSocket::NotifyClose(int error) {
-    if (closeNotified_) return;
-    closeNotified_ = true;
-    peerClosed_ = true;
+    if (state_ == State::kCloseNotified) return;
+    state_ = State::kCloseNotified;
     UpdateWatch();
     if (events_ & kClose) OnClose(error);
 }
 
 void AsyncSocket::OnReady(bool readable, bool writable, bool error) {
     // Every step re-checks fd_: a notification may close the socket.
-    if (connecting_) {
+    if (state_ == State::kConnecting) {
         if (writable || error) FinishConnect();
         return;
     }
-    if (listening_) {
+    if (state_ == State::kListening) {
         if (readable && (events_ & kAccept)) OnAccept(0);
         return;
     }
-    if (readable && !peerClosed_) {
+    if (readable && !PeerHasClosed()) {
         if (events_ & kRead) OnReceive(0);
-        if (fd_ >= 0 && peerClosed_) NotifyClose(0);
+        if (fd_ >= 0 && PeerHasClosed()) NotifyClose(0);
         if (fd_ >= 0 && receiveError_ != 0) NotifyClose(receiveError_);
     } else if (error && fd_ >= 0) {
         int soError = 0;

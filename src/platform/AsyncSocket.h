@@ -64,6 +64,21 @@ protected:
     EventLoop& Loop() const { return loop_; }
 
 private:
+    // Where the connection stands; meaningful while the socket is open.
+    enum class State {
+        kIdle,           // created, resolving the host, or after a failed connect
+        kConnecting,     // the kernel is finishing a non-blocking connect
+        kListening,
+        kConnected,
+        kPeerClosed,     // connected; the peer's end of stream was read, OnClose not sent yet
+        kCloseNotified,  // connected; OnClose was sent, the owner closes the socket
+    };
+
+    bool IsConnected() const {
+        return state_ == State::kConnected || state_ == State::kPeerClosed || state_ == State::kCloseNotified;
+    }
+    bool PeerHasClosed() const { return state_ == State::kPeerClosed || state_ == State::kCloseNotified; }
+
     bool Adopt(int fd);
     bool ConnectResolved(uint32_t addressNetworkOrder, uint16_t port);
     void StartResolve(const std::string& host, uint16_t port);
@@ -80,11 +95,10 @@ private:
     long events_ = 0;
     int lastError_ = 0;
     int receiveError_ = 0;  // a hard receive failure ends the connection
-    bool connecting_ = false;
-    bool connected_ = false;
-    bool listening_ = false;
-    bool peerClosed_ = false;
-    bool closeNotified_ = false;
+    State state_ = State::kIdle;
+    // Whether the next "room to send" is reported through OnSend. Kept apart
+    // from the state: it is a one-shot that re-arms after a send would block,
+    // whatever the connection does meanwhile.
     bool sendArmed_ = false;
     std::shared_ptr<int> resolveToken_;  // answers for a replaced attempt are ignored
 };

@@ -187,5 +187,20 @@ TEST(LineFramerTest, ResetForgetsAnOverlongLine) {
     EXPECT_EQ(sink.overlong, 1);
 }
 
+TEST(LineFramerTest, ResetFromTheOverlongReportLeavesTheNextReadWhole) {
+    LineFramer framer;
+    struct ResettingSink : RecordingSink {
+        LineFramer* framer = nullptr;
+        void OnOverlongLine() override {
+            RecordingSink::OnOverlongLine();
+            framer->Reset();
+        }
+    } sink;
+    sink.framer = &framer;
+    Feed(framer, sink, std::string(LineFramer::kCapacity, 'x'));
+    Feed(framer, sink, "a\r\nb\r\n");
+    EXPECT_EQ(sink.lines, (std::vector<std::string>{"a", "b"}));
+}
+
 }  // namespace
 }  // namespace parlevox
