@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -9,10 +14,13 @@
 
 #include "display/SoundSystem.h"
 #include "platform/NullAudioOutput.h"
+#include "platform/PollEventLoop.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "support/PngWriter.h"
+#include "support/ScopedEnvironment.h"
 #include "support/ScriptedUserInterface.h"
+#include "support/TempDir.h"
 
 namespace parlevox {
 namespace {
@@ -118,7 +126,10 @@ protected:
         pane.Model().SetMarking({12, 4, {"parlevox"}});
         pane.Resize(320, 120);
     }
-    void TearDown() override { Shell::SetOpener(nullptr); }
+    void TearDown() override {
+        Shell::SetOpener(nullptr);
+        Shell::SetLoop(nullptr);
+    }
     static void UseTestFont(CScheme& scheme) {
         scheme.TextFont().SetFace("DejaVu Sans");
         scheme.TextFont().SetSize(13);
@@ -351,6 +362,57 @@ TEST_F(OutputWndTest, ClickingALinkOpensIt) {
     EXPECT_EQ(view.cursors.back(), PaneCursor::Hand);
     pane.MouseMove(X(""), Y(0));
     EXPECT_EQ(view.cursors.back(), PaneCursor::Arrow);
+}
+
+// The real opener path: xdg-open is a script first in PATH that records its
+// argument and exits with FAKE_OPEN_STATUS; its failure is only known when
+// it exits, so the box comes from the loop.
+TEST_F(OutputWndTest, ClickedLinkFailsWhenTheOpenerExitsWithAnError) {
+    const std::string failed =
+        "There was a problem executing the given URL.\n\nCheck your web browser is set up correctly; you should be "
+        "able to type a URL into the Run box (from the Windows Start menu) and have it load.";
+    test::TempDir bin;
+    const std::string argument = bin.File("argument");
+    test::WriteWholeFile(bin.File("xdg-open"),
+                         "#!/bin/sh\nprintf '%s' \"$1\" > '" + argument + "'\nexit \"$FAKE_OPEN_STATUS\"\n");
+    ASSERT_EQ(chmod(bin.File("xdg-open").c_str(), 0755), 0);
+    test::ScopedEnvironment env;
+    const char* path = std::getenv("PATH");
+    env.Set("PATH", (bin.Path() + ":" + (path ? path : "/usr/bin:/bin")).c_str());
+    PollEventLoop loop;
+    Shell::SetOpener(nullptr);
+    Shell::SetLoop(&loop);
+    struct Case {
+        const char* line;
+        const char* before;  // the click lands just after it
+        const char* status;
+        const char* opened;
+        bool box;
+    } cases[] = {
+        {"see http://example.com/page, then", "see http://ex", "0", "http://example.com/page", false},
+        {"see http://example.com/page, then", "see http://ex", "4", "http://example.com/page", true},
+        {"at www.example.com/page today", "at www.ex", "0", "http://www.example.com/page", false},
+        {"at www.example.com/page today", "at www.ex", "3", "http://www.example.com/page", true},
+    };
+    for (const Case& c : cases) {
+        env.Set("FAKE_OPEN_STATUS", c.status);
+        pane.Clear();
+        pane.AddLine(c.line);
+        ui.boxes.clear();
+        std::remove(argument.c_str());
+        Click(X(c.before), Y(0));
+        ASSERT_TRUE(loop.RunUntil([&] { return loop.WatcherCount() == 0 && loop.PendingTimerCount() == 0; }, 10000))
+            << c.line << ": the opener was not seen to exit";
+        EXPECT_EQ(test::ReadWholeFile(argument), c.opened);
+        ASSERT_EQ(ui.boxes.size(), c.box ? 1u : 0u) << c.line << " exit " << c.status;
+        if (c.box) {
+            EXPECT_EQ(ui.boxes[0].title, "URL Error");
+            EXPECT_EQ(ui.boxes[0].text, failed);
+        }
+        errno = 0;
+        EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1) << "the opener was left as a zombie";
+        EXPECT_EQ(errno, ECHILD);
+    }
 }
 
 TEST_F(OutputWndTest, RightClickOnANicknameOpensItsMenuInChannels) {
