@@ -16,6 +16,7 @@
 #include "irc/NetworkMessages.h"
 #include "irc/NetworkWnd.h"
 #include "platform/PollEventLoop.h"
+#include "support/LoopLeftEmpty.h"
 #include "support/ScriptedUserInterface.h"
 
 namespace parlevox {
@@ -91,6 +92,7 @@ protected:
     }
 
     PollEventLoop loop;
+    test::LoopLeftEmpty loopCheck{loop};
     CIRCNotifyList list{loop};
     NoStatus status;
     ConnectionState state;
