@@ -469,58 +469,5 @@ TEST_F(OutputWndTest, OddSizesAndHugeLinesStayInsideTheImage) {
     }
 }
 
-// PARLEVOX_WRITE_DOCS=1 writes docs/output-pane.png (run from the source folder).
-TEST_F(OutputWndTest, WritesTheDocumentationPicture) {
-    const char* write = std::getenv("PARLEVOX_WRITE_DOCS");
-    if (!write || std::string(write) != "1") GTEST_SKIP() << "PARLEVOX_WRITE_DOCS is not 1";
-    CScheme& scheme = owner.scheme;
-    auto backdrop = std::make_unique<CSchemeImage>("backdrop");
-    backdrop->Image() = AlphaImage(64, 64);
-    for (int y = 0; y < 64; ++y)
-        for (int x = 0; x < 64; ++x) {
-            uint8_t* pixel = backdrop->Image().Pixel(x, y);
-            pixel[0] = 255;  // opacity
-            pixel[1] = static_cast<uint8_t>(255 - y * 2);
-            pixel[2] = static_cast<uint8_t>(180 + x);
-            pixel[3] = static_cast<uint8_t>(150 + y);
-        }
-    backdrop->Rect() = {{0, 0, 0, 0, 0, 0}, {0, 256, 0, 0, 0, 256}};
-    scheme.AppendToDrawOrder(scheme.AddItem(std::move(backdrop)));
-    for (int i = 0; i < 2; ++i) {
-        auto fade = std::make_unique<CSchemeFadebox>(i ? "fade2" : "fade1");
-        // The text area's panel, and a bar left of the hot spot.
-        fade->Rect() = i ? FixedRect(20, 10, 190, 40) : AnchoredRect{{20, 0, 0, 48, 0, 0}, {-20, 256, 0, -20, 0, 256}};
-        fade->SetOpacity(150);
-        fade->SetColour(i ? RgbColour(0, 0, 80) : RgbColour(255, 255, 255));
-        scheme.AppendToDrawOrder(scheme.AddItem(std::move(fade)));
-    }
-    AddButton(scheme, true);
-    TextMargins margins = scheme.Margins();
-    margins.rect = {{30, 0, 0, 56, 0, 0}, {-30, 256, 0, -30, 0, 256}};
-    margins.continuationIndent = 24;
-    scheme.SetMargins(margins);
-    pane.Resize(640, 400);
-    pane.SchemeChanged();
-    for (const char* line : {"*** Now talking in #parlevox",
-                             "<\bada\b> \x02" "Bold\x02, \x1Fitalic\x1F and \x03" "4red\x03, \x03" "3green\x03, "
-                             "\x03" "12blue\x03 text",
-                             "<\bbob\b> the release notes are at http://parlevox.example.org/notes.html for anyone",
-                             "<\bada\b> \x16reverse\x16 and \x03" "0,2white on navy\x03, control bytes: \x01\x02\x1A",
-                             "<\bcyd\b> a long line wraps at a space and the continuation lines start at their own "
-                             "indent, which the scheme sets, so they line up under the text",
-                             "<\bbob\b> this line is selected with the mouse"}) {
-        pane.AddLine(line);
-    }
-    pane.ButtonDown(X("<bob> this "), Y(6));
-    pane.MouseMove(X("<bob> this line is selected"), Y(6));
-    const CRawBitmap& image = pane.Paint();
-    pane.ButtonUp(X("<bob> this line is selected"), Y(6));
-    const char* folder = std::getenv("PARLEVOX_DOCS_DIR");
-    const std::string path = std::string(folder ? folder : "docs") + "/output-pane.png";
-    WritePng(image, path);
-    std::ifstream check(path, std::ios::binary);
-    EXPECT_TRUE(check.good()) << path;
-}
-
 }  // namespace
 }  // namespace parlevox
