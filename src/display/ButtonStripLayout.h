@@ -38,10 +38,14 @@ inline constexpr PixelRect HelpButton(int index) {
 inline constexpr int kIconSide = 48;
 
 // "TITLESCREEN", 600 x 420: the status text and the ring of nine icon
-// slots that the title screen draws over the picture.
+// slots that the title screen draws over the picture. Slot n's 48 x 48 icon
+// is at (kTitleIconX + n * kTitleIconPitch, kTitleIconY); the margins leave
+// room for the frame drawn 3 pixels around each slot.
 inline constexpr int kTitleWidth = 600, kTitleHeight = 420;
 inline constexpr int kTitleStatusX = 292, kTitleStatusY = 244;
-inline constexpr int kTitleIconY = 356, kTitleIconPitch = 69;
+inline constexpr int kTitleIconSlots = 9, kTitleIconX = 12, kTitleIconY = 356, kTitleIconPitch = 66;
+static_assert(kTitleIconX >= 3 && kTitleIconX + (kTitleIconSlots - 1) * kTitleIconPitch + kIconSide + 3 <= kTitleWidth,
+              "every slot frame lies inside the title screen");
 
 // "Screen", 383 x 232: the installer's background; an edit box and the
 // "Go" button cover it from y = 195 down.

@@ -155,9 +155,12 @@ void COutputWnd::FinishSelection() {
 }
 
 void COutputWnd::OpenLink(RingIndex cell) {
-    const std::string link = model_.Rings().LinkAt(cell);
+    std::string link = model_.Rings().LinkAt(cell);
     if (link.empty()) return;
-    if (!Shell::Open(link)) Warn("URL Error", kUrlFailed);
+    // xdg-open would take a bare "www.host" for a file name.
+    if (link.starts_with("www.")) link.insert(0, "http://");
+    auto failed = [] { Warn("URL Error", kUrlFailed); };
+    if (!Shell::Open(link, failed)) failed();
 }
 
 void COutputWnd::ButtonUp(int x, int y) {

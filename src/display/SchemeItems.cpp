@@ -30,7 +30,8 @@ void CSchemeURL::Run(const ActionContext&) const {
         WarnUrl(texts::kUrlNotValid);
         return;
     }
-    if (!Shell::Open(Text())) WarnUrl(texts::kUrlOpenFailed);
+    auto failed = [] { WarnUrl(texts::kUrlOpenFailed); };
+    if (!Shell::Open(Text(), failed)) failed();
 }
 
 void CSchemeCommand::Run(const ActionContext& context) const {

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -9,10 +14,13 @@
 
 #include "display/SoundSystem.h"
 #include "platform/NullAudioOutput.h"
+#include "platform/PollEventLoop.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "support/PngWriter.h"
+#include "support/ScopedEnvironment.h"
 #include "support/ScriptedUserInterface.h"
+#include "support/TempDir.h"
 
 namespace parlevox {
 namespace {
@@ -118,7 +126,10 @@ protected:
         pane.Model().SetMarking({12, 4, {"parlevox"}});
         pane.Resize(320, 120);
     }
-    void TearDown() override { Shell::SetOpener(nullptr); }
+    void TearDown() override {
+        Shell::SetOpener(nullptr);
+        Shell::SetLoop(nullptr);
+    }
     static void UseTestFont(CScheme& scheme) {
         scheme.TextFont().SetFace("DejaVu Sans");
         scheme.TextFont().SetSize(13);
@@ -351,6 +362,57 @@ TEST_F(OutputWndTest, ClickingALinkOpensIt) {
     EXPECT_EQ(view.cursors.back(), PaneCursor::Arrow);
 }
 
+// The real opener path: xdg-open is a script first in PATH that records its
+// argument and exits with FAKE_OPEN_STATUS; its failure is only known when
+// it exits, so the box comes from the loop.
+TEST_F(OutputWndTest, ClickedLinkFailsWhenTheOpenerExitsWithAnError) {
+    const std::string failed =
+        "There was a problem executing the given URL.\n\nCheck your web browser is set up correctly; you should be "
+        "able to type a URL into the Run box (from the Windows Start menu) and have it load.";
+    test::TempDir bin;
+    const std::string argument = bin.File("argument");
+    test::WriteWholeFile(bin.File("xdg-open"),
+                         "#!/bin/sh\nprintf '%s' \"$1\" > '" + argument + "'\nexit \"$FAKE_OPEN_STATUS\"\n");
+    ASSERT_EQ(chmod(bin.File("xdg-open").c_str(), 0755), 0);
+    test::ScopedEnvironment env;
+    const char* path = std::getenv("PATH");
+    env.Set("PATH", (bin.Path() + ":" + (path ? path : "/usr/bin:/bin")).c_str());
+    PollEventLoop loop;
+    Shell::SetOpener(nullptr);
+    Shell::SetLoop(&loop);
+    struct Case {
+        const char* line;
+        const char* before;  // the click lands just after it
+        const char* status;
+        const char* opened;
+        bool box;
+    } cases[] = {
+        {"see http://example.com/page, then", "see http://ex", "0", "http://example.com/page", false},
+        {"see http://example.com/page, then", "see http://ex", "4", "http://example.com/page", true},
+        {"at www.example.com/page today", "at www.ex", "0", "http://www.example.com/page", false},
+        {"at www.example.com/page today", "at www.ex", "3", "http://www.example.com/page", true},
+    };
+    for (const Case& c : cases) {
+        env.Set("FAKE_OPEN_STATUS", c.status);
+        pane.Clear();
+        pane.AddLine(c.line);
+        ui.boxes.clear();
+        std::remove(argument.c_str());
+        Click(X(c.before), Y(0));
+        ASSERT_TRUE(loop.RunUntil([&] { return loop.WatcherCount() == 0 && loop.PendingTimerCount() == 0; }, 10000))
+            << c.line << ": the opener was not seen to exit";
+        EXPECT_EQ(test::ReadWholeFile(argument), c.opened);
+        ASSERT_EQ(ui.boxes.size(), c.box ? 1u : 0u) << c.line << " exit " << c.status;
+        if (c.box) {
+            EXPECT_EQ(ui.boxes[0].title, "URL Error");
+            EXPECT_EQ(ui.boxes[0].text, failed);
+        }
+        errno = 0;
+        EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1) << "the opener was left as a zombie";
+        EXPECT_EQ(errno, ECHILD);
+    }
+}
+
 TEST_F(OutputWndTest, RightClickOnANicknameOpensItsMenuInChannels) {
     pane.AddLine("<\bnick\b> hello");
     struct Case {
@@ -403,59 +465,6 @@ TEST_F(OutputWndTest, OddSizesAndHugeLinesStayInsideTheImage) {
             EXPECT_TRUE(image.Empty()) << size.width << "x" << size.height;
         }
     }
-}
-
-// PARLEVOX_WRITE_DOCS=1 writes docs/output-pane.png (run from the source folder).
-TEST_F(OutputWndTest, WritesTheDocumentationPicture) {
-    const char* write = std::getenv("PARLEVOX_WRITE_DOCS");
-    if (!write || std::string(write) != "1") GTEST_SKIP() << "PARLEVOX_WRITE_DOCS is not 1";
-    CScheme& scheme = owner.scheme;
-    auto backdrop = std::make_unique<CSchemeImage>("backdrop");
-    backdrop->Image() = AlphaImage(64, 64);
-    for (int y = 0; y < 64; ++y)
-        for (int x = 0; x < 64; ++x) {
-            uint8_t* pixel = backdrop->Image().Pixel(x, y);
-            pixel[0] = 255;  // opacity
-            pixel[1] = static_cast<uint8_t>(255 - y * 2);
-            pixel[2] = static_cast<uint8_t>(180 + x);
-            pixel[3] = static_cast<uint8_t>(150 + y);
-        }
-    backdrop->Rect() = {{0, 0, 0, 0, 0, 0}, {0, 256, 0, 0, 0, 256}};
-    scheme.AppendToDrawOrder(scheme.AddItem(std::move(backdrop)));
-    for (int i = 0; i < 2; ++i) {
-        auto fade = std::make_unique<CSchemeFadebox>(i ? "fade2" : "fade1");
-        // The text area's panel, and a bar left of the hot spot.
-        fade->Rect() = i ? FixedRect(20, 10, 190, 40) : AnchoredRect{{20, 0, 0, 48, 0, 0}, {-20, 256, 0, -20, 0, 256}};
-        fade->SetOpacity(150);
-        fade->SetColour(i ? RgbColour(0, 0, 80) : RgbColour(255, 255, 255));
-        scheme.AppendToDrawOrder(scheme.AddItem(std::move(fade)));
-    }
-    AddButton(scheme, true);
-    TextMargins margins = scheme.Margins();
-    margins.rect = {{30, 0, 0, 56, 0, 0}, {-30, 256, 0, -30, 0, 256}};
-    margins.continuationIndent = 24;
-    scheme.SetMargins(margins);
-    pane.Resize(640, 400);
-    pane.SchemeChanged();
-    for (const char* line : {"*** Now talking in #parlevox",
-                             "<\bada\b> \x02" "Bold\x02, \x1Fitalic\x1F and \x03" "4red\x03, \x03" "3green\x03, "
-                             "\x03" "12blue\x03 text",
-                             "<\bbob\b> the release notes are at http://parlevox.example.org/notes.html for anyone",
-                             "<\bada\b> \x16reverse\x16 and \x03" "0,2white on navy\x03, control bytes: \x01\x02\x1A",
-                             "<\bcyd\b> a long line wraps at a space and the continuation lines start at their own "
-                             "indent, which the scheme sets, so they line up under the text",
-                             "<\bbob\b> this line is selected with the mouse"}) {
-        pane.AddLine(line);
-    }
-    pane.ButtonDown(X("<bob> this "), Y(6));
-    pane.MouseMove(X("<bob> this line is selected"), Y(6));
-    const CRawBitmap& image = pane.Paint();
-    pane.ButtonUp(X("<bob> this line is selected"), Y(6));
-    const char* folder = std::getenv("PARLEVOX_DOCS_DIR");
-    const std::string path = std::string(folder ? folder : "docs") + "/output-pane.png";
-    WritePng(image, path);
-    std::ifstream check(path, std::ios::binary);
-    EXPECT_TRUE(check.good()) << path;
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
-// Turns the built-in title screen into a PNG a person can look at. With
-// PARLEVOX_DOCS_DIR set it is also written there as title-screen.png (how
-// the picture in docs/ is made).
-#include <cstdlib>
+// The built-in title screen: its PNG form (as parlevox-docpics writes it for
+// docs/) and the layout a person sees.
 #include <string>
 #include <vector>
 
@@ -9,8 +7,8 @@
 #include <zlib.h>
 
 #include "display/BitmapResource.h"
+#include "display/ButtonStripLayout.h"
 #include "support/PngWriter.h"
-#include "support/TempDir.h"
 
 namespace parlevox {
 namespace {
@@ -31,7 +29,7 @@ std::vector<uint8_t> Rgb(const CRawBitmap& bitmap) {
     return rgb;
 }
 
-TEST(TitleScreenPictureTest, WritesTheTitleScreenAsPng) {
+TEST(TitleScreenPictureTest, EncodesAsAPngThatInflatesBackToTheRows) {
     std::optional<CRawBitmap> title = BitmapResource::Load("TITLESCREEN");
     ASSERT_TRUE(title);
     // What a person sees: the picture through the client's own drawing.
@@ -66,12 +64,40 @@ TEST(TitleScreenPictureTest, WritesTheTitleScreenAsPng) {
     ASSERT_EQ(inflatedRows.size(), 420u * 1801u);
     EXPECT_EQ(inflatedRows[1801 * 300], '\0') << "row filter";
     EXPECT_EQ(static_cast<uint8_t>(inflatedRows[1801 * 300 + 1 + 3 * 17]), rgb[(300 * 600 + 17) * 3]);
+}
 
-    test::TempDir dir;
-    test::WriteWholeFile(dir.File("title-screen.png"), png);
-    EXPECT_EQ(test::ReadWholeFile(dir.File("title-screen.png")), png);
-    if (const char* docs = std::getenv("PARLEVOX_DOCS_DIR"))
-        test::WriteWholeFile(std::string(docs) + "/title-screen.png", png);
+int Brightness(const CRawBitmap& screen, int x, int y) {
+    BgrColour c = screen.PixelColour(x, y);
+    return c.red + c.green + c.blue;
+}
+
+// The client draws its icons at the layout's slots: each needs its whole
+// frame inside the picture, and nothing of the ring may touch the sides.
+// Above the status card there is only background: the status text alone
+// says what is happening.
+TEST(TitleScreenPictureTest, SlotFramesLieInsideAndNoCaptionSitsAboveTheStatus) {
+    std::optional<CRawBitmap> title = BitmapResource::Load("TITLESCREEN");
+    ASSERT_TRUE(title);
+    CRawBitmap screen = CRawBitmap::TrueColour(title->Width(), title->Height());
+    title->DrawTo(screen, 0, 0);
+    using namespace layout;
+    const int band = kTitleIconY - 8;  // plain white between the band's top line and the frames
+    for (int y = kTitleIconY - 6; y < kTitleIconY + kIconSide + 6; ++y)
+        for (int x : {0, 1, kTitleWidth - 2, kTitleWidth - 1})
+            EXPECT_EQ(Brightness(screen, x, y), Brightness(screen, x, band)) << "side of the ring at " << x << "," << y;
+    for (int slot = 0; slot < kTitleIconSlots; ++slot) {
+        const int left = kTitleIconX + slot * kTitleIconPitch, middle = kTitleIconY + kIconSide / 2;
+        EXPECT_LT(Brightness(screen, left - 3, middle), Brightness(screen, left + 2, middle)) << "slot " << slot;
+        EXPECT_LT(Brightness(screen, left + kIconSide + 2, middle), Brightness(screen, left + kIconSide - 3, middle))
+            << "slot " << slot;
+    }
+    // Rows between the banner's shadow and the card: the background is a
+    // vertical gradient, so any text shows as a darker pixel in its row.
+    for (int y = 212; y < 228; ++y) {
+        const int plain = Brightness(screen, kTitleStatusX - 20, y);
+        for (int x = kTitleStatusX - 12; x < kTitleWidth - 12; ++x)
+            ASSERT_GE(Brightness(screen, x, y), plain - 24) << "text at " << x << "," << y;
+    }
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "irc/NetworkMessages.h"
 #include "irc/NetworkWnd.h"
 #include "platform/PollEventLoop.h"
+#include "support/LoopLeftEmpty.h"
 #include "support/ScriptedUserInterface.h"
 
 namespace parlevox {
@@ -91,6 +92,7 @@ protected:
     }
 
     PollEventLoop loop;
+    test::LoopLeftEmpty loopCheck{loop};
     CIRCNotifyList list{loop};
     NoStatus status;
     ConnectionState state;
@@ -292,6 +294,26 @@ TEST_F(IRCNotifyListTest, ATooLongListIsReportedAndCut) {
     EXPECT_EQ(ui.boxes.size(), boxes + 1);
     EXPECT_EQ(chain.entries.size(), DispatchChain::kCapacity);
     EXPECT_EQ(chain.entries.front().priority, 599);
+}
+
+TEST_F(IRCNotifyListTest, ChainBoundariesAt411And511) {
+    struct Case {
+        int records;
+        bool reported;
+        size_t kept;
+    } cases[] = {{411, false, 411}, {412, true, 412}, {511, true, 511}, {512, true, 511}};
+    for (const Case& c : cases) {
+        handlers.clear();
+        Handler& h = Add("h");
+        for (int i = 0; i < c.records; ++i) On(h, kPRIVMSG, i);
+        const size_t boxes = ui.boxes.size();
+        auto message = Parse(":a!b@c PRIVMSG #x :hi");
+        DispatchChain chain = list.BuildChain(*message);
+        EXPECT_EQ(ui.boxes.size() - boxes, c.reported ? 1u : 0u) << c.records;
+        ASSERT_EQ(chain.entries.size(), c.kept) << c.records;
+        // A cut drops the lowest priorities.
+        EXPECT_EQ(chain.entries.back().priority, c.records - static_cast<int>(c.kept)) << c.records;
+    }
 }
 
 TEST_F(IRCNotifyListTest, TheStandardSetOpensWindowsAndTakesNames) {

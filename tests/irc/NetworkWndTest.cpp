@@ -2,20 +2,39 @@
 // received-line rules, the send path and the ends of a connection.
 #include <gtest/gtest.h>
 
+#include <ctime>
+#include <filesystem>
 #include <string>
 
 #include "irc/EventTypes.h"
 #include "irc/IRCMessage.h"
 #include "irc/LineRules.h"
 #include "irc/NetworkMessages.h"
+#include "irc/NetworkTexts.h"
 #include "irc/ProblemLineLimiter.h"
+#include "irc/TrafficLog.h"
+#include "platform/SocketErrors.h"
 #include "support/NetworkFixture.h"
+#include "support/NgircdServer.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TempDir.h"
 
 namespace parlevox::test {
 namespace {
 
-using NetworkWndTest = NetworkFixture;
+class NetworkWndTest : public NetworkFixture {
+protected:
+    // Different colours for the problem and information slots, so that a
+    // swap of the two codes shows.
+    void UseColours(int problem, int information) {
+        NetworkSettings settings = network->Settings();
+        std::array<int, ColourCodes::kSlots> colours {};
+        colours[colour::kProblem] = problem;
+        colours[colour::kInformation] = information;
+        settings.colours = ColourCodes(colours);
+        network->SetSettings(settings);
+    }
+};
 
 TEST_F(NetworkWndTest, RegistersWithNickAndUserCarryingTheLinkPortField) {
     network->SetClientLinkPort(0xBEEF);
@@ -70,12 +89,7 @@ TEST_F(NetworkWndTest, EmptyLinesAreIgnoredAndOthersAreParsed) {
 }
 
 TEST_F(NetworkWndTest, UnreadableLinesAreStatusLinesAFewAMinuteAndNeverABox) {
-    NetworkSettings settings = network->Settings();
-    std::array<int, ColourCodes::kSlots> colours {};
-    colours[colour::kInformation] = 12;
-    colours[colour::kProblem] = 4;
-    settings.colours = ColourCodes(colours);
-    network->SetSettings(settings);
+    UseColours(4, 12);
     Post(":a!b@c FOO bar");
     Post("PRIVMSG #x :no prefix");
     for (int i = 0; i < 50; ++i) Post(":s 000 me :" + std::to_string(i));
@@ -132,6 +146,51 @@ TEST_F(NetworkWndTest, SendingWhileNotConnectedSaysSo) {
     SendLine("PRIVMSG #x :lost");
     ASSERT_EQ(status.lines.size(), 1u);
     EXPECT_EQ(status.lines[0], "\x03" "0! Cannot send data\x03" "0 (not connected)");
+}
+
+// The problem and information slots get different colours so that a swap of
+// the two codes shows. Without a connection a line that fits is lost with
+// "Cannot send data", so the send limit shows without a peer.
+TEST_F(NetworkWndTest, SendProblemsUseTheProblemThenTheInformationColour) {
+    UseColours(4, 7);
+    const std::string lost = "\x03" "4! Cannot send data\x03" "7 (not connected)";
+    const std::string tooLong = "\x03" "4! Line not sent: it is 513 bytes long, and the server takes at most 512\x03" "7";
+    struct Case {
+        const char* description;
+        std::string line;
+        std::string status;
+    } cases[] = {
+        {"longest line with CRLF", std::string(510, 'a'), lost},
+        {"shortest refused with CRLF", std::string(511, 'a'), tooLong},
+        {"longest line with LF", std::string(511, 'a') + "\n", lost},
+        {"shortest refused with LF", std::string(512, 'a') + "\n", tooLong},
+        {"a cut tail does not count", std::string(510, 'a') + "\r" + std::string(100, 'b'), lost},
+    };
+    for (const Case& c : cases) {
+        status.lines.clear();
+        SendLine(c.line);
+        EXPECT_EQ(status.lines, std::vector<std::string>{c.status}) << c.description;
+    }
+}
+
+TEST_F(NetworkWndTest, ConnectingWhileConnectedSaysGoodbyeFirst) {
+    ConnectAndRegister();
+    state.connected = true;
+    const size_t before = server->Received().size();
+    WindowMessage connect(netmsg::kConnect, std::string("127.0.0.1"));
+    connect.wParam = server->Port();
+    loop.SendMessage(network->Handle(), std::move(connect));
+    ASSERT_TRUE(RunUntil([&] { return server->Received().size() > before; }));
+    EXPECT_EQ(server->Received().substr(before, 23), "QUIT :Changing server\r\n");
+    EXPECT_FALSE(state.connected);
+}
+
+TEST_F(NetworkWndTest, ARefusedConnectionIsReportedAsRejected) {
+    WindowMessage connect(netmsg::kConnect, std::string("127.0.0.1"));
+    connect.wParam = FreeLoopbackPort();
+    loop.PostMessage(network->Handle(), std::move(connect));
+    ASSERT_TRUE(RunUntil([&] { return !progress.failures.empty(); }));
+    EXPECT_EQ(progress.failures, std::vector<std::string>{"Connection rejected by server."});
 }
 
 TEST_F(NetworkWndTest, AConnectedSocketClosingDispatchesDisconnect) {
@@ -207,6 +266,60 @@ TEST(LineRulesTest, PrepareOutgoingLine) {
         std::string out;
         EXPECT_EQ(PrepareOutgoingLine(c.line, 512, out), c.fits) << c.description;
         EXPECT_EQ(out, c.expected) << c.description;
+    }
+}
+
+TEST(ConnectErrorTextTest, EveryWinsockCodeHasItsText) {
+    struct Case {
+        int code;
+        const char* text;
+    } cases[] = {
+        {10014, "The lpSockAddrLen argument is incorrect."},
+        {10022, "The socket is already bound to an address."},
+        {10024, "No more file descriptors are available."},
+        {10038, "The descriptor is a file, not a socket."},
+        {10039, "A destination address is required."},
+        {10047, "Addresses in the specified family cannot be used with this socket."},
+        {10048, "The specified address is already in use."},
+        {10049, "Address is not available from local machine."},
+        {10051, "The network cannot be reached."},
+        {10055, "Out of buffer space."},
+        {10056, "The socket is already connected."},
+        {10057, "The socket is not connected."},
+        {10060, "Connection timed out."},
+        {10061, "Connection rejected by server."},
+        {wsa::kHostNotFound, "The host name could not be resolved."},
+        {10050, "Connection failed (error 10050)."},
+        {0, "Connection failed (error 0)."},
+    };
+    for (const Case& c : cases) EXPECT_EQ(texts::ConnectErrorText(c.code), c.text) << c.code;
+}
+
+// The name is checked against the clock read before and after Open, with the
+// zone's offset applied by hand, so a minute turning over cannot fail it.
+TEST(TrafficLogTest, FileIsNamedAfterTheLocalWeekdayDayAndMinute) {
+    struct Case {
+        const char* zone;
+        long offsetSeconds;
+    } cases[] = {{"UTC0", 0}, {"XST-5:30", 5 * 3600 + 30 * 60}};
+    for (const Case& c : cases) {
+        ScopedTimeZone zone(c.zone);
+        auto nameNow = [&] {
+            const std::time_t shifted = std::time(nullptr) + c.offsetSeconds;
+            std::tm fields{};
+            gmtime_r(&shifted, &fields);
+            char name[64];
+            std::strftime(name, sizeof name, "Log,%a %d %H-%M.txt", &fields);
+            return std::string(name);
+        };
+        TempDir dir;
+        TrafficLog log;
+        const std::string before = nameNow();
+        ASSERT_TRUE(log.Open(dir.Path() + "/")) << c.zone;
+        const std::string after = nameNow();
+        const std::string name = std::filesystem::path(log.FilePath()).filename().string();
+        EXPECT_TRUE(name == before || name == after) << c.zone << ": " << name << ", expected " << before;
+        EXPECT_TRUE(std::filesystem::is_regular_file(dir.File(name))) << c.zone;
     }
 }
 

@@ -7,6 +7,7 @@
 #include "platform/PollEventLoop.h"
 #include "platform/SocketErrors.h"
 #include "support/LoopbackServer.h"
+#include "support/LoopLeftEmpty.h"
 #include "support/NgircdServer.h"
 
 namespace parlevox {
@@ -37,7 +38,13 @@ public:
     std::string received;
 };
 
-TEST(AsyncSocketTest, ErrnoMapsToTheWinsockCodes) {
+class AsyncSocketTest : public testing::Test {
+protected:
+    PollEventLoop loop;
+    test::LoopLeftEmpty loopCheck{loop};
+};
+
+TEST_F(AsyncSocketTest, ErrnoMapsToTheWinsockCodes) {
     struct Case {
         int error;
         int code;
@@ -62,8 +69,7 @@ TEST(AsyncSocketTest, ErrnoMapsToTheWinsockCodes) {
     for (const Case& c : cases) EXPECT_EQ(wsa::FromErrno(c.error), c.code) << "errno " << c.error;
 }
 
-TEST(AsyncSocketTest, ARefusedPortReportsConnectionRejected) {
-    PollEventLoop loop;
+TEST_F(AsyncSocketTest, ARefusedPortReportsConnectionRejected) {
     ProbeSocket socket(loop);
     ASSERT_TRUE(socket.Create());
     int port = test::FreeLoopbackPort();  // nothing listens there
@@ -73,8 +79,7 @@ TEST(AsyncSocketTest, ARefusedPortReportsConnectionRejected) {
     EXPECT_EQ(socket.connectError, wsa::kConnectionRefused);
 }
 
-TEST(AsyncSocketTest, AnUnresolvableHostReportsHostNotFound) {
-    PollEventLoop loop;
+TEST_F(AsyncSocketTest, AnUnresolvableHostReportsHostNotFound) {
     ProbeSocket socket(loop);
     ASSERT_TRUE(socket.Create());
     EXPECT_FALSE(socket.Connect("no-such-host.invalid", 6667));
@@ -83,8 +88,7 @@ TEST(AsyncSocketTest, AnUnresolvableHostReportsHostNotFound) {
     EXPECT_EQ(socket.connectError, wsa::kHostNotFound);
 }
 
-TEST(AsyncSocketTest, AHostNameResolvesWithoutBlockingAndConnects) {
-    PollEventLoop loop;
+TEST_F(AsyncSocketTest, AHostNameResolvesWithoutBlockingAndConnects) {
     test::LoopbackServer server(loop);
     ProbeSocket socket(loop);
     ASSERT_TRUE(socket.Create());
@@ -93,8 +97,7 @@ TEST(AsyncSocketTest, AHostNameResolvesWithoutBlockingAndConnects) {
     EXPECT_EQ(socket.connectError, 0);
 }
 
-TEST(AsyncSocketTest, ASocketDestroyedWhileResolvingIgnoresTheAnswer) {
-    PollEventLoop loop;
+TEST_F(AsyncSocketTest, ASocketDestroyedWhileResolvingIgnoresTheAnswer) {
     auto socket = std::make_unique<ProbeSocket>(loop);
     ASSERT_TRUE(socket->Create());
     socket->Connect("localhost", 1);
@@ -104,8 +107,7 @@ TEST(AsyncSocketTest, ASocketDestroyedWhileResolvingIgnoresTheAnswer) {
     SUCCEED();
 }
 
-TEST(AsyncSocketTest, DataFlowsBothWaysAndThePeerCloseIsReportedOnce) {
-    PollEventLoop loop;
+TEST_F(AsyncSocketTest, DataFlowsBothWaysAndThePeerCloseIsReportedOnce) {
     test::LoopbackServer server(loop);
     ProbeSocket socket(loop);
     ASSERT_TRUE(socket.Create());
@@ -131,8 +133,7 @@ TEST(AsyncSocketTest, DataFlowsBothWaysAndThePeerCloseIsReportedOnce) {
     EXPECT_EQ(socket.closeError, 0);
 }
 
-TEST(AsyncSocketTest, SendingOnAnUnconnectedSocketFailsWithNotConnected) {
-    PollEventLoop loop;
+TEST_F(AsyncSocketTest, SendingOnAnUnconnectedSocketFailsWithNotConnected) {
     ProbeSocket socket(loop);
     EXPECT_EQ(socket.Send("x", 1), AsyncSocket::kSocketError);
     EXPECT_EQ(socket.LastError(), wsa::kNotConnected);
@@ -141,8 +142,7 @@ TEST(AsyncSocketTest, SendingOnAnUnconnectedSocketFailsWithNotConnected) {
     EXPECT_EQ(socket.LastError(), wsa::kNotConnected);
 }
 
-TEST(AsyncSocketTest, ClosingLeavesNoWatcherBehind) {
-    PollEventLoop loop;
+TEST_F(AsyncSocketTest, ClosingLeavesNoWatcherBehind) {
     {
         ProbeSocket socket(loop);
         ASSERT_TRUE(socket.Create());

@@ -9,6 +9,7 @@
 
 #include "platform/MessageTarget.h"
 #include "platform/PollEventLoop.h"
+#include "support/LoopLeftEmpty.h"
 
 namespace parlevox {
 namespace {
@@ -37,8 +38,13 @@ private:
     std::string name_;
 };
 
-TEST(EventLoopTest, PostedMessagesArriveInOrderAndDeadTargetsAreSkipped) {
+class EventLoopTest : public testing::Test {
+protected:
     PollEventLoop loop;
+    test::LoopLeftEmpty loopCheck{loop};
+};
+
+TEST_F(EventLoopTest, PostedMessagesArriveInOrderAndDeadTargetsAreSkipped) {
     std::vector<std::string> log;
     Recorder a(loop, log, "a");
     auto b = std::make_unique<Recorder>(loop, log, "b");
@@ -53,8 +59,7 @@ TEST(EventLoopTest, PostedMessagesArriveInOrderAndDeadTargetsAreSkipped) {
     EXPECT_EQ(log, (std::vector<std::string>{"a:1", "a:3=line"}));
 }
 
-TEST(EventLoopTest, SendDeliversAtOnceAndAnswers) {
-    PollEventLoop loop;
+TEST_F(EventLoopTest, SendDeliversAtOnceAndAnswers) {
     std::vector<std::string> log;
     Recorder a(loop, log, "a");
     EXPECT_EQ(loop.SendMessage(a.Handle(), WindowMessage(21)), 42);
@@ -62,8 +67,7 @@ TEST(EventLoopTest, SendDeliversAtOnceAndAnswers) {
     EXPECT_EQ(log, (std::vector<std::string>{"a:21"}));
 }
 
-TEST(EventLoopTest, HandlesAreNeverReused) {
-    PollEventLoop loop;
+TEST_F(EventLoopTest, HandlesAreNeverReused) {
     std::vector<std::string> log;
     WindowHandle first;
     {
@@ -75,8 +79,7 @@ TEST(EventLoopTest, HandlesAreNeverReused) {
     EXPECT_FALSE(loop.IsWindow(first));
 }
 
-TEST(EventLoopTest, MessagesPostedDuringDeliveryWaitForTheNextIteration) {
-    PollEventLoop loop;
+TEST_F(EventLoopTest, MessagesPostedDuringDeliveryWaitForTheNextIteration) {
     std::vector<std::string> log;
     Recorder a(loop, log, "a");
     a.onMessage = [&](WindowMessage& m) {
@@ -90,8 +93,7 @@ TEST(EventLoopTest, MessagesPostedDuringDeliveryWaitForTheNextIteration) {
     EXPECT_EQ(log, (std::vector<std::string>{"a:1", "a:2", "a:3"}));
 }
 
-TEST(EventLoopTest, TimersDueTogetherFireInStartOrder) {
-    PollEventLoop loop;
+TEST_F(EventLoopTest, TimersDueTogetherFireInStartOrder) {
     std::vector<std::string> log;
     Recorder a(loop, log, "a");
     Recorder b(loop, log, "b");
@@ -102,8 +104,7 @@ TEST(EventLoopTest, TimersDueTogetherFireInStartOrder) {
     EXPECT_EQ(log, (std::vector<std::string>{"b:timer7", "a:timer5", "b:timer6"}));
 }
 
-TEST(EventLoopTest, WindowTimersRepeatUntilKilledOrTheTargetGoes) {
-    PollEventLoop loop;
+TEST_F(EventLoopTest, WindowTimersRepeatUntilKilledOrTheTargetGoes) {
     std::vector<std::string> log;
     auto a = std::make_unique<Recorder>(loop, log, "a");
     int fired = 0;
@@ -117,8 +118,7 @@ TEST(EventLoopTest, WindowTimersRepeatUntilKilledOrTheTargetGoes) {
     EXPECT_EQ(loop.PendingTimerCount(), 0u);
 }
 
-TEST(EventLoopTest, SettingATimerAgainRestartsIt) {
-    PollEventLoop loop;
+TEST_F(EventLoopTest, SettingATimerAgainRestartsIt) {
     std::vector<std::string> log;
     Recorder a(loop, log, "a");
     a.SetTimer(1, 60'000);
@@ -129,12 +129,10 @@ TEST(EventLoopTest, SettingATimerAgainRestartsIt) {
     a.KillTimer(1);
 }
 
-TEST(EventLoopTest, ATimerStartedByATimerWaitsForTheNextIteration) {
-    PollEventLoop loop;
+TEST_F(EventLoopTest, ATimerStartedByATimerWaitsForTheNextIteration) {
     int runs = 0;
     std::function<void()> again = [&] {
-        ++runs;
-        loop.SingleShot(0, again);
+        if (++runs < 2) loop.SingleShot(0, again);
     };
     loop.SingleShot(0, again);
     loop.RunOnce(0);
@@ -143,8 +141,7 @@ TEST(EventLoopTest, ATimerStartedByATimerWaitsForTheNextIteration) {
     EXPECT_EQ(runs, 2);
 }
 
-TEST(EventLoopTest, DeleteLaterDestroysOutsideTheCallerAfterTheDelay) {
-    PollEventLoop loop;
+TEST_F(EventLoopTest, DeleteLaterDestroysOutsideTheCallerAfterTheDelay) {
     auto alive = std::make_shared<bool>(true);
     struct Flag {
         std::shared_ptr<bool> alive;
@@ -161,8 +158,7 @@ TEST(EventLoopTest, DeleteLaterDestroysOutsideTheCallerAfterTheDelay) {
     ASSERT_TRUE(loop.RunUntil([&] { return !*alive; }, kWatchdogMs));
 }
 
-TEST(EventLoopTest, TasksFromOtherThreadsRunOnTheLoopThread) {
-    PollEventLoop loop;
+TEST_F(EventLoopTest, TasksFromOtherThreadsRunOnTheLoopThread) {
     std::thread::id ranOn;
     bool done = false;
     std::thread worker([&] {
@@ -176,18 +172,17 @@ TEST(EventLoopTest, TasksFromOtherThreadsRunOnTheLoopThread) {
     EXPECT_EQ(ranOn, std::this_thread::get_id());
 }
 
-TEST(EventLoopTest, AMailboxOutlivingItsLoopDropsTheTask) {
+TEST_F(EventLoopTest, AMailboxOutlivingItsLoopDropsTheTask) {
     std::shared_ptr<LoopMailbox> mailbox;
     {
-        PollEventLoop loop;
-        mailbox = loop.Mailbox();
+        PollEventLoop gone;
+        mailbox = gone.Mailbox();
         EXPECT_TRUE(mailbox->Deliver([] {}));
     }
     EXPECT_FALSE(mailbox->Deliver([] { ADD_FAILURE() << "ran after the loop was gone"; }));
 }
 
-TEST(EventLoopTest, WatchersFireInRegistrationOrderAndRemovalTakesEffectAtOnce) {
-    PollEventLoop loop;
+TEST_F(EventLoopTest, WatchersFireInRegistrationOrderAndRemovalTakesEffectAtOnce) {
     int first[2], second[2];
     ASSERT_EQ(pipe(first), 0);
     ASSERT_EQ(pipe(second), 0);

@@ -8,6 +8,7 @@
 
 #include "platform/Clock.h"
 #include "platform/PollEventLoop.h"
+#include "support/LoopLeftEmpty.h"
 #include "support/TempDir.h"
 
 namespace parlevox {
@@ -36,6 +37,7 @@ protected:
     test::TempDir dir_;
     std::string path_ = dir_.File("cfg/registry.reg");
     PollEventLoop loop_;
+    test::LoopLeftEmpty loopCheck_{loop_};
     Registry registry_;
 };
 

@@ -13,6 +13,7 @@
 #include "irc/NetworkWnd.h"
 #include "platform/PollEventLoop.h"
 #include "platform/Registry.h"
+#include "support/LoopLeftEmpty.h"
 #include "support/LoopbackServer.h"
 #include "support/ScriptedUserInterface.h"
 
@@ -60,6 +61,7 @@ protected:
     bool RunUntil(const std::function<bool()>& done) { return loop.RunUntil(done, kWatchdogMs); }
 
     PollEventLoop loop;
+    LoopLeftEmpty loopCheck{loop};
     Registry registry;
     ScriptedUserInterface ui;
     RecordingStatus status;

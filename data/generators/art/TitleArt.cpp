@@ -113,18 +113,15 @@ Canvas TitleScreen(const Fonts& fonts) {
     DrawText(canvas, fonts.regular, "Internet Relay Chat", 188, 130, tagline);
 
     Conversation(canvas, 26, 226);
-    Card(canvas, 280, 232, 588, 268);  // the status text goes at (292, 244)
-    TextStyle caption;
-    caption.size = 11;
-    caption.paint = Solid(Hex(0x6a7890));
-    caption.letterSpacing = 0.8f;
-    DrawText(canvas, fonts.bold, "STARTING UP", 284, 212, caption);
+    // Only the status text the client draws at (292, 244) speaks here: a
+    // fixed caption would contradict it once start-up is over.
+    Card(canvas, 280, 232, 588, 268);
 
     // The ring of icon slots: white, with a faint frame around each.
     canvas.FillRect(0, 346, layout::kTitleWidth, 412, Solid(kWhite));
     canvas.FillRect(0, 346, layout::kTitleWidth, 347, Solid(Hex(0xd3dbe7)));
-    for (int slot = 0; slot < 9; ++slot) {
-        float x = static_cast<float>(slot * layout::kTitleIconPitch);
+    for (int slot = 0; slot < layout::kTitleIconSlots; ++slot) {
+        float x = static_cast<float>(layout::kTitleIconX + slot * layout::kTitleIconPitch);
         Shape frame = RoundRect(x - 3, layout::kTitleIconY - 3, x + 51, layout::kTitleIconY + 51, 7);
         canvas.FillShape(Subtract(frame, [frame](float px, float py) { return frame(px, py) + 1; }),
                          Solid(Hex(0xe3e9f2)));

@@ -1,3 +1,5 @@
+// What each message class publishes as system variables for the script
+// reactions, and the text it reads back from them.
 #include <map>
 #include <memory>
 #include <optional>
@@ -130,9 +132,9 @@ TEST_P(PublishTest, PublishesExactlyItsFields) {
     EXPECT_EQ(sink.order.size(), sink.vars.size()) << "a variable was published twice";
 }
 
-INSTANTIATE_TEST_SUITE_P(SystemVariables, PublishTest, testing::ValuesIn(kPublishCases));
+INSTANTIATE_TEST_SUITE_P(MessageVariables, PublishTest, testing::ValuesIn(kPublishCases));
 
-TEST(SystemVariablesTest, OwnFieldsFirstThenTheParentsDownToTheBase) {
+TEST(MessageVariablesTest, OwnFieldsFirstThenTheParentsDownToTheBase) {
     auto message = ParseIRCLine(kLineChanPM, {}).message;
     ASSERT_NE(message, nullptr);
     message->handled = 1;
@@ -172,7 +174,7 @@ TEST_P(MadeTest, EventsTheClientMakes) {
     EXPECT_EQ(sink.vars, c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(SystemVariables, MadeTest, testing::ValuesIn(kMadeCases));
+INSTANTIATE_TEST_SUITE_P(MessageVariables, MadeTest, testing::ValuesIn(kMadeCases));
 
 struct ReadBackCase {
     const char* description;
@@ -218,9 +220,9 @@ TEST_P(ReadBackTest, ReactionCanRewriteTheText) {
     EXPECT_EQ(ShownText(*message), c.readsBack ? "rewritten" : before);
 }
 
-INSTANTIATE_TEST_SUITE_P(SystemVariables, ReadBackTest, testing::ValuesIn(kReadBackCases));
+INSTANTIATE_TEST_SUITE_P(MessageVariables, ReadBackTest, testing::ValuesIn(kReadBackCases));
 
-TEST(SystemVariablesTest, ReadBackWithoutTheVariableKeepsTheText) {
+TEST(MessageVariablesTest, ReadBackWithoutTheVariableKeepsTheText) {
     auto message = ParseIRCLine(kLinePM, {}).message;
     ASSERT_NE(message, nullptr);
     MapSink empty;
