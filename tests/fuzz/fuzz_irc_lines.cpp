@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -94,6 +95,8 @@ public:
     explicit Lines(bool stripColours) : stripColours_(stripColours) {}
 
     void OnLine(std::string_view line) override {
+        // The framer's promise: no terminator and no NUL inside a line.
+        if (line.find_first_of(std::string_view("\n\0", 2)) != std::string_view::npos) std::abort();
         if (auto message = Parse(line, stripColours_)) {
             (void)message->ParamCount();
             MapSink sink;
