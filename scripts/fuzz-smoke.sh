@@ -8,6 +8,7 @@ seconds="${FUZZ_SECONDS:-20}"
 build="${FUZZ_BUILD_DIR:-build/fuzz}"
 targets=(fuzz_irc_lines fuzz_regedit fuzz_raw_bitmap fuzz_variable_sets fuzz_output_cells)
 
+scripts/install-deps.sh
 if [ ! -f "$build/build.ninja" ]; then
   CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DPARLEVOX_FUZZ=ON -DPARLEVOX_TESTS=OFF -DPARLEVOX_BENCH=OFF >/dev/null

@@ -24,6 +24,7 @@ fi
 
 build="${FUZZ_BUILD_DIR:-build/fuzz}"
 if [ "${FUZZ_NO_BUILD:-0}" != 1 ]; then
+  scripts/install-deps.sh
   if [ ! -f "$build/build.ninja" ]; then
     CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       -DPARLEVOX_FUZZ=ON -DPARLEVOX_TESTS=OFF -DPARLEVOX_BENCH=OFF >/dev/null
