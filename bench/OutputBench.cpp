@@ -11,6 +11,7 @@
 #include <benchmark/benchmark.h>
 #include <fmt/format.h>
 
+#include "display/LinkMarking.h"
 #include "display/OutputPaneModel.h"
 #include "platform/FontRasterizer.h"
 
@@ -97,6 +98,22 @@ void BM_AddConvertedLine(benchmark::State& state) {
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations()));
 }
 BENCHMARK(BM_AddConvertedLine);
+
+// A hostile line of nothing but link starts: every start's link runs to the
+// end of the line, so the marking must stay linear in the line's length.
+void BM_MarkRepeatedLinkStarts(benchmark::State& state) {
+    std::string text;
+    while (text.size() < static_cast<size_t>(state.range(0))) text += "http://";
+    const COutputBuffer original = ToCells(text);
+    const LinkMarkingSettings settings{12, 4, {"parlevox"}};
+    for (auto _ : state) {
+        COutputBuffer line = original;
+        MarkLinksAndHighlights(line, settings);
+        benchmark::DoNotOptimize(line);
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_MarkRepeatedLinkStarts)->RangeMultiplier(4)->Range(1 << 10, 1 << 16)->Complexity(benchmark::oN);
 
 }  // namespace
 }  // namespace parlevox

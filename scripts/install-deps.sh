@@ -6,6 +6,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
+  clang libclang-rt-14-dev
   libfmt-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
   ngircd python3
   libsdl2-mixer-dev fluid-soundfont-gm libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-liberation2

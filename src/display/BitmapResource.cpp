@@ -12,6 +12,8 @@ namespace parlevox {
 namespace {
 
 constexpr uint8_t kRunCode = 255;
+// The most pixels three bytes of run-length code can stand for.
+constexpr size_t kLongestRun = 255;
 
 // Bottom-first padded rows into the bitmap's top-down rows.
 void CopyRowsBottomFirst(const uint8_t* rows, CRawBitmap& bitmap) {
@@ -32,7 +34,7 @@ bool BitmapResource::DecodeRunLength(std::string_view stream, std::span<uint8_t>
             continue;
         }
         if (stream.size() - in < 2) return false;
-        size_t count = std::max<size_t>(1, static_cast<uint8_t>(stream[in]));
+        size_t count = static_cast<uint8_t>(stream[in]);
         uint8_t value = static_cast<uint8_t>(stream[in + 1]);
         in += 2;
         count = std::min(count, out.size() - filled);
@@ -50,13 +52,18 @@ std::optional<CRawBitmap> BitmapResource::Decode(std::string_view fileImage) {
         return std::nullopt;
     if (fileImage.size() < BmpHeader::kHeadersSize + CRawBitmap::kColourTableSize) return std::nullopt;
     if (header->pixelOffset > fileImage.size()) return std::nullopt;
+    // The claimed size is checked against the data before anything is
+    // allocated for it: a small file claiming 32767 x 32767 must not cost
+    // gigabytes.
+    std::string_view data = fileImage.substr(header->pixelOffset);
+    size_t rowBytes = static_cast<size_t>(header->height) * CRawBitmap::StrideFor(header->width, false);
+    size_t mostPixels = header->compression == 0 ? data.size() : data.size() / 3 * kLongestRun + data.size() % 3;
+    if (rowBytes > mostPixels) return std::nullopt;
 
     CRawBitmap bitmap = CRawBitmap::Palette(header->width, header->height);
     std::memcpy(bitmap.Colours().data(), fileImage.data() + BmpHeader::kHeadersSize, CRawBitmap::kColourTableSize);
-    std::string_view data = fileImage.substr(header->pixelOffset);
     std::vector<uint8_t> rows(bitmap.Pixels().size());
     if (header->compression == 0) {
-        if (data.size() < rows.size()) return std::nullopt;
         std::memcpy(rows.data(), data.data(), rows.size());
     } else if (!DecodeRunLength(data, rows)) {
         return std::nullopt;

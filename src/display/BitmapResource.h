@@ -18,7 +18,7 @@ public:
     static std::optional<CRawBitmap> Decode(std::string_view fileImage);
 
     // Run-length code 99: a byte other than 255 is one pixel; 255, n, v is n
-    // pixels of value v (0 counts as one). Fills out in stream order; a run
+    // pixels of value v (n = 0 gives none). Fills out in stream order; a run
     // past the end is cut off. False when the stream ends before out is full.
     static bool DecodeRunLength(std::string_view stream, std::span<uint8_t> out);
 

@@ -1,6 +1,8 @@
 #include "display/LinkMarking.h"
 
+#include <optional>
 #include <span>
+#include <vector>
 
 #include "common/TextHelpers.h"
 #include "platform/Registry.h"
@@ -43,24 +45,31 @@ bool EndsLink(const Cell& cell) {
     return cell.IsControl() || cell.ch == ' ' || cell.ch == ',' || cell.ch == ';';
 }
 
-// Just after a ".html" anywhere later in the line, else the first space,
-// ",", ";" or control cell.
-size_t LinkEnd(Cells cells, size_t start) {
-    size_t html = Find(cells, ".html", start);
-    if (html != kNotFound) return html + 5;
-    size_t end = start;
-    while (end < cells.size() && !EndsLink(cells[end])) ++end;
-    return end;
-}
-
-void MarkLink(Cells cells, size_t start, size_t end, int colour) {
-    for (size_t i = start; i < end; ++i) {
-        Cell& cell = cells[i];
-        cell.attr |= cellattr::kLink;
-        // A bold italic nickname would turn into a control cell: the link wins.
-        if (cell.IsControl()) cell.attr &= static_cast<uint8_t>(~cellattr::kNickname);
-        cell.SetForeground(colour);
+// Where a link starting at any position ends: just after a ".html" anywhere
+// later in the line, else at the first space, ",", ";" or control cell.
+// Both answers are tabled once per line, so a line full of link starts
+// ("http://http://...") costs linear time, not a scan per start.
+class LinkEnds {
+public:
+    explicit LinkEnds(Cells cells) : html_(cells.size() + 1, kNotFound), stop_(cells.size() + 1, cells.size()) {
+        constexpr std::string_view kHtml = ".html";
+        for (size_t i = cells.size(); i-- > 0;) {
+            html_[i] = i + kHtml.size() <= cells.size() && MatchesAt(cells, i, kHtml, false) ? i : html_[i + 1];
+            stop_[i] = EndsLink(cells[i]) ? i : stop_[i + 1];
+        }
     }
+    size_t At(size_t start) const { return html_[start] != kNotFound ? html_[start] + 5 : stop_[start]; }
+
+private:
+    std::vector<size_t> html_;  // the first ".html" at or after each position
+    std::vector<size_t> stop_;  // the first cell ending a link at or after each position
+};
+
+void MarkLinkCell(Cell& cell, int colour) {
+    cell.attr |= cellattr::kLink;
+    // A bold italic nickname would turn into a control cell: the link wins.
+    if (cell.IsControl()) cell.attr &= static_cast<uint8_t>(~cellattr::kNickname);
+    cell.SetForeground(colour);
 }
 
 bool SkippedStart(Cells cells, std::string_view prefix, size_t start) {
@@ -68,18 +77,35 @@ bool SkippedStart(Cells cells, std::string_view prefix, size_t start) {
     return prefix == "www." && after < cells.size() && cells[after].ch == '.';
 }
 
-// False when a link too short to be one stopped the marking.
+// False when a link too short to be one stopped the marking. Links may
+// overlap, and every link is marked alike, so the links found are collected
+// as opening and closing counts and each cell is marked at most once.
 bool MarkLinks(Cells cells, int colour) {
+    std::optional<LinkEnds> ends;  // only lines with a link start pay for it
+    std::vector<int> opened;
+    bool complete = true;
     for (std::string_view prefix : kLinkStarts) {
         for (size_t start = Find(cells, prefix, 0); start != kNotFound; start = Find(cells, prefix, start + 1)) {
             if (SkippedStart(cells, prefix, start)) continue;
-            size_t end = LinkEnd(cells, start);
-            if (end - start < kShortestLink) return false;
+            if (!ends) {
+                ends.emplace(cells);
+                opened.assign(cells.size() + 1, 0);
+            }
+            size_t end = ends->At(start);
+            if (end - start < kShortestLink) {
+                complete = false;
+                break;
+            }
             if (cells[end - 1].ch == '.') --end;
-            MarkLink(cells, start, end, colour);
+            ++opened[start];
+            --opened[end];
         }
+        if (!complete) break;
     }
-    return true;
+    int open = 0;
+    for (size_t i = 0; i < opened.size() && i < cells.size(); ++i)
+        if ((open += opened[i]) > 0) MarkLinkCell(cells[i], colour);
+    return complete;
 }
 
 void MarkHighlights(Cells cells, const std::vector<std::string>& words, int colour) {

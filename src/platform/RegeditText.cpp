@@ -88,20 +88,22 @@ void WriteValue(std::string& out, const std::string& name, const RegistryValue& 
     out += '\n';
 }
 
-void WriteKey(std::string& out, const RegistryKey& key, const std::string& path);
+void WriteKey(std::string& out, const RegistryKey& key, const std::string& path, size_t depth);
 
-void WriteSubkeys(std::string& out, const RegistryKey& key, const std::string& path) {
+// The children of a key at `depth` (the hive is 0).
+void WriteSubkeys(std::string& out, const RegistryKey& key, const std::string& path, size_t depth) {
+    if (depth == RegeditText::kMaxKeyDepth) return;
     for (const auto& entry : key.subkeys) {
         const RegistryKey& child = *entry.second;
-        if (WritableKeyName(child.name)) WriteKey(out, child, path + '\\' + child.name);
+        if (WritableKeyName(child.name)) WriteKey(out, child, path + '\\' + child.name, depth + 1);
     }
 }
 
-void WriteKey(std::string& out, const RegistryKey& key, const std::string& path) {
+void WriteKey(std::string& out, const RegistryKey& key, const std::string& path, size_t depth) {
     out += '[' + path + "]\n";
     for (const auto& [name, value] : key.values) WriteValue(out, name, value);
     out += '\n';
-    WriteSubkeys(out, key, path);
+    WriteSubkeys(out, key, path, depth);
 }
 
 // ---- reading -------------------------------------------------------------
@@ -358,7 +360,7 @@ std::string RegeditText::Write(const RegistryKey& root) {
         for (const auto& [name, value] : root.values) WriteValue(out, name, value);
         out += '\n';
     }
-    WriteSubkeys(out, root, hive);
+    WriteSubkeys(out, root, hive, 0);
     return out;
 }
 

@@ -14,7 +14,7 @@
 // terminating zero, so every byte string comes back exactly. Long hex data
 // is wrapped with a trailing "\". Value names escape bytes below 0x20 as
 // \xHH. Keys whose names cannot stand in a key line (empty, or holding "\",
-// CR or LF) stay in memory only.
+// CR or LF) and keys deeper than kMaxKeyDepth stay in memory only.
 #include <string>
 #include <string_view>
 
@@ -26,8 +26,11 @@ class RegeditText {
 public:
     static constexpr std::string_view kHeader = "REGEDIT4";
     static constexpr std::string_view kHive = "HKEY_CURRENT_USER";
-    // Deeper key lines are refused, as the Windows registry refuses them.
-    static constexpr size_t kMaxKeyDepth = 512;
+    // Deeper key lines are skipped when read, and deeper keys made in memory
+    // are not written. Every key line spells its whole path, so the text
+    // grows with depth times the number of keys; 32 levels is far beyond
+    // what the settings use (a handful of levels) and keeps that growth small.
+    static constexpr size_t kMaxKeyDepth = 32;
 
     struct ReadResult {
         int skippedLines = 0;  // logical lines (a wrapped hex value is one)

@@ -184,9 +184,12 @@ void CVariable::Write(ByteWriter& writer) const {
     for (const auto& component : components_) WriteComponent(writer, component);
 }
 
+static_assert(kMaxNameComponents == 256, "kTooManyTypesInName states the limit");
+
 std::string TypeStringOfName(std::string_view name) {
     std::string types;
     for (size_t pos = 0; pos < name.size() && name[pos] >= 'a' && name[pos] <= 'z'; ++pos) {
+        if (types.size() == kMaxNameComponents) throw TextError(kTooManyTypesInName);
         char letter = name[pos];
         if (letter == 'i' || letter == 's' || letter == 'f') {
             types += letter;

@@ -88,9 +88,14 @@ private:
     std::vector<VariableComponent> components_;
 };
 
+// The most components a name's prefix may declare. Real names declare a
+// handful; the cap keeps a hostile module from turning a long name into
+// millions of values (a stored set of version 1.1 keeps names only).
+inline constexpr size_t kMaxNameComponents = 256;
+
 // Short type string of a name's prefix (the leading run of a-z):
 // "iasX" gives "iS", "Count" gives "". Throws TextError with
-// kInvalidTypeInName or kInvalidTypeAfterA.
+// kInvalidTypeInName, kInvalidTypeAfterA or kTooManyTypesInName.
 std::string TypeStringOfName(std::string_view name);
 
 // "sIF" -> "saiaf".

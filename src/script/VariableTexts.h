@@ -5,6 +5,7 @@ namespace parlevox {
 
 inline constexpr const char* kInvalidTypeInName = "Invalid type in variable name; expecting i,f,s, or a.";
 inline constexpr const char* kInvalidTypeAfterA = "Invalid type in variable name; expecting i,f,or s after a.";
+inline constexpr const char* kTooManyTypesInName = "Too many types in variable name; at most 256.";
 inline constexpr const char* kErrorAddingVariableTitle = "Error adding variable";
 
 // Stored data that is complete but cannot be a variable (an unknown type

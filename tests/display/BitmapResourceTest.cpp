@@ -1,5 +1,6 @@
 #include "display/BitmapResource.h"
 
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -16,6 +17,34 @@ namespace {
 
 using namespace std::string_literals;
 
+// The sanitizer runtime of the test build reports every allocation; without
+// it the allocation test is skipped.
+extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*)(const volatile void*, size_t),
+                                                        void (*)(const volatile void*)) __attribute__((weak));
+
+// The largest single allocation made while `work` runs; nothing without a
+// sanitizer runtime.
+template <typename Work>
+std::optional<size_t> LargestAllocationDuring(Work work) {
+    static bool installed = false;
+    static bool watching = false;
+    static size_t largest = 0;
+    if (!__sanitizer_install_malloc_and_free_hooks) return std::nullopt;
+    if (!installed) {
+        installed = __sanitizer_install_malloc_and_free_hooks(
+            [](const volatile void*, size_t size) {
+                if (watching && size > largest) largest = size;
+            },
+            [](const volatile void*) {});
+    }
+    if (!installed) return std::nullopt;
+    largest = 0;
+    watching = true;
+    work();
+    watching = false;
+    return largest;
+}
+
 std::vector<uint8_t> Bytes(const std::string& text) {
     return {text.begin(), text.end()};
 }
@@ -31,7 +60,7 @@ TEST(BitmapResourceTest, RunLengthCode) {
         {"plain pixels", "\x01\x02\x03"s, 3, true, "\x01\x02\x03"s},
         {"a run", "\xff\x03\x07"s, 3, true, "\x07\x07\x07"s},
         {"index 255 as a run of one", "\xff\x01\xff\x05"s, 2, true, "\xff\x05"s},
-        {"count 0 is one pixel", "\xff\x00\x09\x01"s, 2, true, "\x09\x01"s},
+        {"count 0 gives no pixels", "\xff\x00\x09\x01\x02"s, 2, true, "\x01\x02"s},
         {"a run past the end is cut off", "\xff\x09\x04"s, 4, true, "\x04\x04\x04\x04"s},
         {"bytes after the last pixel are ignored", "\x01\x02\xff"s, 2, true, "\x01\x02"s},
         {"stream ends early", "\x01\x02"s, 3, false, ""},
@@ -53,7 +82,7 @@ TEST(BitmapResourceTest, RowsComeOutTopFirstInBothCompressions) {
     // 3 x 2, stride 4: the file's first row is the picture's bottom row.
     const std::string rows = "\x04\x05\x06\x00\x01\x02\x03\x00"s;
     test::BmpFields plain{3, 2, 8, 0, "", rows};
-    test::BmpFields packed{3, 2, 8, 99, "", "\x04\x05\x06\xff\x00\x00\x01\x02\x03\x00"s};
+    test::BmpFields packed{3, 2, 8, 99, "", "\x04\x05\x06\xff\x01\x00\x01\x02\x03\x00"s};
     for (const auto& fields : {plain, packed}) {
         std::optional<CRawBitmap> bitmap = BitmapResource::Decode(test::MakeBmp(fields));
         ASSERT_TRUE(bitmap) << fields.compression;
@@ -96,6 +125,27 @@ TEST(BitmapResourceTest, DamagedFileImagesAreRefused) {
     };
     ASSERT_TRUE(BitmapResource::Decode(good));
     for (const auto& c : cases) EXPECT_FALSE(BitmapResource::Decode(c.file)) << c.description;
+}
+
+TEST(BitmapResourceTest, AClaimedSizeTheDataCannotHoldIsRefusedBeforeAllocating) {
+    struct Case {
+        const char* description;
+        uint32_t compression;
+        size_t dataBytes;
+    } cases[] = {
+        {"uncompressed", 0, 1024},
+        {"run-length code", 99, 1024},  // 255 pixels per run at best: 87 K pixels
+    };
+    for (const auto& c : cases) {
+        std::string data;
+        while (data.size() + 3 <= c.dataBytes) data += "\xff\xff\x07"s;
+        const std::string file = test::MakeBmp({32767, 32767, 8, c.compression, "", data});
+        std::optional<CRawBitmap> bitmap;
+        std::optional<size_t> largest = LargestAllocationDuring([&] { bitmap = BitmapResource::Decode(file); });
+        if (!largest) GTEST_SKIP() << "needs the sanitizer runtime to see allocations";
+        EXPECT_FALSE(bitmap) << c.description;
+        EXPECT_LT(*largest, 64u * 1024) << c.description;
+    }
 }
 
 TEST(BitmapResourceTest, EveryBuiltInBitmapDecodes) {

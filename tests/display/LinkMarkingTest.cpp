@@ -55,6 +55,13 @@ TEST(LinkMarkingTest, MarksLinksAndHighlightWords) {
         {"several words, empty ones ignored", "foo bar baz", ",foo,,baz,", "HHH.....HHH"},
         {"nickname-marked cells are not highlighted", "\bbob\b bob", "bob", "....HHH"},
         {"no words, no highlight", "bob", "", "..."},
+        {"links inside links", "http://http://www.x.example ftp://a.b", "",
+         /*                 */ "LLLLLLLLLLLLLLLLLLLLLLLLLLL.........."},
+        {"a short link keeps the links marked before it", "http://abcdefg www.x bob", "bob",
+         /*                                            */ "LLLLLLLLLLLLLL.........."},
+        {"link starts all the way", "http://http://http://http://", "", "LLLLLLLLLLLLLLLLLLLLLLLLLLLL"},
+        {"link starts up to a later .html", "http://http://http://x.html y", "",
+         /*                              */ "LLLLLLLLLLLLLLLLLLLLLLLLLLL.."},
     };
     for (const auto& c : cases) {
         COutputBuffer line = ToCells(c.text);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include <fmt/format.h>
 #include <gtest/gtest.h>
 
 #include "platform/Registry.h"
@@ -163,6 +164,34 @@ TEST(RegeditTextTest, NamesThatCannotStandInAKeyLineStayInMemory) {
     root.Create("c\\d").values["x"] = RegistryValue::FromDword(1);
     root.Create("ok");
     EXPECT_EQ(RegeditText::Write(root), "REGEDIT4\n\n[HKEY_CURRENT_USER\\ok]\n\n");
+}
+
+// Every key line spells its whole path, so depth multiplies the size of
+// the text: the depth limit holds both ways.
+TEST(RegeditTextTest, KeysDeeperThanTheLimitAreNeitherWrittenNorRead) {
+    RegistryKey root;
+    RegistryKey* key = &root;
+    for (size_t depth = 1; depth <= RegeditText::kMaxKeyDepth + 5; ++depth) {
+        key = &key->Create("k");
+        key->values["d"] = RegistryValue::FromDword(static_cast<uint32_t>(depth));
+    }
+    const std::string text = RegeditText::Write(root);
+    EXPECT_EQ(static_cast<size_t>(std::count(text.begin(), text.end(), '[')), RegeditText::kMaxKeyDepth);
+    EXPECT_NE(text.find("=dword:" + fmt::format("{:08x}", RegeditText::kMaxKeyDepth)), std::string::npos);
+    RegistryKey copy;
+    EXPECT_EQ(RegeditText::Read(text, copy).skippedLines, 0);
+    EXPECT_EQ(RegeditText::Write(copy), text);
+
+    // 100 keys 511 levels deep once exported to 27 MB from 104 KB.
+    std::string hostile = "REGEDIT4\n";
+    for (int i = 0; i < 100; ++i) {
+        hostile += "[HKEY_CURRENT_USER\\" + std::to_string(i);
+        for (int level = 1; level < 511; ++level) hostile += "\\k";
+        hostile += "]\n";
+    }
+    RegistryKey damaged;
+    EXPECT_EQ(RegeditText::Read(hostile, damaged).skippedLines, 100);
+    EXPECT_LT(RegeditText::Write(damaged).size(), 64u);
 }
 
 // Random damage to a valid export: whatever loads must itself export and

@@ -15,6 +15,7 @@ using namespace std::string_literals;
 using Strings = std::vector<std::string>;
 
 const std::string kEndOfFile = "Unexpected end of file when loading a module.";
+const std::string kTooManyTypes = "Too many types in variable name; at most 256.";
 const std::string kCorrupt = "Loading module file failed because it is corrupt (not a valid module file).";
 
 // Stored entry: id, access, name, and the value bytes when given.
@@ -166,6 +167,9 @@ TEST(VariableDefinitionsTest, HostileStoredSets) {
         {"id used twice", Count(2) + Entry(4, 1, "iX", kIntValue) + Entry(4, 1, "iY", kIntValue),
          ModuleFileVersion::V1_0, kCorrupt},
         {"value of another type", Count(1) + Entry(1, 1, "sX", kIntValue), ModuleFileVersion::V1_0, kCorrupt},
+        // 1.1 stores no value for this name: only the cap stops a million components.
+        {"a million components in 1.1", Count(1) + Entry(1, 1, std::string(1'000'000, 's'), ""),
+         ModuleFileVersion::V1_1, kTooManyTypes},
     };
     for (const auto& c : cases) {
         CVariableDefinitions set;

@@ -15,6 +15,7 @@ using namespace std::string_literals;
 
 const std::string kBadLetter = "Invalid type in variable name; expecting i,f,s, or a.";
 const std::string kBadAfterA = "Invalid type in variable name; expecting i,f,or s after a.";
+const std::string kTooManyTypes = "Too many types in variable name; at most 256.";
 const std::string kEndOfFile = "Unexpected end of file when loading a module.";
 const std::string kCorrupt = "Loading module file failed because it is corrupt (not a valid module file).";
 
@@ -42,15 +43,17 @@ std::string TypesOrError(const char* name) {
 
 TEST(VariableTest, NamePrefixGivesTheComponents) {
     struct Case {
-        const char* name;
+        std::string name;
         std::string types;  // short type string, or the error text
     } cases[] = {
         {"sNick", "s"},      {"siPair", "si"},       {"asNames", "S"},     {"iasX", "iS"},
         {"Count", ""},       {"fCallback", "f"},     {"aiaf", "IF"},       {"s2", "s"},
         {"i\xe9t\xe9", "i"}, {"xNick", kBadLetter},  {"sxNick", kBadLetter}, {"aNames", kBadAfterA},
         {"aaiX", kBadAfterA}, {"sa", kBadAfterA},
+        {std::string(256, 'i') + "X", std::string(256, 'i')}, {std::string(257, 'i') + "X", kTooManyTypes},
+        {std::string(255, 'i') + "asX", std::string(255, 'i') + "S"}, {std::string(256, 'i') + "asX", kTooManyTypes},
     };
-    for (const auto& c : cases) EXPECT_EQ(TypesOrError(c.name), c.types) << c.name;
+    for (const auto& c : cases) EXPECT_EQ(TypesOrError(c.name.c_str()), c.types) << c.name.substr(0, 20);
 }
 
 CVariable EveryType() {
