@@ -63,8 +63,9 @@ public:
     explicit C_imCTCPMessage(C_imPRIVMSG&& generic);
     using Refinements = MessageClasses<C_imPrivateMe, C_imChannelMe, C_imPrivateCTCP, C_imChannelCTCP, C_imDCCOffer,
                                        C_imDCCChat, C_imDCCResume, C_imDCCAccept>;
-    // Only a private DCC request of an unknown kind stays unrefined.
-    static constexpr bool kAlwaysRefined = true;
+    // Only a private DCC request of an unknown kind stays unrefined. That
+    // comes from a peer, so it is no fault of the client's: the parser says
+    // so and the network window shows it without a box.
     static bool Accepts(const C_imPRIVMSG& generic) { return IsCTCPText(generic.text); }
     void SetSystemVariables(SystemVariableSink& sink) const override;
     // sSysText is published from the argument, so it is read back there.

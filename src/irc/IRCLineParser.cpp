@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "common/TextHelpers.h"
+#include "irc/EventTypes.h"
 #include "irc/IMChannelEvent.h"
 #include "irc/IMGlobalEvent.h"
 #include "irc/IMNotice.h"
@@ -76,7 +77,12 @@ ParsedLine ParseIRCLine(std::string_view line, const ParseOptions& options) {
     if (!SplitLine(line, options, generic)) return parsed;
     parsed.sender = generic.sender;
     parsed.message = CreateMostSpecific(generic);
-    parsed.outcome = parsed.message ? ParseOutcome::Parsed : ParseOutcome::Unrecognised;
+    if (!parsed.message)
+        parsed.outcome = ParseOutcome::Unrecognised;
+    else if (parsed.message->eventType == kCTCPMessage)
+        parsed.outcome = ParseOutcome::Partly;
+    else
+        parsed.outcome = ParseOutcome::Parsed;
     return parsed;
 }
 

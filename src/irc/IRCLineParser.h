@@ -19,11 +19,12 @@ enum class ParseOutcome {
     Parsed,        // message holds the most specific class
     Malformed,     // no prefix, sender or command could be split off
     Unrecognised,  // split, but no class accepts it
+    Partly,        // message holds a general class (a private DCC request of an unknown kind)
 };
 
 struct ParsedLine {
     ParseOutcome outcome = ParseOutcome::Malformed;
-    std::unique_ptr<CIRCMessage> message;  // set when Parsed
+    std::unique_ptr<CIRCMessage> message;  // set when Parsed or Partly
     std::string sender;                    // the prefix, once it could be split off
 };
 

@@ -213,6 +213,9 @@ void CNetworkWnd::HandleLine(std::string& line) {
     if (parsed.sender.find('!') != std::string::npos) recent_.Offer(parsed.sender);
     switch (parsed.outcome) {
         case ParseOutcome::Parsed: return Dispatch(std::move(parsed.message));
+        case ParseOutcome::Partly:
+            ReportUnreadable(texts::kUnrecognisedData, line);
+            return Dispatch(std::move(parsed.message));
         case ParseOutcome::Malformed: return ReportUnreadable(texts::kMalformedData, line);
         case ParseOutcome::Unrecognised: return ReportUnreadable(texts::kUnrecognisedData, line);
     }

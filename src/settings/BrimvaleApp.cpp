@@ -1,5 +1,6 @@
 #include "settings/BrimvaleApp.h"
 
+#include "platform/Shell.h"
 #include "settings/RegistryMove.h"
 #include "settings/SoundSettingsStore.h"
 
@@ -17,6 +18,9 @@ CBrimvaleApp::CBrimvaleApp(FrontEnd frontEnd, const AppStartOptions& options)
 // the layers below take their settings as values when they are created.
 void CBrimvaleApp::StartUp(const AppStartOptions& options) {
     if (saveSettings_) autoSave_ = std::make_unique<RegistryAutoSave>(frontEnd_.loop, registry_);
+    // Links are opened from deep inside the output panes, which have no loop
+    // of their own to watch the opener with.
+    Shell::SetLoop(&frontEnd_.loop);
     options_.Load(registry_);
     network_ = std::make_unique<CNetworkControl>(frontEnd_.loop, frontEnd_.status, options.programFolder,
                                                  options_.Network());
@@ -36,6 +40,7 @@ CBrimvaleApp::~CBrimvaleApp() {
     variables_.reset();
     sounds_.reset();  // saves its settings when changed
     autoSave_.reset();  // the last save
+    Shell::SetLoop(nullptr);
 }
 
 void CBrimvaleApp::OptionsChanged() {

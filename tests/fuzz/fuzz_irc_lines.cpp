@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -18,19 +19,20 @@
 #include "irc/LineFramer.h"
 #include "irc/NetworkMessages.h"
 #include "irc/NetworkWnd.h"
-#include "irc/RecentAddresses.h"
 #include "irc/StatusOutput.h"
 #include "platform/PollEventLoop.h"
-#include "platform/Registry.h"
 #include "platform/UserInterface.h"
 
 namespace parlevox {
 namespace {
 
-// Internal error boxes are expected for malformed lines; keep them off stderr.
-class QuietUserInterface final : public UserInterface {
+// Nothing a server sends may open a box: that is the client's own faults only.
+class NoBoxUserInterface final : public UserInterface {
 public:
-    MessageResult ShowMessageBox(const MessageBoxRequest&) override { return MessageResult::Ok; }
+    MessageResult ShowMessageBox(const MessageBoxRequest& box) override {
+        std::fprintf(stderr, "a box from server input: [%s] %s\n", box.title.c_str(), box.text.c_str());
+        std::abort();
+    }
     std::optional<std::string> PromptText(const std::string&, const std::string&, const std::string&) override {
         return std::nullopt;
     }
@@ -57,18 +59,15 @@ public:
 };
 
 struct World {
-    QuietUserInterface ui;
-    Registry registry;
+    NoBoxUserInterface ui;
     PollEventLoop loop;
     DiscardStatus status;
     CIRCNotifyList notifyList{loop};
     ConnectionState state;
     std::unique_ptr<CNetworkWnd> network;
-    RecentAddresses recent;
 
     World() {
         UserInterface::SetCurrent(&ui);
-        Registry::SetCurrent(&registry);
         network = std::make_unique<CNetworkWnd>(loop, state, status, notifyList, nullptr);
     }
 };
@@ -80,14 +79,9 @@ World& TheWorld() {
 
 // The harness's one call into the parser.
 std::unique_ptr<CIRCMessage> Parse(std::string_view line, bool stripColours) {
-    World& world = TheWorld();
     ParseOptions options;
     options.stripColours = stripColours;
-    options.recent = &world.recent;
-    options.statusOutput = [](const std::string&) {};
-    options.slot13Code = "\x03" "13";
-    options.slot14Code = "\x03" "14";
-    return ParseIRCLine(line, options);
+    return ParseIRCLine(line, options).message;
 }
 
 class Lines final : public LineFramer::Sink {
