@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/ControlBytes.h"
 #include "platform/MessageTarget.h"
 
 namespace parlevox {
@@ -26,9 +27,5 @@ private:
     bool flushScheduled_ = false;
     std::string buffer_;
 };
-
-// Removes the in-text codes: colour (byte 3 with its digits), bold, italic,
-// reverse, plain, the nickname mark and any other byte below 32.
-std::string StripControlCodes(std::string_view text);
 
 }  // namespace parlevox
