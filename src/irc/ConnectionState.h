@@ -13,6 +13,7 @@ struct ConnectionState {
     std::string serverName;          // from numeric 004
     double servicesVersion = 0;      // "dal" server versions: the number after the prefix
     std::string localAddress;        // our end of the server socket, for DCC offers
+    std::string localHostName;       // its host name once looked up, else the address
     bool suppressOutput = false;     // scripts' output suppression flag
 };
 

@@ -16,6 +16,7 @@
 #include "irc/TrafficLog.h"
 #include "platform/Clock.h"
 #include "platform/EventLoop.h"
+#include "platform/HostNameLookup.h"
 #include "platform/SocketErrors.h"
 
 namespace parlevox {
@@ -163,8 +164,12 @@ void CNetworkWnd::Register() {
     }
     Send("NICK " + logon.nick + "\r\n");
     uint16_t localPort = 0;
-    if (socket_->GetSockName(state_.localAddress, localPort))
+    if (socket_->GetSockName(state_.localAddress, localPort)) {
         Status(fmt::sprintf(texts::kLocalAddress, state_.localAddress));
+        state_.localHostName = state_.localAddress;
+        hostNameLookup_ = LookUpHostName(Loop(), state_.localAddress,
+                                         [this](const std::string& name) { state_.localHostName = name; });
+    }
     Send(fmt::sprintf(texts::kUserLine, logon.userName, clientLinkPort_, logon.tagline));
 }
 
@@ -184,6 +189,7 @@ void CNetworkWnd::OnOverlongLine() {
 }
 
 void CNetworkWnd::Reset() {
+    hostNameLookup_.reset();
     socket_->Close();
     Loop().DeleteLater(std::move(socket_));
     socket_ = std::make_unique<CIRCClientSocket>(Loop(), Handle(), *this);

@@ -72,6 +72,7 @@ private:
     ParseOptions parseOptions_;
     ProblemLineLimiter unreadableLines_;
     uint16_t clientLinkPort_ = 0;
+    std::shared_ptr<void> hostNameLookup_;  // the connection's own, dropped with it
 };
 
 }  // namespace parlevox

@@ -18,7 +18,7 @@ std::string ConnectionStateProvider::UserName() const {
 }
 
 std::string ConnectionStateProvider::HostName() const {
-    return state_.localAddress;
+    return state_.localHostName.empty() ? state_.localAddress : state_.localHostName;
 }
 
 bool ConnectionStateProvider::Connected() const {

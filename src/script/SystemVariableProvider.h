@@ -26,7 +26,7 @@ struct ConnectionState;
 // The client's own answers: the connection state and the clock. Nothing
 // knows yet whether the network services are up, so ServicesUp answers
 // false; the notify list, which watches them, overrides it. The host name
-// is the local address of the server connection.
+// is that of our end of the server connection (its address until known).
 class ConnectionStateProvider : public SystemVariableProvider {
 public:
     // The state must outlive the provider.

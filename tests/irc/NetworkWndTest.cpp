@@ -47,6 +47,12 @@ TEST_F(NetworkWndTest, RegistersWithNickAndUserCarryingTheLinkPortField) {
     EXPECT_EQ(status.lines, (std::vector<std::string>{"[Local IP address 127.0.0.1]"}));
 }
 
+TEST_F(NetworkWndTest, OurEndsHostNameIsLookedUpOffTheLoop) {
+    ConnectAndRegister();
+    ASSERT_TRUE(RunUntil([&] { return state.localHostName != "127.0.0.1"; }));
+    EXPECT_EQ(state.localHostName, "localhost");
+}
+
 TEST_F(NetworkWndTest, TheDialogsPasswordIsSentFirst) {
     progress.password = "sesame";
     ConnectAndRegister();

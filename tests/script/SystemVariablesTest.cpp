@@ -134,6 +134,10 @@ TEST(SystemTableTest, DefaultProviderReadsTheConnectionState) {
     EXPECT_EQ(Shown(table, "iSysConnected"), "i:1");
     EXPECT_EQ(Shown(table, "sSysLocalAddress"), "192.0.2.7");
     EXPECT_EQ(Shown(table, "iSysServices"), "i:0");
+    EXPECT_EQ(Shown(table, "sSysHostname"), "192.0.2.7") << "the address until the name is known";
+    state.localHostName = "me.example";
+    EXPECT_EQ(Shown(table, "sSysHostname"), "me.example");
+    EXPECT_EQ(Shown(table, "sSysLocalAddress"), "192.0.2.7");
     state.connected = false;
     EXPECT_EQ(Shown(table, "iSysConnected"), "i:0");
 }
