@@ -19,13 +19,12 @@ CRawBitmap ModuleIconImport::FromRgb(std::string_view rgb) {
     return icon;
 }
 
-bool ModuleIconImport::Load(const std::string& path, CRawBitmap& icon) {
+bool ModuleIconImport::Load(UserInterface& ui, const std::string& path, CRawBitmap& icon) {
     ImportFile file(path);
     std::optional<std::string> rgb = file.ReadAt(0, kRgbSize);
     const char* problem = !rgb ? texts::kIconFileError : rgb->size() < kRgbSize ? texts::kIconTooShort : nullptr;
     if (problem) {
-        UserInterface::Current().ShowMessageBox(
-            {texts::kSetIconErrorTitle, problem, MessageIcon::Exclamation, MessageButtons::Ok});
+        ui.ShowMessageBox({texts::kSetIconErrorTitle, problem, MessageIcon::Exclamation, MessageButtons::Ok});
         return false;
     }
     icon = FromRgb(*rgb);

@@ -8,6 +8,8 @@
 
 namespace parlevox {
 
+class UserInterface;
+
 class ModuleIconImport {
 public:
     static constexpr int kSide = 48;
@@ -15,7 +17,7 @@ public:
 
     // Shows "Set Icon error" and returns false, leaving the icon as it was,
     // when the file cannot be read or holds fewer than 6912 bytes.
-    static bool Load(const std::string& path, CRawBitmap& icon);
+    static bool Load(UserInterface& ui, const std::string& path, CRawBitmap& icon);
     // A true-colour icon from 6912 bytes of red, green, blue pixels.
     static CRawBitmap FromRgb(std::string_view rgb);
 };

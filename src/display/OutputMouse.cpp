@@ -18,8 +18,8 @@ int64_t FloorDiv(int64_t a, int64_t b) {
     return quotient;
 }
 
-void Warn(const char* title, const char* text) {
-    UserInterface::Current().ShowMessageBox({title, text, MessageIcon::Exclamation, MessageButtons::Ok});
+void Warn(UserInterface& ui, const char* title, const char* text) {
+    ui.ShowMessageBox({title, text, MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
 bool Has(const Cell& cell, uint8_t attribute) {
@@ -147,10 +147,11 @@ void COutputWnd::FinishSelection() {
     const bool inOrder = rings.OrderOf(selection.from) <= rings.OrderOf(selection.to);
     const std::string text = inOrder ? rings.SelectionText(selection.from, selection.to)
                                      : rings.SelectionText(selection.to, selection.from);
-    switch (UserInterface::Current().SetClipboardText(text)) {
+    UserInterface& ui = owner_.UI();
+    switch (ui.SetClipboardText(text)) {
         case ClipboardResult::Done: break;
-        case ClipboardResult::CannotOpen: Warn(kBoxTitle, "Cannot open the Clipboard"); break;
-        case ClipboardResult::CannotSet: Warn(kBoxTitle, "Cannot set the Clipboard data"); break;
+        case ClipboardResult::CannotOpen: Warn(ui, kBoxTitle, "Cannot open the Clipboard"); break;
+        case ClipboardResult::CannotSet: Warn(ui, kBoxTitle, "Cannot set the Clipboard data"); break;
     }
 }
 
@@ -159,7 +160,7 @@ void COutputWnd::OpenLink(RingIndex cell) {
     if (link.empty()) return;
     // xdg-open would take a bare "www.host" for a file name.
     if (link.starts_with("www.")) link.insert(0, "http://");
-    auto failed = [] { Warn("URL Error", kUrlFailed); };
+    auto failed = [ui = &owner_.UI()] { Warn(*ui, "URL Error", kUrlFailed); };
     if (!Shell::Open(link, failed)) failed();
 }
 
@@ -172,7 +173,9 @@ void COutputWnd::ButtonUp(int x, int y) {
             SetHotspot(-1);
             return;
         }
-        owner_.Scheme().RunHotspotAction(number, owner_.HotspotContext());
+        ActionContext context = owner_.HotspotContext();
+        if (!context.ui) context.ui = &owner_.UI();
+        owner_.Scheme().RunHotspotAction(number, context);
         if (hotspot_ != number) return;  // the action changed the scheme
         PlaySound(number, 2);
         insideHotspot_ = true;

@@ -11,6 +11,7 @@
 namespace parlevox {
 
 class CScheme;
+class UserInterface;
 
 enum class PaneCursor { Arrow, Hand };
 
@@ -22,6 +23,8 @@ public:
     virtual const CScheme& Scheme() const = 0;
     // The context command hot spots run in.
     virtual ActionContext HotspotContext() const = 0;
+    // Where the pane's boxes go and what holds the clipboard.
+    virtual UserInterface& UI() const = 0;
     // Only a channel window has a user menu for a clicked nickname.
     virtual bool IsChannelWindow() const = 0;
     virtual void OnNicknameMenu(const std::string& nickname, int x, int y) = 0;

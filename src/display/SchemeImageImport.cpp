@@ -11,8 +11,8 @@
 namespace parlevox {
 namespace {
 
-bool Warn(const char* title, const char* text) {
-    UserInterface::Current().ShowMessageBox({title, text, MessageIcon::Exclamation, MessageButtons::Ok});
+bool Warn(UserInterface& ui, const char* title, const char* text) {
+    ui.ShowMessageBox({title, text, MessageIcon::Exclamation, MessageButtons::Ok});
     return false;
 }
 
@@ -22,20 +22,20 @@ struct BmpRows {
 };
 
 // Reads the headers, checks the kind, then the rows. Shows the box itself.
-std::optional<BmpRows> ReadBmp(const std::string& path, uint16_t bitsPerPixel, const char* wrongKindText) {
+std::optional<BmpRows> ReadBmp(UserInterface& ui, const std::string& path, uint16_t bitsPerPixel, const char* wrongKindText) {
     ImportFile file(path);
     std::optional<std::string> headerBytes = file.ReadAt(0, BmpHeader::kHeadersSize);
     std::optional<BmpHeader> header = headerBytes ? BmpHeader::Parse(*headerBytes) : std::nullopt;
     if (!header) {
-        Warn(texts::kErrorReadingFileTitle, texts::kBitmapReadError);
+        Warn(ui, texts::kErrorReadingFileTitle, texts::kBitmapReadError);
         return std::nullopt;
     }
     if (header->bitsPerPixel != bitsPerPixel || header->compression != 0) {
-        Warn(texts::kInvalidBmpTitle, wrongKindText);
+        Warn(ui, texts::kInvalidBmpTitle, wrongKindText);
         return std::nullopt;
     }
     if (header->width <= 0 || header->height <= 0 || !CRawBitmap::ValidSize(header->width, header->height)) {
-        Warn(texts::kErrorReadingFileTitle, texts::kBitmapReadError);
+        Warn(ui, texts::kErrorReadingFileTitle, texts::kBitmapReadError);
         return std::nullopt;
     }
     size_t size = header->FileStride() * static_cast<size_t>(header->height);
@@ -44,7 +44,7 @@ std::optional<BmpRows> ReadBmp(const std::string& path, uint16_t bitsPerPixel, c
     if (fileSize && header->pixelOffset <= *fileSize && size <= *fileSize - header->pixelOffset)
         rows = file.ReadAt(header->pixelOffset, size);
     if (!rows || rows->size() != size) {
-        Warn(texts::kErrorReadingFileTitle, texts::kBitmapReadError);
+        Warn(ui, texts::kErrorReadingFileTitle, texts::kBitmapReadError);
         return std::nullopt;
     }
     return BmpRows{*header, std::move(*rows)};
@@ -57,8 +57,8 @@ const uint8_t* FileRow(const BmpRows& bmp, int y) {  // y counted from the top
 
 }  // namespace
 
-bool SchemeImageImport::LoadSolidBitmap(const std::string& path, AlphaImage& image) {
-    std::optional<BmpRows> bmp = ReadBmp(path, 24, texts::kNotTrueColourBmp);
+bool SchemeImageImport::LoadSolidBitmap(UserInterface& ui, const std::string& path, AlphaImage& image) {
+    std::optional<BmpRows> bmp = ReadBmp(ui, path, 24, texts::kNotTrueColourBmp);
     if (!bmp) return false;
     AlphaImage loaded(bmp->header.width, bmp->header.height);
     for (int y = 0; y < loaded.Height(); ++y) {
@@ -75,11 +75,11 @@ bool SchemeImageImport::LoadSolidBitmap(const std::string& path, AlphaImage& ima
     return true;
 }
 
-bool SchemeImageImport::LoadTransparencyBitmap(const std::string& path, AlphaImage& image) {
-    std::optional<BmpRows> bmp = ReadBmp(path, 8, texts::kNotEightBitBmp);
+bool SchemeImageImport::LoadTransparencyBitmap(UserInterface& ui, const std::string& path, AlphaImage& image) {
+    std::optional<BmpRows> bmp = ReadBmp(ui, path, 8, texts::kNotEightBitBmp);
     if (!bmp) return false;
     if (bmp->header.width != image.Width() || bmp->header.height != image.Height())
-        return Warn(texts::kBmpWrongSizeTitle, texts::kBmpWrongSize);
+        return Warn(ui, texts::kBmpWrongSizeTitle, texts::kBmpWrongSize);
     for (int y = 0; y < image.Height(); ++y) {
         const uint8_t* in = FileRow(*bmp, y);
         for (int x = 0; x < image.Width(); ++x) image.Pixel(x, y)[0] = static_cast<uint8_t>(255 - in[x]);
@@ -87,16 +87,16 @@ bool SchemeImageImport::LoadTransparencyBitmap(const std::string& path, AlphaIma
     return true;
 }
 
-bool SchemeImageImport::LoadRawImage(const std::string& path, int width, int height, AlphaImage& image) {
+bool SchemeImageImport::LoadRawImage(UserInterface& ui, const std::string& path, int width, int height, AlphaImage& image) {
     ImportFile file(path);
-    if (!file.IsOpen()) return Warn(texts::kErrorReadingFileTitle, texts::kRawReadError);
+    if (!file.IsOpen()) return Warn(ui, texts::kErrorReadingFileTitle, texts::kRawReadError);
     std::optional<uint64_t> fileSize = file.Size();
-    if (!fileSize) return Warn(texts::kErrorReadingFileTitle, texts::kRawInfoError);
+    if (!fileSize) return Warn(ui, texts::kErrorReadingFileTitle, texts::kRawInfoError);
     bool sizeInRange = width > 0 && height > 0 && CRawBitmap::ValidSize(width, height);
     size_t expected = sizeInRange ? static_cast<size_t>(width) * height * AlphaImage::kBytesPerPixel : 0;
-    if (!sizeInRange || *fileSize != expected) return Warn(texts::kRawWrongSizeTitle, texts::kRawWrongSize);
+    if (!sizeInRange || *fileSize != expected) return Warn(ui, texts::kRawWrongSizeTitle, texts::kRawWrongSize);
     std::optional<std::string> bytes = file.ReadAt(0, expected);
-    if (!bytes || bytes->size() != expected) return Warn(texts::kErrorReadingFileTitle, texts::kRawReadError);
+    if (!bytes || bytes->size() != expected) return Warn(ui, texts::kErrorReadingFileTitle, texts::kRawReadError);
 
     AlphaImage loaded(width, height);
     const auto* in = reinterpret_cast<const uint8_t*>(bytes->data());
@@ -120,16 +120,17 @@ bool Fitted(bool loaded, CSchemeImage& item) {
 
 }  // namespace
 
-bool SchemeImageImport::LoadSolidBitmap(const std::string& path, CSchemeImage& item) {
-    return Fitted(LoadSolidBitmap(path, item.Image()), item);
+bool SchemeImageImport::LoadSolidBitmap(UserInterface& ui, const std::string& path, CSchemeImage& item) {
+    return Fitted(LoadSolidBitmap(ui, path, item.Image()), item);
 }
 
-bool SchemeImageImport::LoadTransparencyBitmap(const std::string& path, CSchemeImage& item) {
-    return Fitted(LoadTransparencyBitmap(path, item.Image()), item);
+bool SchemeImageImport::LoadTransparencyBitmap(UserInterface& ui, const std::string& path, CSchemeImage& item) {
+    return Fitted(LoadTransparencyBitmap(ui, path, item.Image()), item);
 }
 
-bool SchemeImageImport::LoadRawImage(const std::string& path, int width, int height, CSchemeImage& item) {
-    return Fitted(LoadRawImage(path, width, height, item.Image()), item);
+bool SchemeImageImport::LoadRawImage(UserInterface& ui, const std::string& path, int width, int height,
+                                     CSchemeImage& item) {
+    return Fitted(LoadRawImage(ui, path, width, height, item.Image()), item);
 }
 
 }  // namespace parlevox

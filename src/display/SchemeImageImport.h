@@ -11,17 +11,20 @@
 
 namespace parlevox {
 
+class UserInterface;
+
+// The warning boxes go to `ui`.
 class SchemeImageImport {
 public:
-    static bool LoadSolidBitmap(const std::string& path, AlphaImage& image);
-    static bool LoadTransparencyBitmap(const std::string& path, AlphaImage& image);
-    static bool LoadRawImage(const std::string& path, int width, int height, AlphaImage& image);
+    static bool LoadSolidBitmap(UserInterface& ui, const std::string& path, AlphaImage& image);
+    static bool LoadTransparencyBitmap(UserInterface& ui, const std::string& path, AlphaImage& image);
+    static bool LoadRawImage(UserInterface& ui, const std::string& path, int width, int height, AlphaImage& image);
 
     // The same into a scheme image item; after a load its rectangle, when
     // it has a fixed size, takes the new image's size.
-    static bool LoadSolidBitmap(const std::string& path, CSchemeImage& item);
-    static bool LoadTransparencyBitmap(const std::string& path, CSchemeImage& item);
-    static bool LoadRawImage(const std::string& path, int width, int height, CSchemeImage& item);
+    static bool LoadSolidBitmap(UserInterface& ui, const std::string& path, CSchemeImage& item);
+    static bool LoadTransparencyBitmap(UserInterface& ui, const std::string& path, CSchemeImage& item);
+    static bool LoadRawImage(UserInterface& ui, const std::string& path, int width, int height, CSchemeImage& item);
 };
 
 }  // namespace parlevox

@@ -8,9 +8,8 @@
 namespace parlevox {
 namespace {
 
-void WarnUrl(const char* text) {
-    UserInterface::Current().ShowMessageBox(
-        {texts::kUrlErrorTitle, text, MessageIcon::Exclamation, MessageButtons::Ok});
+void WarnUrl(UserInterface* ui, const char* text) {
+    if (ui) ui->ShowMessageBox({texts::kUrlErrorTitle, text, MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
 bool HasUrlPrefix(std::string_view address) {
@@ -25,12 +24,12 @@ void CSchemeItem::SetName(std::string_view name) {
     name_.assign(name.substr(0, kMaxNameLength));
 }
 
-void CSchemeURL::Run(const ActionContext&) const {
+void CSchemeURL::Run(const ActionContext& context) const {
     if (!HasUrlPrefix(Text())) {
-        WarnUrl(texts::kUrlNotValid);
+        WarnUrl(context.ui, texts::kUrlNotValid);
         return;
     }
-    auto failed = [] { WarnUrl(texts::kUrlOpenFailed); };
+    auto failed = [ui = context.ui] { WarnUrl(ui, texts::kUrlOpenFailed); };
     if (!Shell::Open(Text(), failed)) failed();
 }
 

@@ -67,9 +67,12 @@ protected:
 
 // What running an action needs: the command processor and the owning
 // window's context.
+class UserInterface;
+
 struct ActionContext {
     CommandRunner* commands = nullptr;
     CommandContext window;
+    UserInterface* ui = nullptr;  // for the URL boxes; none: they are not shown
 };
 
 class CSchemeAction : public CSchemeItem {

@@ -23,7 +23,7 @@ TEST(ModuleIconImportTest, RedGreenBlueBecomesBlueGreenRed) {
     for (size_t extra : {0, 100}) {  // bytes after the 6912 are not read
         test::WriteWholeFile(dir.File("icon.raw"), rgb + std::string(extra, 'x'));
         CRawBitmap icon;
-        ASSERT_TRUE(ModuleIconImport::Load(dir.File("icon.raw"), icon));
+        ASSERT_TRUE(ModuleIconImport::Load(ui, dir.File("icon.raw"), icon));
         ASSERT_EQ(icon.Width(), 48);
         ASSERT_EQ(icon.Height(), 48);
         ASSERT_TRUE(icon.IsTrueColour());
@@ -59,7 +59,7 @@ TEST(ModuleIconImportTest, ShortOrUnreadableFilesAreRefused) {
     for (const auto& c : cases) {
         test::ScriptedUserInterface ui;
         CRawBitmap icon = CRawBitmap::Palette(3, 3);
-        EXPECT_FALSE(ModuleIconImport::Load(c.path, icon)) << c.description;
+        EXPECT_FALSE(ModuleIconImport::Load(ui, c.path, icon)) << c.description;
         EXPECT_EQ(icon.Width(), 3) << c.description << ": the icon stays as it was";
         ASSERT_EQ(ui.boxes.size(), 1u) << c.description;
         EXPECT_EQ(ui.boxes[0].title, "Set Icon error") << c.description;

@@ -47,11 +47,13 @@ class RecordingOwner : public OutputPaneOwner {
 public:
     const CScheme& Scheme() const override { return scheme; }
     ActionContext HotspotContext() const override { return {runner, {}}; }
+    UserInterface& UI() const override { return *ui; }
     bool IsChannelWindow() const override { return channel; }
     void OnNicknameMenu(const std::string& nickname, int, int) override { nicknameMenus.push_back(nickname); }
     void OnContextMenu(int, int) override { ++contextMenus; }
     CScheme scheme;
     RecordingRunner* runner = nullptr;
+    UserInterface* ui = nullptr;
     bool channel = true;
     std::vector<std::string> nicknameMenus;
     int contextMenus = 0;
@@ -119,6 +121,7 @@ protected:
     void SetUp() override {
         UseTestFont(owner.scheme);
         owner.runner = &runner;
+        owner.ui = &ui;
         Shell::SetOpener([this](const std::string& target) {
             opened.push_back(target);
             return openerWorks;

@@ -44,7 +44,7 @@ protected:
 TEST_F(SchemeImageImportTest, SolidBitmapBecomesAnOpaqueImageTopRowFirst) {
     AlphaImage image;
     std::string path = Write("a.bmp", test::MakeBmp({2, 2, 24, 0, "", kSolidRows}));
-    ASSERT_TRUE(SchemeImageImport::LoadSolidBitmap(path, image));
+    ASSERT_TRUE(SchemeImageImport::LoadSolidBitmap(ui, path, image));
     EXPECT_TRUE(ui.boxes.empty());
     EXPECT_EQ(Pixels(image), (std::vector<uint8_t>{255, 1, 2, 3, 255, 4, 5, 6, 255, 7, 8, 9, 255, 10, 11, 12}));
 }
@@ -53,14 +53,14 @@ TEST_F(SchemeImageImportTest, TransparencyBitmapSetsOpacityFromTheIndex) {
     AlphaImage image(2, 2);  // solid black
     // Indices 0 (solid), 255 (clear) on top, 1 and 200 below; the colour table is not consulted.
     std::string rows = "\x01\xc8\0\0\x00\xff\0\0"s;
-    ASSERT_TRUE(SchemeImageImport::LoadTransparencyBitmap(
+    ASSERT_TRUE(SchemeImageImport::LoadTransparencyBitmap(ui, 
         Write("t.bmp", test::MakeBmp({2, 2, 8, 0, std::string(1024, '\x55'), rows})), image));
     EXPECT_EQ(Pixels(image), (std::vector<uint8_t>{255, 0, 0, 0, 0, 0, 0, 0, 254, 0, 0, 0, 55, 0, 0, 0}));
 }
 
 TEST_F(SchemeImageImportTest, RawFileIsRedGreenBlueAlpha) {
     AlphaImage image;
-    ASSERT_TRUE(SchemeImageImport::LoadRawImage(Write("r.raw", "\x01\x02\x03\x00\x04\x05\x06\xff"s), 2, 1, image));
+    ASSERT_TRUE(SchemeImageImport::LoadRawImage(ui, Write("r.raw", "\x01\x02\x03\x00\x04\x05\x06\xff"s), 2, 1, image));
     EXPECT_EQ(image.Width(), 2);
     EXPECT_EQ(image.Height(), 1);
     EXPECT_EQ(Pixels(image), (std::vector<uint8_t>{255, 3, 2, 1, 0, 6, 5, 4}));
@@ -115,9 +115,9 @@ TEST_F(SchemeImageImportTest, RefusalsShowTheirBoxAndKeepTheImage) {
         ui.boxes.clear();
         AlphaImage image = Sample();
         std::string path = c.file.empty() ? dir.File("missing") : Write("in", c.file);
-        bool loaded = c.kind == Solid          ? SchemeImageImport::LoadSolidBitmap(path, image)
-                      : c.kind == Transparency ? SchemeImageImport::LoadTransparencyBitmap(path, image)
-                                               : SchemeImageImport::LoadRawImage(path, c.rawWidth, c.rawHeight, image);
+        bool loaded = c.kind == Solid          ? SchemeImageImport::LoadSolidBitmap(ui, path, image)
+                      : c.kind == Transparency ? SchemeImageImport::LoadTransparencyBitmap(ui, path, image)
+                                               : SchemeImageImport::LoadRawImage(ui, path, c.rawWidth, c.rawHeight, image);
         EXPECT_FALSE(loaded) << c.description;
         EXPECT_EQ(Pixels(image), Pixels(Sample())) << c.description;
         ASSERT_EQ(ui.boxes.size(), 1u) << c.description;
@@ -129,8 +129,8 @@ TEST_F(SchemeImageImportTest, RefusalsShowTheirBoxAndKeepTheImage) {
 
 TEST_F(SchemeImageImportTest, MessagesAreTheSystemsOwn) {
     AlphaImage image = Sample();
-    SchemeImageImport::LoadSolidBitmap(Write("g.bmp", test::MakeBmp({2, 2, 8, 0, "", std::string(8, '\0')})), image);
-    SchemeImageImport::LoadRawImage(Write("r.raw", std::string(17, 'x')), 2, 2, image);
+    SchemeImageImport::LoadSolidBitmap(ui, Write("g.bmp", test::MakeBmp({2, 2, 8, 0, "", std::string(8, '\0')})), image);
+    SchemeImageImport::LoadRawImage(ui, Write("r.raw", std::string(17, 'x')), 2, 2, image);
     ASSERT_EQ(ui.boxes.size(), 2u);
     EXPECT_EQ(ui.boxes[0].text,
               "The .bmp file you selected is not a 24-bit uncompressed bitmap. You can use an image editing program "

@@ -353,7 +353,7 @@ TEST_F(SchemeTest, ImportedImageOfFixedSizeTakesItsNewSize) {
     for (const Case& c : cases) {
         CSchemeImage item("i");
         item.Rect() = c.rect;
-        SchemeImageImport::LoadRawImage(dir.File(c.file), 3, 2, item);
+        SchemeImageImport::LoadRawImage(ui, dir.File(c.file), 3, 2, item);
         EXPECT_EQ(item.Rect().bottomRight, c.bottomRight) << c.description;
     }
 }
