@@ -10,6 +10,7 @@
 
 #include "BenchScheme.h"
 #include "display/OutputWnd.h"
+#include "platform/UserInterface.h"
 
 namespace parlevox {
 namespace {
@@ -27,22 +28,15 @@ public:
     ActionContext HotspotContext() const override { return {}; }
     bool IsChannelWindow() const override { return true; }
     void OnNicknameMenu(const std::string&, int, int) override {}
+    UserInterface& UI() const override { return UserInterface::Current(); }
     void OnContextMenu(int, int) override {}
     CScheme scheme;
 };
 
-class NullView : public OutputPaneView {
-public:
-    void Invalidate(const PixelRect&) override {}
-    void SetCursor(PaneCursor) override {}
-    void CaptureMouse() override {}
-    void ReleaseMouse() override {}
-    void ScrollBarChanged(const ScrollBarValues&) override {}
-};
 
 struct Pane {
     BenchOwner owner;
-    NullView view;
+    NullPaneView view;
     OutputSuppression suppression;
     COutputWnd pane{owner, view, nullptr, nullptr, suppression};
 

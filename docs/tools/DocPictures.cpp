@@ -12,19 +12,11 @@
 #include "display/OutputPainter.h"
 #include "display/OutputWnd.h"
 #include "display/Scheme.h"
+#include "platform/UserInterface.h"
 #include "support/PngWriter.h"
 
 namespace parlevox {
 namespace {
-
-class StillView : public OutputPaneView {
-public:
-    void Invalidate(const PixelRect&) override {}
-    void SetCursor(PaneCursor) override {}
-    void CaptureMouse() override {}
-    void ReleaseMouse() override {}
-    void ScrollBarChanged(const ScrollBarValues&) override {}
-};
 
 class StillOwner : public OutputPaneOwner {
 public:
@@ -33,6 +25,7 @@ public:
     bool IsChannelWindow() const override { return true; }
     void OnNicknameMenu(const std::string&, int, int) override {}
     void OnContextMenu(int, int) override {}
+    UserInterface& UI() const override { return UserInterface::Current(); }
     CScheme scheme;
 };
 
@@ -68,14 +61,7 @@ std::unique_ptr<CSchemeImage> Solid(const char* name, BgrColour colour, Anchored
     constexpr int kSide = 40;
     auto image = std::make_unique<CSchemeImage>(name);
     image->Image() = AlphaImage(kSide, kSide);
-    for (int y = 0; y < kSide; ++y)
-        for (int x = 0; x < kSide; ++x) {
-            uint8_t* pixel = image->Image().Pixel(x, y);
-            pixel[0] = 255;  // opacity
-            pixel[1] = colour.blue;
-            pixel[2] = colour.green;
-            pixel[3] = colour.red;
-        }
+    image->Image().Fill(colour.blue, colour.green, colour.red);
     image->Rect() = rect;
     return image;
 }
@@ -84,7 +70,7 @@ std::unique_ptr<CSchemeImage> Solid(const char* name, BgrColour colour, Anchored
 // text formatting, a link, a wrapped line and a selection.
 bool OutputPane(const std::string& folder) {
     StillOwner owner;
-    StillView view;
+    NullPaneView view;
     OutputSuppression suppression;
     CScheme& scheme = owner.scheme;
     scheme.TextFont().SetFace("DejaVu Sans");

@@ -7,4 +7,13 @@ AlphaImage::AlphaImage(int width, int height)
     for (size_t i = 0; i < pixels_.size(); i += kBytesPerPixel) pixels_[i] = 255;
 }
 
+void AlphaImage::Fill(uint8_t blue, uint8_t green, uint8_t red) {
+    for (size_t i = 0; i < pixels_.size(); i += kBytesPerPixel) {
+        pixels_[i] = 255;
+        pixels_[i + 1] = blue;
+        pixels_[i + 2] = green;
+        pixels_[i + 3] = red;
+    }
+}
+
 }  // namespace parlevox

@@ -15,6 +15,8 @@ public:
     AlphaImage() = default;
     // Solid black; sizes must be checked by the caller (CRawBitmap::ValidSize).
     AlphaImage(int width, int height);
+    // Every pixel solid in one colour.
+    void Fill(uint8_t blue, uint8_t green, uint8_t red);
 
     int Width() const { return width_; }
     int Height() const { return height_; }

@@ -42,4 +42,14 @@ public:
     virtual void ScrollBarChanged(const ScrollBarValues& values) = 0;
 };
 
+// A view that shows nothing: a pane drawn only into its own image.
+class NullPaneView final : public OutputPaneView {
+public:
+    void Invalidate(const PixelRect&) override {}
+    void SetCursor(PaneCursor) override {}
+    void CaptureMouse() override {}
+    void ReleaseMouse() override {}
+    void ScrollBarChanged(const ScrollBarValues&) override {}
+};
+
 }  // namespace parlevox

@@ -62,14 +62,7 @@ public:
 std::unique_ptr<CSchemeImage> Solid(const char* name, int width, int height, BgrColour colour, AnchoredRect rect) {
     auto image = std::make_unique<CSchemeImage>(name);
     image->Image() = AlphaImage(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            uint8_t* pixel = image->Image().Pixel(x, y);
-            pixel[0] = 255;  // opacity
-            pixel[1] = colour.blue;
-            pixel[2] = colour.green;
-            pixel[3] = colour.red;
-        }
+    image->Image().Fill(colour.blue, colour.green, colour.red);
     image->Rect() = rect;
     return image;
 }
