@@ -3,25 +3,13 @@
 // and only text cells come out.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "display/LinkMarking.h"
 #include "display/OutputBuffer.h"
-
-namespace parlevox {
-namespace {
-
-[[noreturn]] void Fail(const char* what) {
-    std::fprintf(stderr, "fuzz_output_cells: %s\n", what);
-    std::abort();
-}
-
-}  // namespace
-}  // namespace parlevox
+#include "FuzzFail.h"
 
 // Input: the "Highlight" setting, a 0x01 byte, then the line. The first
 // byte of the setting part gives the two colours.
@@ -42,19 +30,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     COutputBuffer line = ToCells(text);
-    if (line.Cells().empty() || !line.Cells().back().IsEnd()) Fail("a line does not end with the end cell");
-    if (line.Length() > text.size()) Fail("more cells than bytes");
+    if (line.Cells().empty() || !line.Cells().back().IsEnd()) FuzzFail("fuzz_output_cells", "a line does not end with the end cell");
+    if (line.Length() > text.size()) FuzzFail("fuzz_output_cells", "more cells than bytes");
     for (const Cell& cell : line.Text())
-        if (!cell.IsText()) Fail("a control cell inside the text");
+        if (!cell.IsText()) FuzzFail("fuzz_output_cells", "a control cell inside the text");
 
     std::vector<Cell> before(line.Text().begin(), line.Text().end());
     MarkLinksAndHighlights(line, settings);
-    if (line.Length() != before.size()) Fail("marking changed the length");
+    if (line.Length() != before.size()) FuzzFail("fuzz_output_cells", "marking changed the length");
     for (size_t i = 0; i < before.size(); ++i) {
         const Cell& cell = line.Text()[i];
-        if (cell.ch != before[i].ch) Fail("marking changed a character");
-        if (!cell.IsText()) Fail("marking made a control cell");
-        if (cell.Background() != before[i].Background()) Fail("marking changed a background");
+        if (cell.ch != before[i].ch) FuzzFail("fuzz_output_cells", "marking changed a character");
+        if (!cell.IsText()) FuzzFail("fuzz_output_cells", "marking made a control cell");
+        if (cell.Background() != before[i].Background()) FuzzFail("fuzz_output_cells", "marking changed a background");
     }
     (void)line.TrimmedLength();
     return 0;

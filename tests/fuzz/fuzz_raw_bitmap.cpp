@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,14 +13,10 @@
 #include "common/TextError.h"
 #include "display/BitmapResource.h"
 #include "display/RawBitmap.h"
+#include "FuzzFail.h"
 
 namespace parlevox {
 namespace {
-
-[[noreturn]] void Fail(const char* what) {
-    std::fprintf(stderr, "fuzz_raw_bitmap: %s\n", what);
-    std::abort();
-}
 
 bool Same(const CRawBitmap& a, const CRawBitmap& b) {
     return a.Width() == b.Width() && a.Height() == b.Height() && a.IsTrueColour() == b.IsTrueColour() &&
@@ -42,7 +36,7 @@ void Draw(const CRawBitmap& bitmap, std::string_view input) {
 void FileImage(std::string_view input) {
     std::optional<CRawBitmap> bitmap = BitmapResource::Decode(input);
     if (!bitmap) return;
-    if (bitmap->IsTrueColour() || bitmap->Empty()) Fail("a decoded resource is not a palette picture");
+    if (bitmap->IsTrueColour() || bitmap->Empty()) FuzzFail("fuzz_raw_bitmap", "a decoded resource is not a palette picture");
     bitmap->AddShadedColours();
     Draw(*bitmap, input);
 }
@@ -71,9 +65,9 @@ void Record(std::string_view input) {
     try {
         again.ReadRawBitmap(second);
     } catch (const TextError&) {
-        Fail("a written record does not read back");
+        FuzzFail("fuzz_raw_bitmap", "a written record does not read back");
     }
-    if (!second.AtEnd() || !Same(bitmap, again)) Fail("a written record reads back differently");
+    if (!second.AtEnd() || !Same(bitmap, again)) FuzzFail("fuzz_raw_bitmap", "a written record reads back differently");
 }
 
 }  // namespace

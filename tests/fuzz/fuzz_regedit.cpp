@@ -2,13 +2,12 @@
 // out and reading that back must give the same tree, with no line skipped.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "platform/RegeditText.h"
 #include "platform/Registry.h"
+#include "FuzzFail.h"
 
 namespace parlevox {
 namespace {
@@ -18,11 +17,6 @@ bool SameTree(const RegistryKey& a, const RegistryKey& b) {
     for (auto x = a.subkeys.begin(), y = b.subkeys.begin(); x != a.subkeys.end(); ++x, ++y)
         if (!SameTree(*x->second, *y->second)) return false;
     return true;
-}
-
-[[noreturn]] void Fail(const char* what) {
-    std::fprintf(stderr, "fuzz_regedit: %s\n", what);
-    std::abort();
 }
 
 }  // namespace
@@ -36,8 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string written = RegeditText::Write(first);
 
     RegistryKey second;
-    if (RegeditText::Read(written, second).skippedLines != 0) Fail("the written text has lines it cannot read");
-    if (!SameTree(first, second)) Fail("the tree read back differs");
-    if (RegeditText::Write(second) != written) Fail("the text written again differs");
+    if (RegeditText::Read(written, second).skippedLines != 0) FuzzFail("fuzz_regedit", "the written text has lines it cannot read");
+    if (!SameTree(first, second)) FuzzFail("fuzz_regedit", "the tree read back differs");
+    if (RegeditText::Write(second) != written) FuzzFail("fuzz_regedit", "the text written again differs");
     return 0;
 }

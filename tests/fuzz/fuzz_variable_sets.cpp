@@ -2,8 +2,6 @@
 // single values. What loads must write out and load back unchanged.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -11,16 +9,12 @@
 #include "common/TextError.h"
 #include "script/Variable.h"
 #include "script/VariableDefinitions.h"
+#include "FuzzFail.h"
 
 namespace parlevox {
 namespace {
 
 constexpr const char* kShortRead = "Unexpected end of file when loading a module.";
-
-[[noreturn]] void Fail(const char* what) {
-    std::fprintf(stderr, "fuzz_variable_sets: %s\n", what);
-    std::abort();
-}
 
 bool SameEntries(const CVariableDefinitions& a, const CVariableDefinitions& b) {
     if (a.Size() != b.Size()) return false;
@@ -38,7 +32,7 @@ void Set(std::string_view input, ModuleFileVersion version) {
     try {
         set.Load(reader, version);
     } catch (const TextError&) {
-        if (set.Size() != 0) Fail("a failed load changed the set");
+        if (set.Size() != 0) FuzzFail("fuzz_variable_sets", "a failed load changed the set");
         return;
     }
     (void)set.DisplayList(true);
@@ -49,9 +43,9 @@ void Set(std::string_view input, ModuleFileVersion version) {
     try {
         again.Load(second, ModuleFileVersion::V1_0);
     } catch (const TextError&) {
-        Fail("a written set does not load back");
+        FuzzFail("fuzz_variable_sets", "a written set does not load back");
     }
-    if (!second.AtEnd() || !SameEntries(set, again)) Fail("a written set loads back differently");
+    if (!second.AtEnd() || !SameEntries(set, again)) FuzzFail("fuzz_variable_sets", "a written set loads back differently");
 }
 
 void Value(std::string_view input) {
@@ -67,7 +61,7 @@ void Value(std::string_view input) {
     ByteWriter writer;
     value.Write(writer);
     ByteReader second(writer.Bytes(), kShortRead);
-    if (!(CVariable::Read(second) == value) || !second.AtEnd()) Fail("a written value reads back differently");
+    if (!(CVariable::Read(second) == value) || !second.AtEnd()) FuzzFail("fuzz_variable_sets", "a written value reads back differently");
 }
 
 }  // namespace
