@@ -9,7 +9,6 @@
 
 #include "irc/IRCLineParser.h"
 #include "irc/LineFramer.h"
-#include "irc/RecentAddresses.h"
 
 namespace parlevox {
 namespace {
@@ -71,10 +70,6 @@ Traffic MakeTraffic(size_t lines) {
 const Traffic& SampleTraffic() {
     static const Traffic traffic = MakeTraffic(20000);
     return traffic;
-}
-
-std::string ColourCode(int colour) {
-    return '\x03' + std::to_string(colour);
 }
 
 template <class Sink>
