@@ -74,6 +74,8 @@ void ListStorage::ShowStrictMessage(const ListLayout& layout) {
     box.text = std::string(layout.strictMessage);
     box.icon = MessageIcon::Exclamation;
     box.buttons = MessageButtons::Ok;
+    // Lists load deep inside the options record's load, which has no user
+    // interface of its own to hand down; the application sets this one.
     UserInterface::Current().ShowMessageBox(box);
 }
 
