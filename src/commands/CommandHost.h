@@ -1,0 +1,56 @@
+#pragma once
+// What the built-in commands reach above the command layer: windows, dialogs,
+// lists, DCC, sounds, the connect dialog and the script system. Each owner
+// overrides what it has built; the defaults say "not here", and the command
+// then writes its "not available" line and sends nothing.
+#include <string>
+#include <string_view>
+
+namespace parlevox {
+
+class CommandOutput;
+
+class CommandHost {
+public:
+    virtual ~CommandHost() = default;
+
+    // Windows. The query window of the nick, opened when there is none;
+    // nullptr when windows cannot be opened.
+    virtual CommandOutput* OpenQuery(const std::string& /*nick*/) { return nullptr; }
+    // The open channel window of that name (any case), or nullptr.
+    virtual CommandOutput* ChannelWindow(const std::string& /*channel*/) { return nullptr; }
+    virtual bool OpenLinksWindow() { return false; }
+    // "h", "v" or "c".
+    virtual bool Tile(std::string_view /*how*/) { return false; }
+
+    // Dialogs.
+    virtual bool OpenChannelInfo(const std::string& /*channel*/) { return false; }
+    virtual bool OpenNickInfo(const std::string& /*nick*/) { return false; }
+    // Asks for a file and runs "/dcc SEND nick file".
+    virtual bool ChooseFileToSend(const std::string& /*nick*/) { return false; }
+
+    // Lists.
+    virtual bool IsonOutstanding() const { return false; }
+    virtual bool ChangeNotify(const std::string& /*nick*/, bool /*remove*/) { return false; }
+    virtual bool AddIgnore(const std::string& /*nick*/) { return false; }
+
+    // DCC: "/dcc SEND|CHAT nick rest" and "/DCCView file".
+    virtual bool StartDcc(const std::string& /*kind*/, const std::string& /*nick*/, const std::string& /*rest*/,
+                          CommandOutput& /*output*/) {
+        return false;
+    }
+    virtual bool ViewFile(const std::string& /*file*/, CommandOutput& /*output*/) { return false; }
+
+    // The rest.
+    virtual bool ConnectTo(const std::string& /*server*/, const std::string& /*rest*/) { return false; }
+    virtual bool OpenClientLink(const std::string& /*nick*/) { return false; }
+    virtual bool PlayLocalSound(const std::string& /*file*/) { return false; }
+    virtual bool RunProgram(const std::string& /*program*/, const std::string& /*arguments*/,
+                            CommandOutput& /*output*/) {
+        return false;
+    }
+    virtual bool EditScheme(const std::string& /*window*/) { return false; }
+    virtual bool ResetScripts() { return false; }
+};
+
+}  // namespace parlevox
