@@ -7,24 +7,30 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "irc/EventTypes.h"
+#include "common/TextHelpers.h"
+#include "display/ChanWnd.h"
 #include "platform/PollEventLoop.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Registry.h"
 
 namespace parlevox {
+namespace {
+
+constexpr const char* kNoChannel = "! No channel is open: join one with /join #channel, or type a / command.";
+
+}  // namespace
 
 HeadlessClient::HeadlessClient(PollEventLoop& loop, const HeadlessOptions& options, UserInterface& ui)
-    : loop_(loop), options_(options), output_(loop, options.raw) {
+    : loop_(loop), options_(options), output_(loop, options.raw), status_(ui, scheme_, statusView_) {
     AppStartOptions start;
     start.settingsPath = Registry::DefaultFilePath();
     start.programFolder = ProgramFolder::Path();
     start.saveSettings = false;  // the headless client never writes the settings file
-    app_ = std::make_unique<CBrimvaleApp>(FrontEnd{loop_, ui, audio_, *this}, start);
+    app_ = std::make_unique<CBrimvaleApp>(FrontEnd{loop_, ui, audio_, status_}, start);
     if (!app_->Started()) return;
     ApplyNick();
-    presenter_ = std::make_unique<HeadlessPresenter>(loop_, Network().WindowHandleOf(), output_,
-                                                     [this](bool connected) { OnConnectionChange(connected); });
+    session_ = std::make_unique<CChatSession>(*app_, status_, views_, scheme_);
+    session_->Windows().onConnectionChange = [this](bool connected) { OnConnectionChange(connected); };
     connectDialog_ = std::make_unique<CConnectDlg>(loop_, Network().Window(), Network().State(), *this, ui);
     auto slots = CConnectDlg::SlotsFrom(app_->Options().servers);
     if (!options_.serverHost.empty()) slots[0] = {options_.serverHost, options_.serverPort, false};
@@ -47,7 +53,7 @@ HeadlessClient::~HeadlessClient() {
     if (signalWatch_) loop_.UnwatchFd(signalWatch_);
     if (signalFd_ >= 0) close(signalFd_);
     connectDialog_.reset();
-    presenter_.reset();
+    session_.reset();
     app_.reset();
 }
 
@@ -96,7 +102,7 @@ void HeadlessClient::OnInput() {
         std::string line = inputBuffer_.substr(0, newline);
         inputBuffer_.erase(0, newline + 1);
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (!line.empty()) Network().SendLine(line);
+        if (!line.empty()) Typed(line);
     }
 }
 
@@ -112,8 +118,12 @@ void HeadlessClient::Finish(int exitCode) {
     loop_.Quit();
 }
 
-void HeadlessClient::WriteStatus(std::string_view line) {
-    output_.WriteLine(HeadlessPresenter::kStatusWindow, line);
+void HeadlessClient::Typed(const std::string& line) {
+    if (options_.rawInput) return Network().SendLine(line);
+    if (line.size() >= 5 && EqualsIgnoringCase(std::string_view(line).substr(0, 5), "/quit")) userQuit_ = true;
+    if (status_.Type(line)) return;
+    if (CChanWnd* channel = session_->Windows().LastChannel()) return channel->Type(line);
+    status_.AddLine(app_->Colours().Code(colour::kProblem) + kNoChannel);
 }
 
 void HeadlessClient::AddStatusLine(const std::string& text) {
@@ -130,9 +140,9 @@ void HeadlessClient::DialogClosed(bool connected) {
 
 void HeadlessClient::OnConnectionChange(bool connected) {
     if (connected && !options_.join.empty())
-        Network().SendLine("JOIN " + options_.join);
+        session_->Commands().Run("/join " + options_.join, {}, {}, status_);
     else if (!connected)
-        Finish(1);
+        Finish(userQuit_ ? 0 : 1);
 }
 
 }  // namespace parlevox

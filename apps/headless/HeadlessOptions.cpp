@@ -6,9 +6,12 @@ namespace parlevox {
 
 const char* HeadlessUsage() {
     return "usage: parlevox-headless [--server HOST[:PORT]] [--nick NICK] [--join #CHANNEL]\n"
-           "                         [--password PASSWORD] [--raw] [--no-input]\n"
-           "Prints every window line as <window><TAB><text>; lines typed on standard input\n"
-           "are sent to the server as they are. Ends on end of input, SIGINT or SIGTERM.\n";
+           "                         [--password PASSWORD] [--raw] [--raw-input] [--no-input]\n"
+           "Prints every window line as <window><TAB><text> (--raw keeps the colour and\n"
+           "style codes). Lines typed on standard input are / commands (/join #x, /msg bob hi,\n"
+           "/quit bye); a line without / is said in the channel joined last. With --raw-input\n"
+           "they are sent to the server as they are. Ends on end of input, /quit, SIGINT or\n"
+           "SIGTERM.\n";
 }
 
 std::optional<std::string> ParseHeadlessOptions(const std::vector<std::string>& args, HeadlessOptions& options) {
@@ -38,6 +41,8 @@ std::optional<std::string> ParseHeadlessOptions(const std::vector<std::string>& 
             if (!value(options.password)) return "--password needs a value";
         } else if (arg == "--raw") {
             options.raw = true;
+        } else if (arg == "--raw-input") {
+            options.rawInput = true;
         } else if (arg == "--no-input") {
             options.readInput = false;
         } else if (arg == "--help" || arg == "-h") {

@@ -13,7 +13,8 @@ struct HeadlessOptions {
     std::string join;        // channel to join once connected
     std::string password;    // answers the server password prompt
     bool raw = false;        // keep control bytes in printed lines
-    bool readInput = true;   // lines from stdin go to the server
+    bool readInput = true;   // lines from stdin are typed into the client
+    bool rawInput = false;   // lines from stdin go to the server as they are
     bool help = false;
 };
 

@@ -7,7 +7,8 @@
 namespace parlevox {
 
 CBrimvaleApp::CBrimvaleApp(FrontEnd frontEnd, const AppStartOptions& options)
-    : frontEnd_(frontEnd), saveSettings_(options.saveSettings) {
+    : frontEnd_(frontEnd), saveSettings_(options.saveSettings), programFolder_(options.programFolder) {
+    if (!programFolder_.empty() && programFolder_.back() != '/') programFolder_ += '/';
     registry_.Load(options.settingsPath);
     if (!RegistryMove::RunOrReport(registry_, frontEnd_.ui)) return;
     StartUp(options);
@@ -22,6 +23,7 @@ void CBrimvaleApp::StartUp(const AppStartOptions& options) {
     // of their own to watch the opener with.
     Shell::SetLoop(&frontEnd_.loop);
     options_.Load(registry_);
+    colours_ = options_.ColourSlots();
     network_ = std::make_unique<CNetworkControl>(frontEnd_.loop, frontEnd_.status, options.programFolder,
                                                  options_.Network());
     variables_ = std::make_unique<SystemVariables>(network_->State());
@@ -45,8 +47,9 @@ CBrimvaleApp::~CBrimvaleApp() {
 
 void CBrimvaleApp::OptionsChanged() {
     if (saveSettings_) options_.Save(registry_);
+    colours_ = options_.ColourSlots();
     network_->Window().SetSettings(options_.Network());
-    sounds_->SetColours(options_.ColourSlots());
+    sounds_->SetColours(colours_);
 }
 
 }  // namespace parlevox

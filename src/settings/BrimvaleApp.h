@@ -51,6 +51,10 @@ public:
     CNetworkControl& Network() { return *network_; }
     SystemVariables& Variables() { return *variables_; }
     CSoundSystem& Sounds() { return *sounds_; }
+    // The colour slots as the options give them now; the reference stays valid.
+    const ColourCodes& Colours() const { return colours_; }
+    // Where the client's relative paths resolve (ends with "/").
+    const std::string& ProgramFolder() const { return programFolder_; }
 
     // After the options record changed: saves it (when saving) and hands
     // the new values to the parts that took them at start-up.
@@ -61,6 +65,8 @@ private:
 
     FrontEnd frontEnd_;
     bool saveSettings_;
+    std::string programFolder_;
+    ColourCodes colours_;
     bool started_ = false;
     Registry registry_;
     std::unique_ptr<RegistryAutoSave> autoSave_;

@@ -115,6 +115,7 @@ void BindMisc(Record& r, Binder& b) {
     b.Bool("Misc", "Show notify people", r.misc.showNotifyPeople, false);
     b.Bool("Misc", "Hide MOTDs", r.misc.hideMotds, false);
     b.Bool("Misc", "MUCK support", r.misc.muckSupport, false);
+    b.Derived("Misc", "Services host", r.misc.servicesHost, OptionsRecord::kDefaultServicesHost);
     b.Int("Misc", "liosalfar fudge", r.misc.liosalfarFudge, 255, Access::ReadOnly);
 }
 

@@ -22,6 +22,8 @@ namespace parlevox {
 class OptionsRecord {
 public:
     static constexpr const char* kDefaultDoubleClickCommand = "/query %";
+    // Where the NickServ, ChanServ and MemoServ commands send their messages.
+    static constexpr const char* kDefaultServicesHost = "services.dal.net";
     // "Parlevox IRC client: " and the product's web page.
     static constexpr const char* kDefaultQuitMessage = "Parlevox IRC client: https://parlevox.example/";
     static constexpr int kDefaultLoadingTimeMs = 10000;
@@ -48,6 +50,7 @@ public:
         bool showNotifyPeople = false;
         bool hideMotds = false;
         bool muckSupport = false;
+        std::string servicesHost = kDefaultServicesHost;
         int liosalfarFudge = 255;  // never written
         bool operator==(const Misc&) const = default;
     };

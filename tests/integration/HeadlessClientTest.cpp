@@ -48,8 +48,6 @@ protected:
 TEST_F(HeadlessClientTest, RegistersJoinsAnswersPingAndShowsChannelText) {
     auto client = StartClient("headless");
     ASSERT_TRUE(client->WaitForOutput("~Connect\tConnection successful.", kTimeoutMs)) << client->Output();
-    ASSERT_TRUE(client->WaitForOutput("#parlevox\t# headless (", kTimeoutMs)) << client->Output();
-
     PlainIrcClient other(server.Port());
     ASSERT_TRUE(other.Connected());
     other.Send("NICK other");
@@ -57,6 +55,7 @@ TEST_F(HeadlessClientTest, RegistersJoinsAnswersPingAndShowsChannelText) {
     ASSERT_TRUE(other.WaitFor(" 001 ", kTimeoutMs));
     other.Send("JOIN #parlevox");
     ASSERT_TRUE(other.WaitFor("366", kTimeoutMs));
+    ASSERT_TRUE(client->WaitForOutput("#parlevox\t# Joins: other (", kTimeoutMs)) << client->Output();
     other.Send("PRIVMSG #parlevox :hello \x02" "from\x02 other");
     ASSERT_TRUE(client->WaitForOutput("#parlevox\t<other> hello from other\n", kTimeoutMs)) << client->Output();
 
@@ -70,14 +69,18 @@ TEST_F(HeadlessClientTest, RegistersJoinsAnswersPingAndShowsChannelText) {
     EXPECT_NE(log.find("#>PONG :"), std::string::npos) << log;
     EXPECT_NE(log.find("#>NICK headless\r\n"), std::string::npos);
 
-    // Lines typed on stdin go to the server as they are.
-    client->WriteInput("PRIVMSG #parlevox :typed line\n");
-    ASSERT_TRUE(other.WaitFor("typed line", kTimeoutMs));
+    // Typed lines: plain text is said in the channel and shown as the user's
+    // own; "/" lines are commands.
+    client->WriteInput("typed line\n/msg other hi there\n/notice #parlevox heads up\n");
+    ASSERT_TRUE(other.WaitFor("PRIVMSG #parlevox :typed line", kTimeoutMs)) << other.Received();
+    ASSERT_TRUE(other.WaitFor("PRIVMSG other :hi there", kTimeoutMs)) << other.Received();
+    ASSERT_TRUE(other.WaitFor("NOTICE #parlevox :heads up", kTimeoutMs)) << other.Received();
+    ASSERT_TRUE(client->WaitForOutput("#parlevox\t<headless> typed line\n", kTimeoutMs)) << client->Output();
+    ASSERT_TRUE(client->WaitForOutput("~Status\t-> other: hi there\n", kTimeoutMs)) << client->Output();
 
-    client->CloseInput();
-    EXPECT_EQ(client->Wait(kTimeoutMs), 0);
-    EXPECT_TRUE(other.WaitFor(":headless!", kTimeoutMs) && other.Received().find("QUIT") != std::string::npos)
-        << other.Received();
+    client->WriteInput("/quit see you\n");
+    EXPECT_TRUE(other.WaitFor("QUIT :see you", kTimeoutMs)) << other.Received();
+    EXPECT_EQ(client->Wait(kTimeoutMs), 0) << client->Output();
 }
 
 TEST_F(HeadlessClientTest, EndsCleanlyOnSigtermWithAQuit) {
@@ -88,6 +91,7 @@ TEST_F(HeadlessClientTest, EndsCleanlyOnSigtermWithAQuit) {
     other.Send("JOIN #parlevox");
     ASSERT_TRUE(other.WaitFor("366", kTimeoutMs));
     ASSERT_TRUE(other.WaitFor(":termed!", kTimeoutMs)) << other.Received();
+    ASSERT_TRUE(client->WaitForOutput("~Status\t", kTimeoutMs)) << client->Output();
     client->Signal(SIGTERM);
     EXPECT_EQ(client->Wait(kTimeoutMs), 0);
     EXPECT_TRUE(other.WaitFor("QUIT", kTimeoutMs)) << other.Received();

@@ -1,0 +1,39 @@
+#pragma once
+// What both front ends put over the application object to chat: the main
+// frame's event duties, the directory of channel and query windows, and the
+// command processor that typed lines go through. The front end supplies
+// the status window and the views.
+#include "commands/CommandProcessor.h"
+#include "display/ChatWindow.h"
+#include "script/ScriptCommandVariables.h"
+#include "ui/ChatWindows.h"
+#include "ui/MainFrame.h"
+
+namespace parlevox {
+
+class CBrimvaleApp;
+class CStatusWindow;
+
+class CChatSession {
+public:
+    CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowViews& views, const CScheme& scheme);
+    ~CChatSession();
+
+    CommandProcessor& Commands() { return processor_; }
+    ChatWindows& Windows() { return windows_; }
+    CStatusWindow& Status() { return status_; }
+
+    // After the application's options changed.
+    void OptionsChanged();
+
+private:
+    CBrimvaleApp& app_;
+    CStatusWindow& status_;
+    ScriptCommandVariables variables_;
+    ChatWindowServices services_;
+    ChatWindows windows_;
+    CommandProcessor processor_;
+    CMainFrame mainFrame_;
+};
+
+}  // namespace parlevox

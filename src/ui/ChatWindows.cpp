@@ -1,0 +1,164 @@
+#include "ui/ChatWindows.h"
+
+#include <algorithm>
+
+#include "common/TextHelpers.h"
+#include "display/ChanWnd.h"
+#include "display/MessageWnd.h"
+#include "display/SoundSystem.h"
+#include "irc/IMPrivmsg.h"
+#include "platform/EventLoop.h"
+#include "ui/NamesList.h"
+#include "ui/NamesListActions.h"
+
+namespace parlevox {
+namespace {
+
+constexpr uint32_t kCloseWindow = 1;  // wParam: the window's handle
+
+}  // namespace
+
+// Hands everything to the front end's view, but keeps the close request:
+// the window is destroyed by the directory once the event that asked for
+// it is over.
+class ChatWindows::RelayView final : public ChatWindowView {
+public:
+    RelayView(ChatWindows& owner, std::unique_ptr<ChatWindowView> view) : owner_(owner), view_(std::move(view)) {}
+
+    void Attach(WindowHandle window) { window_ = window; }
+    void LineAdded(std::string_view text) override { view_->LineAdded(text); }
+    void CaptionChanged(const std::string& caption) override { view_->CaptionChanged(caption); }
+    void InputEnabled(bool enabled) override { view_->InputEnabled(enabled); }
+    void CloseRequested() override { owner_.CloseLater(window_); }
+    void TopicChanged(const std::string& topic) override { view_->TopicChanged(topic); }
+    void NicknameMenu(const std::string& nick, int x, int y) override { view_->NicknameMenu(nick, x, y); }
+    void ContextMenu(int x, int y) override { view_->ContextMenu(x, y); }
+    OutputPaneView& PaneView() override { return view_->PaneView(); }
+    ChatWindowView& Inner() { return *view_; }
+
+private:
+    ChatWindows& owner_;
+    std::unique_ptr<ChatWindowView> view_;
+    WindowHandle window_ = 0;
+};
+
+// One window with what it owns; members go in reverse order, so the window
+// goes before its names list and its view.
+struct ChatWindows::Entry final : NamesListActions {
+    Entry(ChatWindowKind k, const ChatWindowServices& s) : kind(k), services(s) {}
+
+    void OpenUserMenu(const std::string&, const std::string&, int, int) override {}
+    void RunCommand(const std::string& line, const std::string& channel, const std::string& nick) override {
+        services.commands.Run(line, channel, nick, *window);
+    }
+    void ForwardCharacter(char) override {}
+
+    ChatWindowKind kind;
+    const ChatWindowServices& services;
+    std::unique_ptr<RelayView> view;
+    std::unique_ptr<CNamesList> names;
+    std::unique_ptr<CChatWindow> window;
+};
+
+ChatWindows::ChatWindows(const ChatWindowServices& services, ChatWindowViews& views)
+    : MessageTarget(services.loop), services_(services), views_(views) {}
+
+ChatWindows::~ChatWindows() {
+    // Newest first, as a user closing them would.
+    while (!windows_.empty()) windows_.pop_back();
+}
+
+CChanWnd* ChatWindows::FindChannel(std::string_view channel) const {
+    for (const auto& entry : windows_)
+        if (entry->kind == ChatWindowKind::Channel && EqualsIgnoringCase(entry->window->Name(), channel))
+            return static_cast<CChanWnd*>(entry->window.get());
+    return nullptr;
+}
+
+CMessageWnd* ChatWindows::FindQuery(std::string_view nick) const {
+    for (const auto& entry : windows_)
+        if (entry->kind == ChatWindowKind::Query && EqualsIgnoringCase(entry->window->Name(), nick))
+            return static_cast<CMessageWnd*>(entry->window.get());
+    return nullptr;
+}
+
+CNamesList* ChatWindows::NamesOf(std::string_view channel) const {
+    for (const auto& entry : windows_)
+        if (entry->names && EqualsIgnoringCase(entry->names->Channel(), channel)) return entry->names.get();
+    return nullptr;
+}
+
+CChanWnd* ChatWindows::LastChannel() const {
+    for (auto it = windows_.rbegin(); it != windows_.rend(); ++it)
+        if ((*it)->kind == ChatWindowKind::Channel) return static_cast<CChanWnd*>((*it)->window.get());
+    return nullptr;
+}
+
+ChatWindows::Entry& ChatWindows::Add(ChatWindowKind kind, const std::string& name) {
+    auto entry = std::make_unique<Entry>(kind, services_);
+    entry->view = std::make_unique<RelayView>(*this, views_.MakeView(kind, name));
+    windows_.push_back(std::move(entry));
+    return *windows_.back();
+}
+
+CChanWnd& ChatWindows::OpenChannel(const std::string& channel) {
+    if (CChanWnd* open = FindChannel(channel)) return *open;
+    Entry& entry = Add(ChatWindowKind::Channel, channel);
+    entry.names = std::make_unique<CNamesList>(services_.loop, services_.networkWindow, services_.connection, channel);
+    entry.names->SetScheme(&services_.scheme);
+    entry.names->SetActions(&entry);
+    auto window = std::make_unique<CChanWnd>(services_, channel, *entry.names, *entry.view);
+    CChanWnd& made = *window;
+    entry.window = std::move(window);
+    entry.view->Attach(made.Handle());
+    views_.Opened(entry.view->Inner(), made);
+    return made;
+}
+
+CMessageWnd& ChatWindows::OpenQueryWindow(const std::string& nick) {
+    if (CMessageWnd* open = FindQuery(nick)) return *open;
+    Entry& entry = Add(ChatWindowKind::Query, nick);
+    auto window = std::make_unique<CMessageWnd>(services_, nick, *entry.view);
+    CMessageWnd& made = *window;
+    entry.window = std::move(window);
+    entry.view->Attach(made.Handle());
+    views_.Opened(entry.view->Inner(), made);
+    return made;
+}
+
+void ChatWindows::ShowInNewQueryWindow(CIRCMessage& message) {
+    auto& privmsg = static_cast<C_imPRIVMSG&>(message);
+    if (privmsg.senderAddress.nick.empty()) return;
+    OpenQueryWindow(privmsg.senderAddress.nick).ShowEvent(message);
+}
+
+void ChatWindows::ConnectionChanged(bool connected) {
+    if (onConnectionChange) onConnectionChange(connected);
+}
+
+CommandOutput* ChatWindows::ChannelWindow(const std::string& channel) {
+    return FindChannel(channel);
+}
+
+bool ChatWindows::PlayLocalSound(const std::string& file) {
+    if (!services_.sounds) return false;
+    services_.sounds->Play(file);
+    return true;
+}
+
+bool ChatWindows::ConnectTo(const std::string& server, const std::string& rest) {
+    return onConnectTo && onConnectTo(server, rest);
+}
+
+void ChatWindows::CloseLater(WindowHandle window) {
+    Loop().PostMessage(Handle(), WindowMessage(kCloseWindow, static_cast<intptr_t>(window)));
+}
+
+intptr_t ChatWindows::OnMessage(WindowMessage& message) {
+    if (message.id != kCloseWindow) return 0;
+    auto window = static_cast<WindowHandle>(message.wParam);
+    std::erase_if(windows_, [&](const auto& entry) { return entry->window->Handle() == window; });
+    return 0;
+}
+
+}  // namespace parlevox

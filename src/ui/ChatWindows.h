@@ -1,0 +1,81 @@
+#pragma once
+// The directory of the open channel and query windows: opens them when the
+// main frame or a command asks, pairs each channel window with its names
+// list, finds them by name, and closes them when they ask to go (after the
+// event that asked, never inside it). It is also what the commands reach
+// above them: query windows, channel windows and local sounds.
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "commands/CommandHost.h"
+#include "display/ChatWindow.h"
+#include "platform/MessageTarget.h"
+#include "ui/MainFrame.h"
+
+namespace parlevox {
+
+class CChanWnd;
+class CMessageWnd;
+class CNamesList;
+
+enum class ChatWindowKind { Channel, Query };
+
+// The front end's side: a view for each window it opens.
+class ChatWindowViews {
+public:
+    virtual ~ChatWindowViews() = default;
+    virtual std::unique_ptr<ChatWindowView> MakeView(ChatWindowKind kind, const std::string& name) = 0;
+    // The window is made and shows through the view.
+    virtual void Opened(ChatWindowView& /*view*/, CChatWindow& /*window*/) {}
+};
+
+class ChatWindows final : public MessageTarget, public MainFrameWindows, public CommandHost {
+public:
+    // services.commands may be constructed after the directory; it is not
+    // used before the first window opens.
+    ChatWindows(const ChatWindowServices& services, ChatWindowViews& views);
+    ~ChatWindows() override;
+
+    CChanWnd* FindChannel(std::string_view channel) const;
+    CMessageWnd* FindQuery(std::string_view nick) const;
+    CNamesList* NamesOf(std::string_view channel) const;
+    // The channel window opened last that is still open, or nullptr.
+    CChanWnd* LastChannel() const;
+    size_t Count() const { return windows_.size(); }
+
+    CChanWnd& OpenChannel(const std::string& channel);
+    CMessageWnd& OpenQueryWindow(const std::string& nick);
+
+    // Told when the connection is made or lost (after the windows).
+    std::function<void(bool connected)> onConnectionChange;
+    // "/server": none set, the command says it is not available.
+    std::function<bool(const std::string& server, const std::string& rest)> onConnectTo;
+
+    // MainFrameWindows.
+    void OpenChannelWindow(const std::string& channel) override { OpenChannel(channel); }
+    void ShowInNewQueryWindow(CIRCMessage& message) override;
+    void ConnectionChanged(bool connected) override;
+
+    // CommandHost.
+    CommandOutput* OpenQuery(const std::string& nick) override { return &OpenQueryWindow(nick); }
+    CommandOutput* ChannelWindow(const std::string& channel) override;
+    bool PlayLocalSound(const std::string& file) override;
+    bool ConnectTo(const std::string& server, const std::string& rest) override;
+
+    intptr_t OnMessage(WindowMessage& message) override;
+
+private:
+    struct Entry;
+    class RelayView;
+
+    Entry& Add(ChatWindowKind kind, const std::string& name);
+    void CloseLater(WindowHandle window);
+
+    ChatWindowServices services_;
+    ChatWindowViews& views_;
+    std::vector<std::unique_ptr<Entry>> windows_;  // in opening order
+};
+
+}  // namespace parlevox

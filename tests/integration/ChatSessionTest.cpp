@@ -1,0 +1,141 @@
+// Our client core and a plain socket peer in one channel of a real ngircd:
+// they op, voice, kick, part and change nicks, and ours must end with the
+// right names list and the right window lines.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "common/ControlBytes.h"
+#include "display/ChanWnd.h"
+#include "irc/NetworkMessages.h"
+#include "platform/NullAudioOutput.h"
+#include "platform/PollEventLoop.h"
+#include "settings/BrimvaleApp.h"
+#include "support/NgircdServer.h"
+#include "support/PlainIrcClient.h"
+#include "support/ScriptedUserInterface.h"
+#include "support/TempDir.h"
+#include "ui/ChatSession.h"
+#include "ui/NamesList.h"
+#include "ui/StatusWindow.h"
+
+namespace parlevox::test {
+namespace {
+
+constexpr int kTimeoutMs = 10000;
+
+class RecordingView final : public ChatWindowView {
+public:
+    explicit RecordingView(std::vector<std::string>& lines) : lines_(lines) {}
+    void LineAdded(std::string_view text) override { lines_.push_back(StripControlCodes(text)); }
+    void CaptionChanged(const std::string&) override {}
+    void InputEnabled(bool) override {}
+    void CloseRequested() override {}
+
+private:
+    std::vector<std::string>& lines_;
+};
+
+class RecordingViews final : public ChatWindowViews {
+public:
+    std::unique_ptr<ChatWindowView> MakeView(ChatWindowKind, const std::string& name) override {
+        return std::make_unique<RecordingView>(lines[name]);
+    }
+    std::map<std::string, std::vector<std::string>> lines;
+};
+
+class ChatSessionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(server.Started()) << "ngircd did not start";
+        app = std::make_unique<CBrimvaleApp>(FrontEnd{loop, ui, audio, status},
+                                             AppStartOptions{home.File("settings.reg"), home.Path(), false});
+        app->Options().nicknames[0].name = "ours";
+        app->OptionsChanged();
+        session = std::make_unique<CChatSession>(*app, status, views, scheme);
+        WindowMessage connect(netmsg::kConnect, std::string("127.0.0.1"));
+        connect.wParam = server.Port();
+        loop.SendMessage(app->Network().WindowHandleOf(), connect);
+    }
+    void TearDown() override {
+        session.reset();
+        app.reset();
+    }
+
+    void Type(const std::string& line) { session->Commands().Run(line, {}, {}, status); }
+    bool RunUntil(const std::function<bool()>& done) { return loop.RunUntil(done, kTimeoutMs); }
+    // A line of the window that starts with the text.
+    bool Shown(const std::string& window, const std::string& start) {
+        return RunUntil([&] {
+            for (const auto& shown : views.lines[window])
+                if (shown.rfind(start, 0) == 0) return true;
+            return false;
+        });
+    }
+    CNamesList* Names() { return session->Windows().NamesOf("#pvx"); }
+    std::vector<std::string> Entries() {
+        std::vector<std::string> out;
+        for (size_t i = 0; Names() && i < Names()->Count(); ++i) out.emplace_back(Names()->Entries().At(i));
+        return out;
+    }
+
+    NgircdServer server;
+    PollEventLoop loop;
+    TempDir home;
+    ScriptedUserInterface ui;
+    NullAudioOutput audio{false};
+    CScheme scheme;
+    std::vector<std::string> statusLines;
+    RecordingView statusView{statusLines};
+    CStatusWindow status{ui, scheme, statusView};
+    RecordingViews views;
+    std::unique_ptr<CBrimvaleApp> app;
+    std::unique_ptr<CChatSession> session;
+};
+
+TEST_F(ChatSessionTest, MembershipAndLinesFollowTheChannel) {
+    PlainIrcClient peer(server.Port());
+    peer.Send("NICK peer");
+    peer.Send("USER peer 0 * :Peer");
+    peer.Send("JOIN #pvx");
+    ASSERT_TRUE(peer.WaitFor("366", kTimeoutMs));
+    ASSERT_TRUE(RunUntil([&] { return app->Network().State().connected; })) << ::testing::PrintToString(statusLines);
+
+    Type("/join #pvx");
+    ASSERT_TRUE(RunUntil([&] { return Entries().size() == 2; }));
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"opeer1", "zours1"}));
+
+    peer.Send("MODE #pvx +ov ours ours");
+    ASSERT_TRUE(Shown("#pvx", "# peer changes mode: +ov ours ours"));
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"Oours1", "opeer1"}));
+
+    Type("/deop #pvx peer");
+    ASSERT_TRUE(Shown("#pvx", "# ours changes mode: -o peer"));
+    peer.Send("NICK peer2");
+    ASSERT_TRUE(Shown("#pvx", "# peer changes nick to peer2"));
+    Type("/nick ours2");
+    ASSERT_TRUE(Shown("#pvx", "# ours changes nick to ours2"));
+    EXPECT_EQ(app->Network().State().currentNick, "ours2");
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"Oours21", "zpeer21"}));
+
+    Type("/kick #pvx peer2 enough");
+    ASSERT_TRUE(Shown("#pvx", "# Kicked: peer2 (by ours2: enough)"));
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"Oours21"}));
+
+    peer.Send("JOIN #pvx");
+    ASSERT_TRUE(Shown("#pvx", "# Joins: peer2 ("));
+    peer.Send("PRIVMSG #pvx :hello ours2");
+    ASSERT_TRUE(Shown("#pvx", "<peer2> hello ours2"));
+    peer.Send("PART #pvx :later");
+    ASSERT_TRUE(RunUntil([&] { return Entries().size() == 1; }));
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"Oours21"}));
+
+    session->Windows().FindChannel("#pvx")->Type("bye all");
+    ASSERT_TRUE(Shown("#pvx", "<ours2> bye all"));
+
+    Type("/part #pvx done");
+    ASSERT_TRUE(RunUntil([&] { return session->Windows().FindChannel("#pvx") == nullptr; }));
+}
+
+}  // namespace
+}  // namespace parlevox::test
