@@ -1,0 +1,15 @@
+#pragma once
+// What the command processor takes from the settings.
+#include <string>
+
+#include "irc/ColourCodes.h"
+
+namespace parlevox {
+
+struct CommandSettings {
+    ColourCodes colours;
+    // Section "Misc", "ServicesHost": where Ns, Cs and Ms send.
+    std::string servicesHost = "services.dal.net";
+};
+
+}  // namespace parlevox
