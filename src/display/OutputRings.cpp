@@ -257,4 +257,15 @@ size_t OutputRings::GetAllText(char* buffer, size_t size) const {
     return written;
 }
 
+std::string OutputRings::AllText() const {
+    std::string text;
+    text.reserve(cellCount_ + 2 * lineCount_);
+    for (size_t order = 0; order < cellCount_; ++order) {
+        const Cell& cell = cells_[static_cast<RingIndex>(oldestCell_ + order)];
+        if (cell.IsEnd()) text += "\r\n";
+        else if (cell.IsText()) text += static_cast<char>(cell.ch);
+    }
+    return text;
+}
+
 }  // namespace parlevox

@@ -83,6 +83,8 @@ public:
     // All stored text, lines ended by "\r\n". Stops as soon as size - 2 or
     // more bytes are written, so at most size - 1; no terminator.
     size_t GetAllText(char* buffer, size_t size) const;
+    // All stored text as GetAllText gives it, however long.
+    std::string AllText() const;
 
 private:
     RingIndex NextCell() const { return static_cast<RingIndex>(oldestCell_ + cellCount_); }

@@ -33,8 +33,13 @@ struct SoundSettings {
     bool operator==(const SoundSettings&) const = default;
 };
 
+// What became of a sound file another user asked for.
+enum class RequestedSound { Started, SwitchedOff, NotASoundFile, NotInFolder, TooLarge, CannotPlay };
+
 class CSoundSystem {
 public:
+    static constexpr size_t kLargestRequestedSound = 16u << 20;
+
     static constexpr int kEventCount = SoundSettings::kEventCount;
     static constexpr int kBuiltInCount = SoundSettings::kBuiltInCount;
     using EventSound = SoundSettings::EventSound;
@@ -55,6 +60,11 @@ public:
     // An event by its name, or a ".wav" or ".mid" file in the sound folder.
     // True when a file sound was started.
     bool Play(std::string_view name);
+    // A sound file another user named: only the last component of the
+    // name counts, and only a regular file of at most
+    // kLargestRequestedSound bytes in the sound folder plays. It is opened
+    // without following a link or waiting on a pipe or device.
+    RequestedSound PlayRequested(std::string_view name);
     // Whether a requested sound file could be played here.
     bool HasSound(std::string_view name) const;
     // At shutdown, so that closing windows makes no sound.
@@ -84,6 +94,8 @@ public:
     std::string SoundPath(std::string_view fileName) const;
 
 private:
+    // The folder sound file names are looked up in, ending with "/".
+    std::string SoundFolder() const;
     bool PlayFile(std::string_view name, bool tune);
     bool PlayEvent(std::string_view name);
 
@@ -95,5 +107,9 @@ private:
     bool switchedOn_ = true;
     bool dirty_ = false;
 };
+
+// The line that says why a requested sound did not play; empty when it did
+// or sound is off.
+std::string RequestedSoundLine(RequestedSound outcome, std::string_view name, const ColourCodes& colours);
 
 }  // namespace parlevox

@@ -31,6 +31,12 @@ inline constexpr std::array<int, 8> kBuiltInSoundResources = {5123, 5125, 5124, 
 // A sound file that cannot be played; the file name is shown in bold.
 inline constexpr const char* kMissingSoundFile = "%s- You don't have \x02%s\x02.";
 
+// Sound files other users ask for and that are not played.
+inline constexpr const char* kRequestedNotSound = "%s- Sound \x02%s\x02 not played: only .wav and .mid files are played.";
+inline constexpr const char* kRequestedNotInFolder =
+    "%s- Sound \x02%s\x02 not played: it is not a file in the sound folder.";
+inline constexpr const char* kRequestedTooLarge = "%s- Sound \x02%s\x02 not played: it is larger than %i MB.";
+
 // Settings, section "Sounds".
 inline constexpr const char* kSoundsSection = "Sounds";
 inline constexpr const char* kEventResourceValue = "%08iResourceNum";

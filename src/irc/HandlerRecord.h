@@ -19,6 +19,7 @@ constexpr int32_t kConnection = 20000;     // connect/disconnect, WHOIS watchers
 constexpr int32_t kNamesList = 12000;
 constexpr int32_t kReactions = 10000;      // also DCC offers and chats
 constexpr int32_t kMotdStart = 8000;
+constexpr int32_t kWindow = 0;              // channel and query windows
 constexpr int32_t kFallback = -10000;      // the main frame's display of what nobody took
 }  // namespace priority
 

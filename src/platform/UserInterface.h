@@ -19,6 +19,14 @@ public:
     // Empty when the person cancels.
     virtual std::optional<std::string> PromptText(const std::string& prompt, const std::string& title,
                                                   const std::string& initial) = 0;
+    // A save dialog: filter as "Text files (*.txt)|*.txt||", the extension
+    // added to a name typed without one. Nothing when the person cancels or
+    // there is no way to ask.
+    virtual std::optional<std::string> ChooseSaveFile(const std::string& /*title*/, const std::string& /*filter*/,
+                                                      const std::string& /*defaultExtension*/,
+                                                      const std::string& /*proposedPath*/) {
+        return std::nullopt;
+    }
     // Puts plain text on the clipboard. Without a clipboard it cannot be opened.
     virtual ClipboardResult SetClipboardText(const std::string&) { return ClipboardResult::CannotOpen; }
 

@@ -1,5 +1,8 @@
 #include "display/SoundSystem.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <string>
 #include <vector>
 
@@ -287,6 +290,54 @@ TEST_F(SoundSystemTest, BuiltInSoundNamesInOrder) {
     std::vector<std::string> names(CSoundSystem::BuiltInSoundNames().begin(), CSoundSystem::BuiltInSoundNames().end());
     EXPECT_EQ(names, (std::vector<std::string>{"Click", "Tock", "Quiet swoosh", "Click-click", "Thud", "Suction",
                                                "Electronic ring", "Digested by alien"}));
+}
+
+TEST_F(SoundSystemTest, SoundsOtherUsersNamePlayOnlyAsSmallRegularFilesInTheSoundFolder) {
+    test::TempDir dir;
+    const std::string folder = dir.File("sounds/");
+    ASSERT_TRUE(SafeFile::CreateFolders(folder));
+    test::WriteWholeFile(folder + "ding.wav", "RIFFding");
+    test::WriteWholeFile(folder + "tune.mid", "MThd");
+    test::WriteWholeFile(dir.File("secret.wav"), "RIFFsecret");
+    test::WriteWholeFile(folder + "big.wav", "RIFF");
+    ASSERT_EQ(::truncate((folder + "big.wav").c_str(), CSoundSystem::kLargestRequestedSound + 1), 0);
+    ASSERT_EQ(::symlink(dir.File("secret.wav").c_str(), (folder + "link.wav").c_str()), 0);
+    ASSERT_EQ(::mkfifo((folder + "pipe.wav").c_str(), 0600), 0);
+
+    NullAudioOutput output;
+    SoundSettings soundSettings;
+    soundSettings.userEnabled = true;
+    soundSettings.folder = folder;
+    CSoundSystem sounds(output, {}, soundSettings);
+    const struct {
+        const char* name;
+        RequestedSound outcome;
+    } cases[] = {
+        {"ding.wav", RequestedSound::Started},
+        {"C:\\elsewhere\\ding.wav", RequestedSound::Started},
+        {"tune.mid", RequestedSound::Started},
+        {"../../../dev/zero", RequestedSound::NotASoundFile},
+        {"ding.txt", RequestedSound::NotASoundFile},
+        {"", RequestedSound::NotASoundFile},
+        {"../secret.wav", RequestedSound::NotInFolder},
+        {"link.wav", RequestedSound::NotInFolder},
+        {"pipe.wav", RequestedSound::NotInFolder},
+        {"missing.wav", RequestedSound::NotInFolder},
+        {"big.wav", RequestedSound::TooLarge},
+    };
+    for (const auto& c : cases) EXPECT_EQ(sounds.PlayRequested(c.name), c.outcome) << c.name;
+    ASSERT_EQ(output.played.size(), 3u);
+    EXPECT_EQ(output.played[0].kind, Kind::Wave);
+    EXPECT_EQ(output.played[0].size, 8u);
+    EXPECT_EQ(output.played[2].kind, Kind::Tune);
+    EXPECT_EQ(output.played[2].path, folder + "tune.mid");
+
+    const ColourCodes colours;
+    EXPECT_EQ(RequestedSoundLine(RequestedSound::TooLarge, "big.wav", colours),
+              "\x03" "0- Sound \x02" "big.wav\x02 not played: it is larger than 16 MB.");
+    EXPECT_EQ(RequestedSoundLine(RequestedSound::Started, "ding.wav", colours), "");
+    sounds.SetUserEnabled(false);
+    EXPECT_EQ(sounds.PlayRequested("ding.wav"), RequestedSound::SwitchedOff);
 }
 
 }  // namespace

@@ -27,4 +27,14 @@ std::optional<std::string> ScriptedUserInterface::PromptText(const std::string& 
     return answer;
 }
 
+std::optional<std::string> ScriptedUserInterface::ChooseSaveFile(const std::string& title, const std::string& filter,
+                                                                 const std::string& defaultExtension,
+                                                                 const std::string& proposedPath) {
+    saveDialogs.push_back({title, filter, defaultExtension, proposedPath});
+    if (saveAnswers.empty()) return std::nullopt;
+    auto answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    return answer;
+}
+
 }  // namespace parlevox::test

@@ -16,12 +16,19 @@ public:
         std::string prompt, title, initial;
     };
 
+    struct SaveDialog {
+        std::string title, filter, extension, proposedPath;
+    };
+
     ScriptedUserInterface();  // installs itself as the current interface
     ~ScriptedUserInterface() override;
 
     MessageResult ShowMessageBox(const MessageBoxRequest& request) override;
     std::optional<std::string> PromptText(const std::string& prompt, const std::string& title,
                                           const std::string& initial) override;
+    std::optional<std::string> ChooseSaveFile(const std::string& title, const std::string& filter,
+                                              const std::string& defaultExtension,
+                                              const std::string& proposedPath) override;
     ClipboardResult SetClipboardText(const std::string& text) override {
         clipboard.push_back(text);
         return clipboardAnswer;
@@ -29,6 +36,8 @@ public:
 
     std::vector<MessageBoxRequest> boxes;
     std::vector<Prompt> prompts;
+    std::vector<SaveDialog> saveDialogs;
+    std::deque<std::optional<std::string>> saveAnswers;
     std::deque<MessageResult> boxAnswers;
     std::deque<std::optional<std::string>> promptAnswers;
     std::vector<std::string> clipboard;
