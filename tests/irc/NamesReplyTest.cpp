@@ -55,16 +55,5 @@ TEST(NamesReplyTest, EveryNameBecomesAnEventOfTheRepliesChannel) {
     }
 }
 
-TEST(NamesReplyTest, TwentyThousandNamesInOneReplyAllArrive) {
-    std::string line = ":srv 353 me = #big :";
-    for (int i = 0; i < 20000; ++i) line += (i % 3 ? "n" : "@n") + std::to_string(i) + " ";
-    auto reply = Reply(line);
-    ASSERT_TRUE(reply);
-    auto events = SplitNamesReply(*reply);
-    ASSERT_EQ(events.size(), 20000u);
-    EXPECT_EQ(events.front()->targetNick, "@n0");
-    EXPECT_EQ(events.back()->targetNick, "n19999");
-}
-
 }  // namespace
 }  // namespace parlevox
