@@ -179,6 +179,7 @@ TEST_F(NamesListTest, JoinsPartsKicksAndNickChangesKeepMembership) {
     EXPECT_EQ(Texts(list), (std::vector<std::string>{"oAlicia1", "zcarol1"}));
     Feed(":carol!u@h PART #chan :later");
     Feed(":x!u@h JOIN :#elsewhere");
+    Feed(":srv 353 me = #elsewhere :@x y");  // no window of that channel
     EXPECT_EQ(Texts(list), (std::vector<std::string>{"oAlicia1"}));
     EXPECT_TRUE(Reports().empty());
 }
