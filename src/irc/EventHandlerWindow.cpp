@@ -1,5 +1,7 @@
 #include "irc/EventHandlerWindow.h"
 
+#include <utility>
+
 #include "irc/DispatchChain.h"
 #include "irc/IRCNotifyList.h"
 #include "irc/NetworkMessages.h"
@@ -39,7 +41,12 @@ intptr_t EventHandlerWindow::OnMessage(WindowMessage& message) {
     if (message.id != netmsg::kDeliverEvent) return 0;
     auto* event = static_cast<EventInFlight*>(message.object.get());
     if (!event || !event->message) return 0;
+    endChain_ = false;
     OnEvent(*event->message, event->chain.CurrentHandlerId());
+    if (std::exchange(endChain_, false)) {
+        message.object.reset();  // the chain and its message end here
+        return 0;
+    }
     // Hand it back through the owner so the chain goes on exactly once.
     std::unique_ptr<EventInFlight> owned(static_cast<EventInFlight*>(message.object.release()));
     CIRCNotifyList* owner = owned->owner;

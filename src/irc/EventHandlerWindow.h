@@ -29,9 +29,13 @@ protected:
     // Called for each delivered event; the event passes on when it returns.
     virtual void OnEvent(CIRCMessage& message, uint32_t handlerId) = 0;
     WindowHandle NetworkWindow() const { return networkWindow_; }
+    // Called during OnEvent: the event goes to no further handler and is
+    // destroyed when OnEvent returns.
+    void EndChain() { endChain_ = true; }
 
 private:
     WindowHandle networkWindow_;
+    bool endChain_ = false;
 };
 
 }  // namespace parlevox
