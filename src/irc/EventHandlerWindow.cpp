@@ -41,9 +41,10 @@ intptr_t EventHandlerWindow::OnMessage(WindowMessage& message) {
     if (message.id != netmsg::kDeliverEvent) return 0;
     auto* event = static_cast<EventInFlight*>(message.object.get());
     if (!event || !event->message) return 0;
-    endChain_ = false;
+    // Events this one leads to may be delivered here while it is handled.
+    const bool outerEndChain = std::exchange(endChain_, false);
     OnEvent(*event->message, event->chain.CurrentHandlerId());
-    if (std::exchange(endChain_, false)) {
+    if (std::exchange(endChain_, outerEndChain)) {
         message.object.reset();  // the chain and its message end here
         return 0;
     }

@@ -127,19 +127,20 @@ NickStatus CNamesList::Status(std::string_view nick) const {
     return {};
 }
 
-void CNamesList::Insert(std::string_view nick, char letter, char digit) {
+bool CNamesList::Insert(std::string_view nick, char letter, char digit) {
     std::string text;
     text.reserve(nick.size() + 2);
     text += letter;
     text += nick;
     text += digit;
-    byNick_.emplace(Folded(nick), text);
-    entries_.Insert(std::move(text));
+    auto [at, added] = byNick_.try_emplace(Folded(nick), text);
+    if (added) entries_.Insert(std::move(text));
+    return added;
 }
 
 void CNamesList::Add(std::string_view nick, bool op, bool voice) {
-    if (nick.empty() || Stored(nick)) return;
-    Insert(nick, LetterFor(op, voice), kAddedDigit);
+    // A nick already here keeps its entry.
+    if (!nick.empty()) Insert(nick, LetterFor(op, voice), kAddedDigit);
 }
 
 void CNamesList::SetStatus(std::string_view nick, bool op, bool voice) {

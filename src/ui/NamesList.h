@@ -100,7 +100,7 @@ protected:
 private:
     void RegisterListing();
     void EndListing();
-    void Insert(std::string_view nick, char letter, char digit);
+    bool Insert(std::string_view nick, char letter, char digit);
     const std::string* Stored(std::string_view nick) const;
     void AddListedName(std::string_view name);
     void ApplyModes(std::string_view flags, const std::vector<std::string>& params);

@@ -44,7 +44,7 @@ public:
 
 private:
     using Block = std::vector<std::string>;
-    static constexpr size_t kMaxBlock = 256;
+    static constexpr size_t kMaxBlock = 64;
 
     // The block that holds, or would hold, the text.
     size_t BlockFor(std::string_view text) const;
