@@ -16,6 +16,13 @@
 namespace parlevox {
 namespace {
 
+// "/me hi", "/me's", "/me": the command word, any case, then a space, "'", ","
+// or the end.
+bool StartsWithWord(std::string_view line, std::string_view word) {
+    if (line.size() < word.size() || !EqualsIgnoringCase(line.substr(0, word.size()), word)) return false;
+    return line.size() == word.size() || std::string_view(" ',").find(line[word.size()]) != std::string_view::npos;
+}
+
 constexpr const char* kNoChannel = "! No channel is open: join one with /join #channel, or type a / command.";
 
 }  // namespace
@@ -110,7 +117,7 @@ void HeadlessClient::Finish(int exitCode) {
     if (quitting_) return;
     quitting_ = true;
     exitCode_ = exitCode;
-    if (Network().State().connected) Network().SendLine("QUIT :" + app_->Options().yourInfo.quitMessage);
+    if (Network().State().connected && !userQuit_) Network().SendLine("QUIT :" + app_->Options().yourInfo.quitMessage);
     if (inputWatch_) {
         loop_.UnwatchFd(inputWatch_);
         inputWatch_ = 0;
@@ -120,9 +127,12 @@ void HeadlessClient::Finish(int exitCode) {
 
 void HeadlessClient::Typed(const std::string& line) {
     if (options_.rawInput) return Network().SendLine(line);
-    if (line.size() >= 5 && EqualsIgnoringCase(std::string_view(line).substr(0, 5), "/quit")) userQuit_ = true;
+    if (StartsWithWord(line, "/quit")) userQuit_ = true;
+    CChanWnd* channel = session_->Windows().LastChannel();
+    // Actions and sound requests belong to a channel window, not to the status window.
+    if (channel && (StartsWithWord(line, "/me") || StartsWithWord(line, "/sound"))) return channel->Type(line);
     if (status_.Type(line)) return;
-    if (CChanWnd* channel = session_->Windows().LastChannel()) return channel->Type(line);
+    if (channel) return channel->Type(line);
     status_.AddLine(app_->Colours().Code(colour::kProblem) + kNoChannel);
 }
 

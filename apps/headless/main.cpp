@@ -37,3 +37,9 @@ int main(int argc, char** argv) {
     UserInterface::SetCurrent(nullptr);
     return exitCode;
 }
+
+// fontconfig keeps its configuration cache for the life of the process by
+// design; in sanitizer builds the leak checker is told so.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}

@@ -128,9 +128,10 @@ void CChatWindow::SendCaptured(const std::string& command, OwnEvent kind) {
 
 void CChatWindow::DispatchOwnEvent(OwnEvent kind, std::string_view text) {
     const ConnectionState& own = services_.connection;
+    // The capture holds the message text as sent: a CTCP body keeps its
+    // delimiters and type, so actions and sound requests parse as such.
     std::string body(text);
-    if (kind == OwnEvent::Action) body = "\x01" "ACTION " + body + "\x01";
-    if (kind == OwnEvent::Sound) body = "\x01" "SOUND " + body + "\x01";
+    if (kind != OwnEvent::Message && !IsCTCPText(body)) return;
     const std::string line = fmt::sprintf(":%s!%s@%s PRIVMSG %s :%s", own.currentNick, own.currentUserName,
                                           own.localHostName, name_, body);
     ParsedLine parsed = ParseIRCLine(line, ParseOptions{});

@@ -72,6 +72,9 @@ public:
 
     // A line typed into the window's input line.
     void Type(std::string_view line);
+    // An event handed over directly rather than through a registration: the
+    // first private message of a partner whose query window it opened.
+    void ShowEvent(CIRCMessage& message) { OnEvent(message, 0); }
     // "Save Window Contents As": the pane's whole stored text.
     void SaveContents();
 

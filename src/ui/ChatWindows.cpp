@@ -136,6 +136,10 @@ void ChatWindows::ConnectionChanged(bool connected) {
     if (onConnectionChange) onConnectionChange(connected);
 }
 
+CommandOutput* ChatWindows::OpenQuery(const std::string& nick) {
+    return &OpenQueryWindow(nick);
+}
+
 CommandOutput* ChatWindows::ChannelWindow(const std::string& channel) {
     return FindChannel(channel);
 }

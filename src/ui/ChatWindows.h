@@ -59,7 +59,7 @@ public:
     void ConnectionChanged(bool connected) override;
 
     // CommandHost.
-    CommandOutput* OpenQuery(const std::string& nick) override { return &OpenQueryWindow(nick); }
+    CommandOutput* OpenQuery(const std::string& nick) override;
     CommandOutput* ChannelWindow(const std::string& channel) override;
     bool PlayLocalSound(const std::string& file) override;
     bool ConnectTo(const std::string& server, const std::string& rest) override;

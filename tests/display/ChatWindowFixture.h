@@ -62,8 +62,9 @@ public:
     std::vector<int> handled;
 };
 
-// Stores the sent text in an armed capture as "/msg T text" and
-// "/ctcp T TYPE text" do; with `sends` off it sends nothing.
+// Stores the sent text in an armed capture as "/msg T text" ("text") and
+// "/ctcp T TYPE text" ("\x01TYPE text\x01") do; with `sends` off it sends
+// nothing.
 class CapturingRunner : public CommandLineRunner {
 public:
     void Run(std::string_view line, const std::string& channel, const std::string& nick, CommandOutput&) override {
@@ -72,9 +73,9 @@ public:
         std::string rest(line);
         const bool ctcp = rest.rfind("/ctcp ", 0) == 0;
         if (!ctcp && rest.rfind("/msg ", 0) != 0) return;
-        for (int words = ctcp ? 3 : 2; words > 0 && rest.find(' ') != std::string::npos; --words)
+        for (int words = 2; words > 0 && rest.find(' ') != std::string::npos; --words)
             rest.erase(0, rest.find(' ') + 1);
-        capture = rest;
+        capture = ctcp ? "\x01" + rest + "\x01" : rest;
     }
     std::string& CaptureText() override { return capture; }
     struct RunRecord {

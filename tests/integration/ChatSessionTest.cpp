@@ -7,7 +7,6 @@
 
 #include "common/ControlBytes.h"
 #include "display/ChanWnd.h"
-#include "irc/NetworkMessages.h"
 #include "platform/NullAudioOutput.h"
 #include "platform/PollEventLoop.h"
 #include "settings/BrimvaleApp.h"
@@ -16,6 +15,7 @@
 #include "support/ScriptedUserInterface.h"
 #include "support/TempDir.h"
 #include "ui/ChatSession.h"
+#include "ui/ConnectDlg.h"
 #include "ui/NamesList.h"
 #include "ui/StatusWindow.h"
 
@@ -53,11 +53,12 @@ protected:
         app->Options().nicknames[0].name = "ours";
         app->OptionsChanged();
         session = std::make_unique<CChatSession>(*app, status, views, scheme);
-        WindowMessage connect(netmsg::kConnect, std::string("127.0.0.1"));
-        connect.wParam = server.Port();
-        loop.SendMessage(app->Network().WindowHandleOf(), connect);
+        dialog = std::make_unique<CConnectDlg>(loop, app->Network().Window(), app->Network().State(), dialogView, ui);
+        dialog->SetSlots({ConnectSlot{"127.0.0.1", static_cast<uint16_t>(server.Port())}});
+        dialog->Start();
     }
     void TearDown() override {
+        dialog.reset();
         session.reset();
         app.reset();
     }
@@ -91,6 +92,12 @@ protected:
     RecordingViews views;
     std::unique_ptr<CBrimvaleApp> app;
     std::unique_ptr<CChatSession> session;
+    struct : ConnectDlgView {
+        void AddStatusLine(const std::string&) override {}
+        void AllServersFailed() override {}
+        void DialogClosed(bool) override {}
+    } dialogView;
+    std::unique_ptr<CConnectDlg> dialog;
 };
 
 TEST_F(ChatSessionTest, MembershipAndLinesFollowTheChannel) {

@@ -79,7 +79,7 @@ TEST_F(HeadlessClientTest, RegistersJoinsAnswersPingAndShowsChannelText) {
     ASSERT_TRUE(client->WaitForOutput("~Status\t-> other: hi there\n", kTimeoutMs)) << client->Output();
 
     client->WriteInput("/quit see you\n");
-    EXPECT_TRUE(other.WaitFor("QUIT :see you", kTimeoutMs)) << other.Received();
+    EXPECT_TRUE(other.WaitFor("QUIT :\"see you\"", kTimeoutMs)) << other.Received();
     EXPECT_EQ(client->Wait(kTimeoutMs), 0) << client->Output();
 }
 
