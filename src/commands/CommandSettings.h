@@ -8,7 +8,7 @@ namespace parlevox {
 
 struct CommandSettings {
     ColourCodes colours;
-    // Section "Misc", "ServicesHost": where Ns, Cs and Ms send.
+    // "Misc"/"Services host": where Ns, Cs and Ms send.
     std::string servicesHost = "services.dal.net";
 };
 

@@ -28,6 +28,7 @@ CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowV
                  CommandSettingsOf(app)),
       mainFrame_(app.Loop(), app.Network().WindowHandleOf(), app.Network().State(), app.Colours(), status, windows_) {
     status_.SetCommands(&processor_);
+    windows_.SetDoubleClickCommand(app.Options().misc.doubleClickCommand);
 }
 
 CChatSession::~CChatSession() {
@@ -36,6 +37,7 @@ CChatSession::~CChatSession() {
 
 void CChatSession::OptionsChanged() {
     processor_.SetSettings(CommandSettingsOf(app_));
+    windows_.SetDoubleClickCommand(app_.Options().misc.doubleClickCommand);
 }
 
 }  // namespace parlevox

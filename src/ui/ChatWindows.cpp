@@ -107,6 +107,7 @@ CChanWnd& ChatWindows::OpenChannel(const std::string& channel) {
     entry.names = std::make_unique<CNamesList>(services_.loop, services_.networkWindow, services_.connection, channel);
     entry.names->SetScheme(&services_.scheme);
     entry.names->SetActions(&entry);
+    entry.names->SetDoubleClickCommand(doubleClickCommand_);
     auto window = std::make_unique<CChanWnd>(services_, channel, *entry.names, *entry.view);
     CChanWnd& made = *window;
     entry.window = std::move(window);
@@ -124,6 +125,12 @@ CMessageWnd& ChatWindows::OpenQueryWindow(const std::string& nick) {
     entry.view->Attach(made.Handle());
     views_.Opened(entry.view->Inner(), made);
     return made;
+}
+
+void ChatWindows::SetDoubleClickCommand(std::string command) {
+    doubleClickCommand_ = std::move(command);
+    for (const auto& entry : windows_)
+        if (entry->names) entry->names->SetDoubleClickCommand(doubleClickCommand_);
 }
 
 void ChatWindows::ShowInNewQueryWindow(CIRCMessage& message) {

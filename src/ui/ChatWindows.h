@@ -48,6 +48,9 @@ public:
     CChanWnd& OpenChannel(const std::string& channel);
     CMessageWnd& OpenQueryWindow(const std::string& nick);
 
+    // The names lists' double-click command ("Misc"/"Double-click command").
+    void SetDoubleClickCommand(std::string command);
+
     // Told when the connection is made or lost (after the windows).
     std::function<void(bool connected)> onConnectionChange;
     // "/server": none set, the command says it is not available.
@@ -76,6 +79,7 @@ private:
     ChatWindowServices services_;
     ChatWindowViews& views_;
     std::vector<std::unique_ptr<Entry>> windows_;  // in opening order
+    std::string doubleClickCommand_;
 };
 
 }  // namespace parlevox

@@ -7,6 +7,7 @@
 
 #include "common/ControlBytes.h"
 #include "display/ChanWnd.h"
+#include "display/MessageWnd.h"
 #include "platform/NullAudioOutput.h"
 #include "platform/PollEventLoop.h"
 #include "settings/BrimvaleApp.h"
@@ -133,6 +134,12 @@ TEST_F(ChatSessionTest, MembershipAndLinesFollowTheChannel) {
     ASSERT_TRUE(Shown("#pvx", "# Joins: peer2 ("));
     peer.Send("PRIVMSG #pvx :hello ours2");
     ASSERT_TRUE(Shown("#pvx", "<peer2> hello ours2"));
+    // A private message opens a query window, which shows it and answers.
+    peer.Send("PRIVMSG ours2 :psst");
+    ASSERT_TRUE(Shown("peer2", "<peer2> psst"));
+    session->Windows().FindQuery("peer2")->Type("hi back");
+    ASSERT_TRUE(peer.WaitFor("PRIVMSG peer2 :hi back", kTimeoutMs)) << peer.Received();
+    ASSERT_TRUE(Shown("peer2", "<ours2> hi back"));
     peer.Send("PART #pvx :later");
     ASSERT_TRUE(RunUntil([&] { return Entries().size() == 1; }));
     EXPECT_EQ(Entries(), (std::vector<std::string>{"Oours21"}));
