@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the client and starts it against a local demo IRC server (ngircd on
 # a free loopback port, its configuration in a temporary folder), joined to
-# #parlevox. Type raw IRC lines; end with Ctrl-D or Ctrl-C.
+# #parlevox. Type to talk in the channel, or / commands (/msg nick text,
+# /me waves, /whois nick, /quit bye); end with /quit, Ctrl-D or Ctrl-C.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
