@@ -2,6 +2,8 @@
 
 #include <fmt/printf.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 
 #include "display/ChatTexts.h"
@@ -183,6 +185,8 @@ void CChanWnd::OnTimer(uint32_t timerId) {
 void CChanWnd::StartLog() {
     if (log_.IsOpen()) return;
     const std::string path = ChannelLog::PathFor(Services().programFolder, Name());
+    // The first log makes the folder; an error shows as the file not opening.
+    ::mkdir((Services().programFolder + texts::kLogFolder).c_str(), 0700);
     if (!log_.Open(path))
         return AddLine(fmt::sprintf(texts::kLogNotOpened, Services().colours.Code(colour::kProblem), path));
     AddLine(Clock::FormatLocal(texts::kLogStart, Clock::Now()));

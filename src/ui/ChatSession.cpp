@@ -1,10 +1,19 @@
 #include "ui/ChatSession.h"
 
+#include "common/TextHelpers.h"
+#include "display/ChanWnd.h"
 #include "settings/BrimvaleApp.h"
 #include "ui/StatusWindow.h"
 
 namespace parlevox {
 namespace {
+
+template <typename List, typename Field>
+auto* FindByName(List& list, Field field, std::string_view name) {
+    for (auto& item : list)
+        if (EqualsIgnoringCase(item.*field, name)) return &item;
+    return static_cast<typename List::value_type*>(nullptr);
+}
 
 CommandSettings CommandSettingsOf(CBrimvaleApp& app) {
     CommandSettings settings;
@@ -29,10 +38,39 @@ CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowV
       mainFrame_(app.Loop(), app.Network().WindowHandleOf(), app.Network().State(), app.Colours(), status, windows_) {
     status_.SetCommands(&processor_);
     windows_.SetDoubleClickCommand(app.Options().misc.doubleClickCommand);
+    windows_.onChannelOpened = [this](CChanWnd& window) { ChannelOpened(window); };
+    windows_.onTopicChanged = [this](const std::string& channel, const std::string& topic) {
+        TopicChanged(channel, topic);
+    };
 }
 
 CChatSession::~CChatSession() {
     status_.SetCommands(nullptr);
+}
+
+void CChatSession::ChannelOpened(CChanWnd& window) {
+    const ChannelSetting* setting = FindByName(app_.Options().channels, &ChannelSetting::name, window.Channel());
+    if (setting && setting->logging) window.StartLog();
+}
+
+void CChatSession::TopicChanged(const std::string& channel, const std::string& topic) {
+    FavouriteChannel* favourite = FindByName(app_.Options().favourites, &FavouriteChannel::channel, channel);
+    if (!favourite || favourite->topic == topic) return;
+    favourite->topic = topic;
+    app_.OptionsChanged();
+}
+
+void CChatSession::SetLogging(CChanWnd& window, bool on) {
+    if (on) window.StartLog();
+    else window.StopLog();
+    auto& channels = app_.Options().channels;
+    ChannelSetting* setting = FindByName(channels, &ChannelSetting::name, window.Channel());
+    if (!setting) {
+        channels.push_back(ChannelSetting{window.Channel()});
+        setting = &channels.back();
+    }
+    setting->logging = window.Logging();
+    app_.OptionsChanged();
 }
 
 void CChatSession::OptionsChanged() {

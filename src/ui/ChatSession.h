@@ -25,8 +25,14 @@ public:
 
     // After the application's options changed.
     void OptionsChanged();
+    // Starts or stops a channel's log and remembers the choice for the
+    // channel ("Channels" list), so its window logs when it opens again.
+    void SetLogging(CChanWnd& window, bool on);
 
 private:
+    void ChannelOpened(CChanWnd& window);
+    void TopicChanged(const std::string& channel, const std::string& topic);
+
     CBrimvaleApp& app_;
     CStatusWindow& status_;
     ScriptCommandVariables variables_;

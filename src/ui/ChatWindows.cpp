@@ -30,7 +30,10 @@ public:
     void CaptionChanged(const std::string& caption) override { view_->CaptionChanged(caption); }
     void InputEnabled(bool enabled) override { view_->InputEnabled(enabled); }
     void CloseRequested() override { owner_.CloseLater(window_); }
-    void TopicChanged(const std::string& topic) override { view_->TopicChanged(topic); }
+    void TopicChanged(const std::string& topic) override {
+        view_->TopicChanged(topic);
+        owner_.TopicChanged(window_, topic);
+    }
     void NicknameMenu(const std::string& nick, int x, int y) override { view_->NicknameMenu(nick, x, y); }
     void ContextMenu(int x, int y) override { view_->ContextMenu(x, y); }
     OutputPaneView& PaneView() override { return view_->PaneView(); }
@@ -113,7 +116,14 @@ CChanWnd& ChatWindows::OpenChannel(const std::string& channel) {
     entry.window = std::move(window);
     entry.view->Attach(made.Handle());
     views_.Opened(entry.view->Inner(), made);
+    if (onChannelOpened) onChannelOpened(made);
     return made;
+}
+
+void ChatWindows::TopicChanged(WindowHandle window, const std::string& topic) {
+    if (!onTopicChanged) return;
+    for (const auto& entry : windows_)
+        if (entry->window && entry->window->Handle() == window) return onTopicChanged(entry->window->Name(), topic);
 }
 
 CMessageWnd& ChatWindows::OpenQueryWindow(const std::string& nick) {

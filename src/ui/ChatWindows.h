@@ -51,6 +51,9 @@ public:
     // The names lists' double-click command ("Misc"/"Double-click command").
     void SetDoubleClickCommand(std::string command);
 
+    // A channel window was made; a channel's topic changed.
+    std::function<void(CChanWnd& window)> onChannelOpened;
+    std::function<void(const std::string& channel, const std::string& topic)> onTopicChanged;
     // Told when the connection is made or lost (after the windows).
     std::function<void(bool connected)> onConnectionChange;
     // "/server": none set, the command says it is not available.
@@ -75,6 +78,7 @@ private:
 
     Entry& Add(ChatWindowKind kind, const std::string& name);
     void CloseLater(WindowHandle window);
+    void TopicChanged(WindowHandle window, const std::string& topic);
 
     ChatWindowServices services_;
     ChatWindowViews& views_;

@@ -109,8 +109,15 @@ TEST_F(ChatSessionTest, MembershipAndLinesFollowTheChannel) {
     ASSERT_TRUE(peer.WaitFor("366", kTimeoutMs));
     ASSERT_TRUE(RunUntil([&] { return app->Network().State().connected; })) << ::testing::PrintToString(statusLines);
 
+    // The channel's remembered logging switch and its favourite's topic.
+    app->Options().channels.push_back(ChannelSetting{"#PVX", "", true});
+    app->Options().favourites.push_back(FavouriteChannel{"#pvx"});
     Type("/join #pvx");
     ASSERT_TRUE(RunUntil([&] { return Entries().size() == 2; }));
+    EXPECT_TRUE(session->Windows().FindChannel("#pvx")->Logging());
+    peer.Send("TOPIC #pvx :all about pvx");
+    ASSERT_TRUE(Shown("#pvx", "# peer sets topic to: all about pvx"));
+    EXPECT_EQ(app->Options().favourites[0].topic, "all about pvx");
     EXPECT_EQ(Entries(), (std::vector<std::string>{"opeer1", "zours1"}));
 
     peer.Send("MODE #pvx +ov ours ours");
@@ -149,6 +156,9 @@ TEST_F(ChatSessionTest, MembershipAndLinesFollowTheChannel) {
 
     Type("/part #pvx done");
     ASSERT_TRUE(RunUntil([&] { return session->Windows().FindChannel("#pvx") == nullptr; }));
+    const std::string log = ReadWholeFile(home.File("logs/#pvx.log"));
+    EXPECT_NE(log.find("# Kicked: peer2 (by ours2: enough)\r\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("- [Log end:"), std::string::npos) << log;
 }
 
 }  // namespace
