@@ -1,11 +1,27 @@
 #include "ConsoleUserInterface.h"
 
 #include <cstdio>
+#include <string>
+
+#include "common/ControlBytes.h"
 
 namespace parlevox {
+namespace {
+
+// A box can carry text from the network (a kick reason): each paragraph
+// line is cleaned so that no escape reaches the terminal.
+std::string ForTerminal(std::string_view text) {
+    std::string out;
+    size_t start = 0;
+    for (size_t end; (end = text.find('\n', start)) != std::string_view::npos; start = end + 1)
+        out += StripControlCodes(text.substr(start, end - start)) + '\n';
+    return out + StripControlCodes(text.substr(start));
+}
+
+}  // namespace
 
 MessageResult ConsoleUserInterface::ShowMessageBox(const MessageBoxRequest& request) {
-    std::fprintf(stderr, "[%s] %s\n", request.title.c_str(), request.text.c_str());
+    std::fprintf(stderr, "[%s] %s\n", ForTerminal(request.title).c_str(), ForTerminal(request.text).c_str());
     bool question = request.buttons == MessageButtons::YesNo || request.buttons == MessageButtons::YesNoCancel;
     return question ? MessageResult::No : MessageResult::Ok;
 }
