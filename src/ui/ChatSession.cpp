@@ -3,6 +3,7 @@
 #include "common/TextHelpers.h"
 #include "display/ChanWnd.h"
 #include "settings/BrimvaleApp.h"
+#include "settings/OneShotHints.h"
 #include "ui/StatusWindow.h"
 
 namespace parlevox {
@@ -15,6 +16,14 @@ auto* FindByName(List& list, Field field, std::string_view name) {
     return static_cast<typename List::value_type*>(nullptr);
 }
 
+MainFrameSettings MainFrameSettingsOf(CBrimvaleApp& app) {
+    MainFrameSettings settings;
+    for (size_t i = 0; i < settings.nicks.size() && i < app.Options().nicknames.size(); ++i)
+        settings.nicks[i] = app.Options().nicknames[i].name;
+    settings.hideMotds = app.Options().misc.hideMotds;
+    return settings;
+}
+
 CommandSettings CommandSettingsOf(CBrimvaleApp& app) {
     CommandSettings settings;
     settings.colours = app.Colours();
@@ -23,6 +32,25 @@ CommandSettings CommandSettingsOf(CBrimvaleApp& app) {
 }
 
 }  // namespace
+
+// A tip is an information box the first time only.
+class CChatSession::Tips final : public OneShotTips {
+public:
+    explicit Tips(CBrimvaleApp& app) : app_(app) {}
+    void ShowOnce(int tip, const char* text) override {
+        if (OneShotHints::WasShown(app_.Store(), tip)) return;
+        OneShotHints::MarkShown(app_.Store(), tip);
+        MessageBoxRequest box;
+        box.title = kTitle;
+        box.text = text;
+        box.icon = MessageIcon::Information;
+        app_.UI().ShowMessageBox(box);
+    }
+
+private:
+    static constexpr const char* kTitle = "Parlevox";
+    CBrimvaleApp& app_;
+};
 
 // The windows take the processor by reference before it is made: they run
 // nothing through it until a window opens, by which time it exists.
@@ -35,7 +63,10 @@ CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowV
       windows_(services_, views),
       processor_(app.Loop(), app.Network().WindowHandleOf(), app.Network().State(), windows_, variables_,
                  CommandSettingsOf(app)),
-      mainFrame_(app.Loop(), app.Network().WindowHandleOf(), app.Network().State(), app.Colours(), status, windows_) {
+      tips_(std::make_unique<Tips>(app)),
+      mainFrame_(MainFrameServices{app.Loop(), app.Network().WindowHandleOf(), app.Network().State(), app.Colours(),
+                                   status, windows_, app.UI(), &app.Sounds(), tips_.get()},
+                 MainFrameSettingsOf(app)) {
     status_.SetCommands(&processor_);
     windows_.SetDoubleClickCommand(app.Options().misc.doubleClickCommand);
     windows_.onChannelOpened = [this](CChanWnd& window) { ChannelOpened(window); };
@@ -75,6 +106,7 @@ void CChatSession::SetLogging(CChanWnd& window, bool on) {
 
 void CChatSession::OptionsChanged() {
     processor_.SetSettings(CommandSettingsOf(app_));
+    mainFrame_.SetSettings(MainFrameSettingsOf(app_));
     windows_.SetDoubleClickCommand(app_.Options().misc.doubleClickCommand);
 }
 

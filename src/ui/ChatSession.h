@@ -3,6 +3,8 @@
 // frame's event duties, the directory of channel and query windows, and the
 // command processor that typed lines go through. The front end supplies
 // the status window and the views.
+#include <memory>
+
 #include "commands/CommandProcessor.h"
 #include "display/ChatWindow.h"
 #include "script/ScriptCommandVariables.h"
@@ -23,6 +25,9 @@ public:
     ChatWindows& Windows() { return windows_; }
     CStatusWindow& Status() { return status_; }
 
+    // The one-shot tips explain the desktop's windows; a front end without
+    // them turns them off.
+    void TurnTipsOff() { mainFrame_.SetTips(nullptr); }
     // After the application's options changed.
     void OptionsChanged();
     // Starts or stops a channel's log and remembers the choice for the
@@ -30,6 +35,7 @@ public:
     void SetLogging(CChanWnd& window, bool on);
 
 private:
+    class Tips;
     void ChannelOpened(CChanWnd& window);
     void TopicChanged(const std::string& channel, const std::string& topic);
 
@@ -39,6 +45,7 @@ private:
     ChatWindowServices services_;
     ChatWindows windows_;
     CommandProcessor processor_;
+    std::unique_ptr<Tips> tips_;
     CMainFrame mainFrame_;
 };
 

@@ -8,6 +8,7 @@
 #include "display/SoundSystem.h"
 #include "irc/IMPrivmsg.h"
 #include "platform/EventLoop.h"
+#include "ui/MotdWnd.h"
 #include "ui/NamesList.h"
 #include "ui/NamesListActions.h"
 
@@ -147,6 +148,21 @@ void ChatWindows::ShowInNewQueryWindow(CIRCMessage& message) {
     auto& privmsg = static_cast<C_imPRIVMSG&>(message);
     if (privmsg.senderAddress.nick.empty()) return;
     OpenQueryWindow(privmsg.senderAddress.nick).ShowEvent(message);
+}
+
+CChatWindow& ChatWindows::OpenMotdWindow() {
+    CloseMotdWindow();
+    Entry& entry = Add(ChatWindowKind::Motd, CMotdWnd::kName);
+    entry.window = std::make_unique<CMotdWnd>(services_, *entry.view);
+    entry.view->Attach(entry.window->Handle());
+    views_.Opened(entry.view->Inner(), *entry.window);
+    return *entry.window;
+}
+
+// Only from the main frame's handlers, never the window's own: the window
+// goes at once.
+void ChatWindows::CloseMotdWindow() {
+    std::erase_if(windows_, [](const auto& entry) { return entry->kind == ChatWindowKind::Motd; });
 }
 
 void ChatWindows::ConnectionChanged(bool connected) {

@@ -20,7 +20,7 @@ class CChanWnd;
 class CMessageWnd;
 class CNamesList;
 
-enum class ChatWindowKind { Channel, Query };
+enum class ChatWindowKind { Channel, Query, Motd };
 
 // The front end's side: a view for each window it opens.
 class ChatWindowViews {
@@ -62,6 +62,8 @@ public:
     // MainFrameWindows.
     void OpenChannelWindow(const std::string& channel) override { OpenChannel(channel); }
     void ShowInNewQueryWindow(CIRCMessage& message) override;
+    CChatWindow& OpenMotdWindow() override;
+    void CloseMotdWindow() override;
     void ConnectionChanged(bool connected) override;
 
     // CommandHost.
