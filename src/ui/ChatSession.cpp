@@ -4,6 +4,7 @@
 #include "display/ChanWnd.h"
 #include "settings/BrimvaleApp.h"
 #include "settings/OneShotHints.h"
+#include "ui/MainFrameTexts.h"
 #include "ui/StatusWindow.h"
 
 namespace parlevox {
@@ -14,6 +15,11 @@ auto* FindByName(List& list, Field field, std::string_view name) {
     for (auto& item : list)
         if (EqualsIgnoringCase(item.*field, name)) return &item;
     return static_cast<typename List::value_type*>(nullptr);
+}
+
+CTCPSettings CTCPSettingsOf(CBrimvaleApp& app) {
+    const OptionsRecord::YourInfo& info = app.Options().yourInfo;
+    return CTCPSettings{info.realName, info.age, info.sex};
 }
 
 MainFrameSettings MainFrameSettingsOf(CBrimvaleApp& app) {
@@ -66,9 +72,13 @@ CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowV
       tips_(std::make_unique<Tips>(app)),
       mainFrame_(MainFrameServices{app.Loop(), app.Network().WindowHandleOf(), app.Network().State(), app.Colours(),
                                    status, windows_, app.UI(), &app.Sounds(), tips_.get()},
-                 MainFrameSettingsOf(app)) {
+                 MainFrameSettingsOf(app)),
+      ctcp_(app.Loop(), app.Network().WindowHandleOf(), app.Colours(), status, app.UI(), CTCPSettingsOf(app)) {
     status_.SetCommands(&processor_);
     windows_.SetDoubleClickCommand(app.Options().misc.doubleClickCommand);
+    ctcp_.SetRequestShownHook([this] {
+        if (tips_) tips_->ShowOnce(mainframe_text::kCTCPTip, mainframe_text::kCTCPTipText);
+    });
     windows_.onChannelOpened = [this](CChanWnd& window) { ChannelOpened(window); };
     windows_.onTopicChanged = [this](const std::string& channel, const std::string& topic) {
         TopicChanged(channel, topic);
@@ -77,6 +87,11 @@ CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowV
 
 CChatSession::~CChatSession() {
     status_.SetCommands(nullptr);
+}
+
+void CChatSession::TurnTipsOff() {
+    mainFrame_.SetTips(nullptr);
+    tips_.reset();
 }
 
 void CChatSession::ChannelOpened(CChanWnd& window) {
@@ -107,6 +122,7 @@ void CChatSession::SetLogging(CChanWnd& window, bool on) {
 void CChatSession::OptionsChanged() {
     processor_.SetSettings(CommandSettingsOf(app_));
     mainFrame_.SetSettings(MainFrameSettingsOf(app_));
+    ctcp_.SetSettings(CTCPSettingsOf(app_));
     windows_.SetDoubleClickCommand(app_.Options().misc.doubleClickCommand);
 }
 

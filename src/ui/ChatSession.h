@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "commands/CommandProcessor.h"
+#include "irc/CTCPHandler.h"
 #include "display/ChatWindow.h"
 #include "script/ScriptCommandVariables.h"
 #include "ui/ChatWindows.h"
@@ -27,7 +28,7 @@ public:
 
     // The one-shot tips explain the desktop's windows; a front end without
     // them turns them off.
-    void TurnTipsOff() { mainFrame_.SetTips(nullptr); }
+    void TurnTipsOff();
     // After the application's options changed.
     void OptionsChanged();
     // Starts or stops a channel's log and remembers the choice for the
@@ -47,6 +48,7 @@ private:
     CommandProcessor processor_;
     std::unique_ptr<Tips> tips_;
     CMainFrame mainFrame_;
+    CCTCPHandler ctcp_;
 };
 
 }  // namespace parlevox

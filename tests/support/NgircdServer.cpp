@@ -71,7 +71,7 @@ NgircdServer::NgircdServer(int pingTimeoutSeconds) {
     std::ofstream(config) << "[Global]\nName = " << name_ << "\nInfo = Parlevox test server\n"
                           << "Listen = 127.0.0.1\nPorts = " << port_ << "\nMotdPhrase = Parlevox test server\n"
                           << "[Limits]\nPingTimeout = " << pingTimeoutSeconds << "\nPongTimeout = 20\n"
-                          << "MaxNickLength = 30\n[Options]\nPAM = no\nIdent = no\nDNS = no\n";
+                          << "MaxNickLength = 30\nMaxPenaltyTime = 0\n[Options]\nPAM = no\nIdent = no\nDNS = no\n";
     log_ = dir_.File("ngircd.log");
     std::string binary = FindNgircd();
     std::vector<std::string> args = {binary, "-n", "-f", config};
