@@ -23,12 +23,12 @@ constexpr std::time_t kNow = 1'000'000'000;
 void FillList(CIgnoreList& list) {
     for (int i = 0; i < 200; ++i) {
         std::string n = std::to_string(i);
-        switch (i % 4) {
-            case 0: list.Add(AddressRecord {"f" + n, "~u" + n, "dial" + n + ".isp" + n + ".example.net"}, "r", false, kNow); break;
-            case 1: list.Add(AddressRecord {"g" + n, "u" + n, "10." + n + ".7.9"}, "r", false, kNow); break;
-            case 2: list.Add(AddressRecord {"idiot" + n, "*", "*"}, "r", true, kNow); break;
-            default: list.Add(AddressRecord {"*" + n + "*", "*bot*", "*"}, "r", true, kNow); break;
-        }
+        const AddressRecord kinds[] = {{"f" + n, "~u" + n, "dial" + n + ".isp" + n + ".example.net"},
+                                       {"g" + n, "u" + n, "10." + n + ".7.9"},
+                                       {"idiot" + n, "*", "*"},
+                                       {"*" + n + "*", "*bot*", "*"}};
+        // Flood entries are generalised; /ignore masks are taken as given.
+        list.Add(kinds[i % 4], "r", i % 4 >= 2, kNow);
     }
 }
 
@@ -46,7 +46,8 @@ std::vector<std::unique_ptr<CIRCMessage>> Messages(const std::string& senderForm
     for (int i = 0; i < count; ++i) {
         std::string sender = senderFormat;
         for (size_t at; (at = sender.find("%i")) != std::string::npos;) sender.replace(at, 2, std::to_string(i));
-        messages.push_back(ParseIRCLine(":" + sender + " PRIVMSG #parlevox :hello there, how is it going?", {}).message);
+        std::string line = ":" + sender + " PRIVMSG #parlevox :hello there, how is it going?";
+        messages.push_back(ParseIRCLine(line, {}).message);
     }
     return messages;
 }

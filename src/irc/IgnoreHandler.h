@@ -50,6 +50,8 @@ public:
                    const ColourCodes& colours, StatusOutput& status, CIgnoreList& list, Now now = {});
 
     IgnoreCheck& Check() { return check_; }
+    // When the options' friends change.
+    void SetFriends(CFriendList friends) { check_.SetFriends(std::move(friends)); }
 
 private:
     void OnEvent(CIRCMessage& message, uint32_t handlerId) override;
