@@ -17,11 +17,20 @@ namespace parlevox {
 // part the text leaves out is "*".
 AddressRecord MaskPatternsOf(std::string_view mask);
 
-// The address, lower-cased, in buffers that keep their storage between uses.
+// The set of bytes in a text, folded into 64 bits: a pattern whose own
+// bytes are not all there cannot match, and that costs one test to see.
+uint64_t CharBits(std::string_view text);
+
+// The address, lower-cased, in buffers that keep their storage between uses,
+// with what the mask index looks it up by.
 class LoweredAddress {
 public:
     void Set(const AddressRecord& address);
     std::string nick, user, host;
+    uint64_t nickBits = 0, userBits = 0, hostBits = 0;
+    // MaskIndex::Hash of the last three and two dotted parts of the host,
+    // its first two, the nick and the user.
+    uint64_t suffix3Key = 0, suffix2Key = 0, prefixKey = 0, nickKey = 0, userKey = 0;
 };
 
 // One pattern part (nick, user or host), only "*" special, first occurrence
@@ -30,8 +39,11 @@ public:
 class CompiledPattern {
 public:
     explicit CompiledPattern(std::string_view pattern = "*");
-    // text must already be lower case.
-    bool Matches(std::string_view text) const;
+    // text must already be lower case; textBits its CharBits.
+    bool Matches(std::string_view text, uint64_t textBits) const {
+        return anything_ || ((required_ & ~textBits) == 0 && MatchesText(text));
+    }
+    bool Matches(std::string_view text) const { return Matches(text, CharBits(text)); }
     const std::string& Lowered() const { return lowered_; }
     bool HasStar() const { return hasStar_; }
     bool StartsWithStar() const { return startsWithStar_; }
@@ -40,7 +52,11 @@ public:
     std::string_view LastPiece() const { return std::string_view(lowered_).substr(lastStart_); }
 
 private:
+    bool MatchesText(std::string_view text) const;
+
     std::string lowered_;
+    uint64_t required_ = 0;  // CharBits of the pattern without its stars
+    bool anything_ = false;  // only stars
     bool hasStar_ = false;
     bool startsWithStar_ = false;
     bool endsWithStar_ = false;
@@ -51,15 +67,18 @@ private:
 struct CompiledMask {
     explicit CompiledMask(const AddressRecord& patterns);
     bool Matches(const LoweredAddress& address) const {
-        return host.Matches(address.host) && user.Matches(address.user) && nick.Matches(address.nick);
+        // The user and nick are mostly whole words or "*", refused or passed
+        // at once; the host is the costly part.
+        return user.Matches(address.user, address.userBits) && nick.Matches(address.nick, address.nickBits) &&
+               host.Matches(address.host, address.hostBits);
     }
     CompiledPattern nick, user, host;
 };
 
 // Masks with an owner number (an entry of a list) and a tag. Each mask goes
-// into one bucket: by the last two dotted parts of the host its pattern
-// fixes, else by the first two, else by an exact nick or user, else the
-// general bucket that every address visits.
+// into one bucket: by the last three (or two) dotted parts of the host its
+// pattern fixes, else by the first two, else by an exact nick or user, else
+// the general bucket that every address visits.
 class MaskIndex {
 public:
     struct Item {
@@ -86,26 +105,28 @@ public:
             }
         };
         visit(general_);
-        if (const auto* b = Find(bySuffix_, SuffixKey(address.host))) visit(*b);
-        if (const auto* b = Find(byPrefix_, PrefixKey(address.host))) visit(*b);
-        if (const auto* b = Find(byNick_, address.nick)) visit(*b);
-        if (const auto* b = Find(byUser_, address.user)) visit(*b);
+        if (const auto* b = Find(bySuffix3_, address.suffix3Key)) visit(*b);
+        if (const auto* b = Find(bySuffix_, address.suffix2Key)) visit(*b);
+        if (const auto* b = Find(byPrefix_, address.prefixKey)) visit(*b);
+        if (const auto* b = Find(byNick_, address.nickKey)) visit(*b);
+        if (const auto* b = Find(byUser_, address.userKey)) visit(*b);
         return best;
     }
 
-    // After the last two dots, or the whole host with fewer than two.
-    static std::string_view SuffixKey(std::string_view host);
+    // After the last `parts` dots, or the whole host with fewer.
+    static std::string_view SuffixKey(std::string_view host, int parts);
     // Before the second dot, or the whole host with fewer than two.
     static std::string_view PrefixKey(std::string_view host);
 
+    static uint64_t Hash(std::string_view key);
+
 private:
     using Buckets = std::unordered_map<uint64_t, std::vector<uint32_t>>;
-    static uint64_t Hash(std::string_view key);
-    static const std::vector<uint32_t>* Find(const Buckets& buckets, std::string_view key);
+    static const std::vector<uint32_t>* Find(const Buckets& buckets, uint64_t key);
 
     std::vector<Item> items_;
     std::vector<uint32_t> general_;
-    Buckets bySuffix_, byPrefix_, byNick_, byUser_;
+    Buckets bySuffix3_, bySuffix_, byPrefix_, byNick_, byUser_;
 };
 
 }  // namespace parlevox

@@ -14,13 +14,15 @@ namespace {
 const std::vector<std::string> kMasks = {
     "*!*@*.example.com", "*!alice@*.Example.COM", "bob!*@*", "*!*@10.0.0.*", "*!*@host.example.com",
     "*!*@localhost", "*!*@*", "*a!*@*", "*!*@*.com", "x*y!*@*", "*!~u*@a.b.*", "Bob", "bob!b", "a@b!c",
-    "*!*@", "!@", "*!*@*.Example.com.*", "*!*@1.2.*.4", "*!u@x.y.z", "n!u@h@i",
+    "*!*@", "!@", "*!*@*.Example.com.*", "*!*@1.2.*.4", "*!u@x.y.z", "n!u@h@i", "*!*@*.a.example.com",
+    "*!*@x.y.z.w", "*!*@*y.z.w", "*!*@*.z.w",
 };
 
 const std::vector<std::string> kAddresses = {
     "bob!alice@a.example.com", "Bob!Alice@B.EXAMPLE.COM", "xay!u@10.0.0.7", "carol!~u1@a.b.c.d", "aba!x@localhost",
     "n!u@h@i", "nick", "nick!@", "!@", "q!w@host.example.com", "q!w@example.com", "z!u@x.y.z", "z!u@1.2.3.4",
-    "x!y@.example.com", "a!b@example.com.evil.org",
+    "x!y@.example.com", "a!b@example.com.evil.org", "q!w@b.a.example.com", "q!w@xa.example.com", "z!u@x.y.z.w",
+    "z!u@xy.z.w",
 };
 
 TEST(CompiledMaskTest, IndexAgreesWithMatchesMaskForEveryPair) {
