@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "irc/AddressRecord.h"
+
 namespace parlevox {
 
 class CommandOutput;
@@ -32,7 +34,8 @@ public:
     // Lists.
     virtual bool IsonOutstanding() const { return false; }
     virtual bool ChangeNotify(const std::string& /*nick*/, bool /*remove*/) { return false; }
-    virtual bool AddIgnore(const std::string& /*nick*/) { return false; }
+    // Adds an ignore entry with exactly this mask (already checked).
+    virtual bool AddIgnore(const AddressRecord& /*mask*/, const std::string& /*reason*/) { return false; }
 
     // DCC: "/dcc SEND|CHAT nick rest" and "/DCCView file".
     virtual bool StartDcc(const std::string& /*kind*/, const std::string& /*nick*/, const std::string& /*rest*/,

@@ -27,6 +27,8 @@ inline constexpr const char* kEchoQuery = "%s<%s\b%s\b%s> %s";              // [
 inline constexpr const char* kIsonBusy =
     "%s! Parlevox is currently using ISON for system purposes. %sPlease try again later.";
 inline constexpr const char* kInvalidMask = "%s! %s is not a valid mask.";
+inline constexpr const char* kIgnoreReason = "User-specified /ignore";
+inline constexpr const char* kIgnoreAdded = "%s- %s added to idiot list (in Prefs window).";  // slot 13, mask
 inline constexpr const char* kCouldNotResolve = "%s! Could not resolve %s.";
 inline constexpr const char* kNotValidIpAddress = "%s! Not a valid IP address.";
 inline constexpr const char* kResolvesTo = "%s- %s resolves to \x02%s";

@@ -1,9 +1,13 @@
 // Commands served by owners above the command layer: lists, DCC, windows,
 // sounds, programs, schemes and the script system. An owner that is not
 // there gives the "not available" line and nothing is sent.
+#include <fmt/printf.h>
+
 #include "commands/BuiltInCommands.h"
 #include "commands/CommandHost.h"
 #include "commands/CommandOutput.h"
+#include "commands/CommandTexts.h"
+#include "irc/ColourCodes.h"
 
 namespace parlevox {
 namespace {
@@ -13,6 +17,15 @@ using K = ParamKind;
 bool Done(bool served, const CCommand& command, const CommandCall& call, CommandEnvironment& env) {
     if (!served) env.NotAvailable(call.output, command.Name());
     return true;
+}
+
+// nick!user@host with one "!", one "@" after it, and no part empty.
+bool IsCompleteMask(const std::string& mask) {
+    size_t bang = mask.find('!');
+    size_t at = mask.find('@');
+    return bang != std::string::npos && at != std::string::npos && bang > 0 && at > bang + 1 &&
+           at + 1 < mask.size() && mask.find('!', bang + 1) == std::string::npos &&
+           mask.find('@', at + 1) == std::string::npos;
 }
 
 }  // namespace
@@ -28,7 +41,18 @@ bool C_scNotify::Execute(const CommandArgs& args, const CommandCall& call, Comma
 
 C_scIgnore::C_scIgnore() : CCommand("ignore", {K::Nick}, "/ignore <nick>") {}
 bool C_scIgnore::Execute(const CommandArgs& args, const CommandCall& call, CommandEnvironment& env) {
-    return Done(env.Host().AddIgnore(args.Text(0)), *this, call, env);
+    const std::string& word = args.Text(0);
+    AddressRecord mask {word, "*", "*"};
+    if (word.find_first_of("!@") != std::string::npos) {
+        if (!IsCompleteMask(word)) {
+            call.output.AddLine(fmt::sprintf(texts::kInvalidMask, env.Colour(colour::kProblem), word));
+            return true;
+        }
+        mask = AddressRecord::FromSender(word);
+    }
+    if (!env.Host().AddIgnore(mask, texts::kIgnoreReason)) return Done(false, *this, call, env);
+    call.output.AddLine(fmt::sprintf(texts::kIgnoreAdded, env.Colour(colour::kInformation), mask.Text()));
+    return true;
 }
 
 C_scDCC::C_scDCC() : CCommand("dcc", {K::Word, K::Nick, K::Rest}, "/dcc SEND <nick> <file> | /dcc CHAT <nick>") {}

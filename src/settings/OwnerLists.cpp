@@ -42,7 +42,7 @@ const SettingsList<IgnoreSetting>& IgnoreList() {
     static const auto list = SettingsList<IgnoreSetting>(ListLayout::Counted("Idiots", ListIndex::Padded3))
                                  .Int("Hold", &IgnoreSetting::hold)
                                  .Int("Date", &IgnoreSetting::date)
-                                 .Int("History", &IgnoreSetting::history)
+                                 .Text("History", &IgnoreSetting::history)
                                  .Text("Reason", &IgnoreSetting::reason)
                                  .TextList("Mask", &IgnoreSetting::masks)
                                  .TextList("Nick", &IgnoreSetting::nicks);

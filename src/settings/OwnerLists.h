@@ -38,7 +38,7 @@ SettingsList<MenuItemSetting> MenuList(std::string_view section);
 struct IgnoreSetting {
     int hold = 0;
     int date = 0;
-    int history = 0;
+    std::string history;  // the text log shown in the preferences
     std::string reason;
     std::vector<std::string> masks;  // "%03iMaskCount", "%03iMask%02i"
     std::vector<std::string> nicks;  // "%03iNickCount", "%03iNick%02i"

@@ -85,6 +85,33 @@ INSTANTIATE_TEST_SUITE_P(
                       std::pair {"/playsound a.wav", "PlaySound"}, std::pair {"/run prog arg", "Run"},
                       std::pair {"/schemeedit #c", "SchemeEdit"}, std::pair {"/scriptreset", "ScriptReset"}));
 
+TEST_F(CommandFixture, IgnoreTakesANickOrACompleteMask) {
+    host.ignoreServed = true;
+    const std::string c13 = "\x03" "33";
+    const struct {
+        const char* word;
+        const char* added;  // nullptr: refused
+    } cases[] = {{"bob", "bob!*@*"}, {"*!~b@*.example.com", "*!~b@*.example.com"}, {"bob@h", nullptr},
+                 {"bob!@h", nullptr}, {"!u@h", nullptr}, {"a!u@", nullptr}, {"a!b!c@d", nullptr},
+                 {"a@b!c", nullptr}, {"a!b@c@d", nullptr}};
+    for (const auto& c : cases) {
+        output.lines.clear();
+        host.ignores.clear();
+        Type(std::string("/ignore ") + c.word);
+        EXPECT_TRUE(network.sent.empty());
+        if (!c.added) {
+            EXPECT_TRUE(host.ignores.empty()) << c.word;
+            EXPECT_EQ(output.lines, std::vector<std::string> {c14 + "! " + c.word + " is not a valid mask."});
+            continue;
+        }
+        ASSERT_EQ(host.ignores.size(), 1u) << c.word;
+        EXPECT_EQ(host.ignores[0].first.Text(), c.added);
+        EXPECT_EQ(host.ignores[0].second, "User-specified /ignore");
+        EXPECT_EQ(output.lines,
+                  std::vector<std::string> {c13 + "- " + c.added + " added to idiot list (in Prefs window)."});
+    }
+}
+
 TEST_F(CommandFixture, CtcpPingCarriesTheTimeInSecondsWhateverTheCase) {
     for (const char* line : {"/ctcp bob ping", "/ping bob", "/ctcp #c PiNg"}) {
         network.sent.clear();

@@ -53,7 +53,8 @@ public:
     std::map<std::string, std::string> values;
 };
 
-// Serves the query and channel windows and the ISON flag; everything else
+// Serves the query and channel windows, the ISON flag and, when told to, the
+// ignore list; everything else
 // keeps the "not here" defaults.
 class PartialHost final : public CommandHost {
 public:
@@ -65,8 +66,15 @@ public:
         return found == channels.end() ? nullptr : &found->second;
     }
     bool IsonOutstanding() const override { return isonBusy; }
+    bool AddIgnore(const AddressRecord& mask, const std::string& reason) override {
+        if (!ignoreServed) return false;
+        ignores.emplace_back(mask, reason);
+        return true;
+    }
     std::map<std::string, RecordingOutput> queries, channels;
     bool isonBusy = false;
+    bool ignoreServed = false;
+    std::vector<std::pair<AddressRecord, std::string>> ignores;
 };
 
 class CommandFixture : public ::testing::Test {

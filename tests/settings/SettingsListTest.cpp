@@ -29,7 +29,9 @@ std::vector<std::string> ValueNames(const Registry& registry, const std::string&
 
 TEST(SettingsListTest, ListsWriteTheirValueNames) {
     Registry registry;
-    const std::vector<IgnoreSetting> ignores = {{1, 2, 3, "flood", {"*!*@a", "*!*@b"}, {"x"}}};
+    // The history is the entry's text log.
+    const std::vector<IgnoreSetting> ignores = {
+        {1, 2, "Mon Dec 07 22:10:05 1998\r\nReason: x\r\n\r\n", "flood", {"*!*@a", "*!*@b"}, {"x"}}};
     IgnoreList().Save(registry, ignores);
     EXPECT_EQ(IgnoreList().Load(registry), ignores);
     EXPECT_EQ(ValueNames(registry, "Idiots"),
