@@ -1,6 +1,9 @@
 #include "settings/BrimvaleApp.h"
 
+#include "irc/IgnoreHandler.h"
+#include "platform/Clock.h"
 #include "platform/Shell.h"
+#include "settings/IgnoreListStore.h"
 #include "settings/RegistryMove.h"
 #include "settings/SoundSettingsStore.h"
 
@@ -32,12 +35,17 @@ void CBrimvaleApp::StartUp(const AppStartOptions& options) {
     sounds_ = std::make_unique<CSoundSystem>(
         frontEnd_.audio, [this](const std::string& line) { frontEnd_.status.WriteStatus(line); },
         LoadSoundSettings(registry_), std::move(saver), options_.ColourSlots());
+    idiots_ = std::make_unique<CIgnoreList>(
+        SilenceSender(frontEnd_.loop, network_->WindowHandleOf(), network_->State()),
+        saveSettings_ ? IgnoreListSaver(registry_) : CIgnoreList::Saver());
+    idiots_->Load(LoadIgnoreEntries(registry_), Clock::Now());
 }
 
 CBrimvaleApp::~CBrimvaleApp() {
     if (!started_) return;
     sounds_->SwitchOff();  // closing windows makes no sound
     if (saveSettings_) options_.Save(registry_);
+    idiots_.reset();  // saves when changed; sends nothing more
     network_.reset();
     variables_.reset();
     sounds_.reset();  // saves its settings when changed

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "display/SoundSystem.h"
+#include "irc/Idiots.h"
 #include "irc/NetworkControl.h"
 #include "platform/AudioOutput.h"
 #include "platform/Registry.h"
@@ -51,6 +52,8 @@ public:
     CNetworkControl& Network() { return *network_; }
     SystemVariables& Variables() { return *variables_; }
     CSoundSystem& Sounds() { return *sounds_; }
+    // The ignore list ("Idiots"), loaded at start-up without its expired entries.
+    CIgnoreList& Idiots() { return *idiots_; }
     // The colour slots as the options give them now; the reference stays valid.
     const ColourCodes& Colours() const { return colours_; }
     // Where the client's relative paths resolve (ends with "/").
@@ -74,6 +77,7 @@ private:
     std::unique_ptr<CNetworkControl> network_;
     std::unique_ptr<SystemVariables> variables_;
     std::unique_ptr<CSoundSystem> sounds_;
+    std::unique_ptr<CIgnoreList> idiots_;
 };
 
 }  // namespace parlevox

@@ -3,6 +3,8 @@
 #include "common/TextHelpers.h"
 #include "display/ChanWnd.h"
 #include "settings/BrimvaleApp.h"
+#include "platform/Clock.h"
+#include "settings/IgnoreListStore.h"
 #include "settings/OneShotHints.h"
 #include "ui/MainFrameTexts.h"
 #include "ui/StatusWindow.h"
@@ -73,7 +75,14 @@ CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowV
       mainFrame_(MainFrameServices{app.Loop(), app.Network().WindowHandleOf(), app.Network().State(), app.Colours(),
                                    status, windows_, app.UI(), &app.Sounds(), tips_.get()},
                  MainFrameSettingsOf(app)),
-      ctcp_(app.Loop(), app.Network().WindowHandleOf(), app.Colours(), status, app.UI(), CTCPSettingsOf(app)) {
+      ctcp_(app.Loop(), app.Network().WindowHandleOf(), app.Colours(), status, app.UI(), CTCPSettingsOf(app)),
+      ignore_(app.Loop(), app.Network().WindowHandleOf(), app.Network().State(), app.Colours(), status,
+              app.Idiots()) {
+    ignore_.Check().SetFriends(FriendListOf(app.Options().friends));
+    windows_.onAddIgnore = [this](const AddressRecord& mask, const std::string& reason) {
+        app_.Idiots().Add(mask, reason, true, Clock::Now());
+        return true;
+    };
     status_.SetCommands(&processor_);
     windows_.SetDoubleClickCommand(app.Options().misc.doubleClickCommand);
     ctcp_.SetRequestShownHook([this] {
@@ -123,6 +132,7 @@ void CChatSession::OptionsChanged() {
     processor_.SetSettings(CommandSettingsOf(app_));
     mainFrame_.SetSettings(MainFrameSettingsOf(app_));
     ctcp_.SetSettings(CTCPSettingsOf(app_));
+    ignore_.Check().SetFriends(FriendListOf(app_.Options().friends));
     windows_.SetDoubleClickCommand(app_.Options().misc.doubleClickCommand);
 }
 

@@ -7,6 +7,7 @@
 
 #include "commands/CommandProcessor.h"
 #include "irc/CTCPHandler.h"
+#include "irc/IgnoreHandler.h"
 #include "display/ChatWindow.h"
 #include "script/ScriptCommandVariables.h"
 #include "ui/ChatWindows.h"
@@ -25,6 +26,7 @@ public:
     CommandProcessor& Commands() { return processor_; }
     ChatWindows& Windows() { return windows_; }
     CStatusWindow& Status() { return status_; }
+    CIgnoreHandler& Ignore() { return ignore_; }
 
     // The one-shot tips explain the desktop's windows; a front end without
     // them turns them off.
@@ -49,6 +51,7 @@ private:
     std::unique_ptr<Tips> tips_;
     CMainFrame mainFrame_;
     CCTCPHandler ctcp_;
+    CIgnoreHandler ignore_;
 };
 
 }  // namespace parlevox

@@ -56,6 +56,8 @@ public:
     std::function<void(const std::string& channel, const std::string& topic)> onTopicChanged;
     // Told when the connection is made or lost (after the windows).
     std::function<void(bool connected)> onConnectionChange;
+    // "/ignore" with a checked mask.
+    std::function<bool(const AddressRecord& mask, const std::string& reason)> onAddIgnore;
     // "/server": none set, the command says it is not available.
     std::function<bool(const std::string& server, const std::string& rest)> onConnectTo;
 
@@ -71,6 +73,9 @@ public:
     CommandOutput* ChannelWindow(const std::string& channel) override;
     bool PlayLocalSound(const std::string& file) override;
     bool ConnectTo(const std::string& server, const std::string& rest) override;
+    bool AddIgnore(const AddressRecord& mask, const std::string& reason) override {
+        return onAddIgnore && onAddIgnore(mask, reason);
+    }
 
     intptr_t OnMessage(WindowMessage& message) override;
 
