@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -22,11 +23,13 @@
 namespace parlevox {
 namespace {
 
-// The only box server input may open is the one for being kicked.
-class KickBoxOnly final : public UserInterface {
+// The boxes server input may open: being kicked or killed, and the tips.
+class KnownBoxesOnly final : public UserInterface {
 public:
     MessageResult ShowMessageBox(const MessageBoxRequest& box) override {
-        if (box.title == "Kicked out of channel") return MessageResult::Ok;
+        static const std::set<std::string> known = {"Kicked out of channel", "NickServ kill", "NickServ ghost",
+                                                    "Server kill", "You've been /killed", "Parlevox"};
+        if (known.count(box.title)) return MessageResult::Ok;
         std::fprintf(stderr, "a box from server input: [%s] %s\n", box.title.c_str(), box.text.c_str());
         std::abort();
     }
@@ -50,7 +53,7 @@ public:
 };
 
 struct World {
-    KickBoxOnly ui;
+    KnownBoxesOnly ui;
     PollEventLoop loop;
     NullAudioOutput audio{false};
     CScheme scheme;
