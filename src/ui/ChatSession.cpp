@@ -121,7 +121,8 @@ void CChatSession::SetLogging(CChanWnd& window, bool on) {
     auto& channels = app_.Options().channels;
     ChannelSetting* setting = FindByName(channels, &ChannelSetting::name, window.Channel());
     if (!setting) {
-        channels.push_back(ChannelSetting{window.Channel()});
+        channels.emplace_back();
+        channels.back().name = window.Channel();
         setting = &channels.back();
     }
     setting->logging = window.Logging();

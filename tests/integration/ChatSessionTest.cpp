@@ -111,7 +111,7 @@ TEST_F(ChatSessionTest, MembershipAndLinesFollowTheChannel) {
 
     // The channel's remembered logging switch and its favourite's topic.
     app->Options().channels.push_back(ChannelSetting{"#PVX", "", true});
-    app->Options().favourites.push_back(FavouriteChannel{"#pvx"});
+    app->Options().favourites.push_back(FavouriteChannel{"#pvx", "", false});
     Type("/join #pvx");
     ASSERT_TRUE(RunUntil([&] { return Entries().size() == 2; }));
     EXPECT_TRUE(session->Windows().FindChannel("#pvx")->Logging());

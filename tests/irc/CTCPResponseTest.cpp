@@ -109,8 +109,12 @@ TEST(CTCPReplyBudgetTest, FourInAnyTwoSecondsAndTwentyInAnyMinute) {
     for (uint64_t t = 0; t < 180000; t += 100)
         if (steady.Allow(t)) times.push_back(t);
     for (size_t i = 0; i < times.size(); ++i) {
-        if (i >= 4) EXPECT_GE(times[i] - times[i - 4], CTCPReplyBudget::kShortWindowMs) << i;
-        if (i >= 20) EXPECT_GE(times[i] - times[i - 20], CTCPReplyBudget::kLongWindowMs) << i;
+        if (i >= 4) {
+            EXPECT_GE(times[i] - times[i - 4], CTCPReplyBudget::kShortWindowMs) << i;
+        }
+        if (i >= 20) {
+            EXPECT_GE(times[i] - times[i - 20], CTCPReplyBudget::kLongWindowMs) << i;
+        }
     }
     EXPECT_EQ(times.size(), 60u) << "the full allowance is used, minute after minute";
 }
