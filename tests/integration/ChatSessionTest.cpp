@@ -13,6 +13,7 @@
 #include "settings/BrimvaleApp.h"
 #include "support/NgircdServer.h"
 #include "support/PlainIrcClient.h"
+#include "support/RecordingViews.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TempDir.h"
 #include "ui/ChatSession.h"
@@ -24,26 +25,6 @@ namespace parlevox::test {
 namespace {
 
 constexpr int kTimeoutMs = 10000;
-
-class RecordingView final : public ChatWindowView {
-public:
-    explicit RecordingView(std::vector<std::string>& lines) : lines_(lines) {}
-    void LineAdded(std::string_view text) override { lines_.push_back(StripControlCodes(text)); }
-    void CaptionChanged(const std::string&) override {}
-    void InputEnabled(bool) override {}
-    void CloseRequested() override {}
-
-private:
-    std::vector<std::string>& lines_;
-};
-
-class RecordingViews final : public ChatWindowViews {
-public:
-    std::unique_ptr<ChatWindowView> MakeView(ChatWindowKind, const std::string& name) override {
-        return std::make_unique<RecordingView>(lines[name]);
-    }
-    std::map<std::string, std::vector<std::string>> lines;
-};
 
 class ChatSessionTest : public ::testing::Test {
 protected:
@@ -88,9 +69,9 @@ protected:
     NullAudioOutput audio{false};
     CScheme scheme;
     std::vector<std::string> statusLines;
-    RecordingView statusView{statusLines};
+    LineRecordingView statusView{statusLines};
     CStatusWindow status{ui, scheme, statusView};
-    RecordingViews views;
+    LineRecordingViews views;
     std::unique_ptr<CBrimvaleApp> app;
     std::unique_ptr<CChatSession> session;
     struct : ConnectDlgView {

@@ -3,13 +3,12 @@
 // message of the day once per server, kill boxes and one-shot tips.
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "commands/CommandLineRunner.h"
 #include "common/ControlBytes.h"
 #include "display/Scheme.h"
 #include "irc/IMServer.h"
 #include "support/NetworkFixture.h"
+#include "support/RecordingViews.h"
 #include "ui/ChatWindows.h"
 #include "ui/KillExplanation.h"
 #include "ui/MainFrame.h"
@@ -24,27 +23,6 @@ public:
     void Run(std::string_view, const std::string&, const std::string&, CommandOutput&) override {}
     std::string& CaptureText() override { return capture; }
     std::string capture;
-};
-
-class LineViews final : public ChatWindowViews {
-public:
-    class View final : public ChatWindowView {
-    public:
-        explicit View(std::vector<std::string>& lines) : lines_(lines) {}
-        void LineAdded(std::string_view text) override { lines_.push_back(StripControlCodes(text)); }
-        void CaptionChanged(const std::string&) override {}
-        void InputEnabled(bool) override {}
-        void CloseRequested() override {}
-
-    private:
-        std::vector<std::string>& lines_;
-    };
-    std::unique_ptr<ChatWindowView> MakeView(ChatWindowKind, const std::string& name) override {
-        ++opened[name];
-        return std::make_unique<View>(lines[name]);
-    }
-    std::map<std::string, std::vector<std::string>> lines;
-    std::map<std::string, int> opened;
 };
 
 class RecordingTips final : public OneShotTips {
@@ -73,7 +51,7 @@ protected:
     ColourCodes colours;
     CScheme scheme;
     NoCommands commands;
-    LineViews views;
+    LineRecordingViews views;
     ChatWindows windows{ChatWindowServices{loop, network->Handle(), state, colours, commands, nullptr, ui, scheme, "/"},
                         views};
     RecordingTips tips;
