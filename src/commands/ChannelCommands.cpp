@@ -4,6 +4,7 @@
 #include "commands/BuiltInCommands.h"
 #include "commands/CommandOutput.h"
 #include "commands/CommandTexts.h"
+#include "common/Masks.h"
 
 namespace parlevox {
 namespace {
@@ -12,15 +13,6 @@ using K = ParamKind;
 
 std::string Spaced(const std::string& head, const std::string& tail) {
     return tail.empty() ? head : head + " " + tail;
-}
-
-// nick!user@host with all three parts present.
-bool IsFullMask(const std::string& mask) {
-    size_t bang = mask.find('!');
-    size_t at = mask.find('@');
-    return bang != std::string::npos && at != std::string::npos && bang > 0 && at > bang + 1 &&
-           at + 1 < mask.size() && mask.find('!', bang + 1) == std::string::npos &&
-           mask.find('@', at + 1) == std::string::npos;
 }
 
 }  // namespace
@@ -72,7 +64,7 @@ bool C_scBan::Execute(const CommandArgs& args, const CommandCall& call, CommandE
     std::string mask = args.Text(1);
     if (mask.find_first_of("!@") == std::string::npos)
         mask += "!*@*";
-    else if (!IsFullMask(mask)) {
+    else if (!IsCompleteMask(mask)) {
         call.output.AddLine(fmt::sprintf(texts::kInvalidMask, env.Colour(colour::kProblem), mask));
         return true;
     }

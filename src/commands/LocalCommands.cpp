@@ -7,6 +7,7 @@
 #include "commands/CommandHost.h"
 #include "commands/CommandOutput.h"
 #include "commands/CommandTexts.h"
+#include "common/Masks.h"
 #include "irc/ColourCodes.h"
 
 namespace parlevox {
@@ -17,15 +18,6 @@ using K = ParamKind;
 bool Done(bool served, const CCommand& command, const CommandCall& call, CommandEnvironment& env) {
     if (!served) env.NotAvailable(call.output, command.Name());
     return true;
-}
-
-// nick!user@host with one "!", one "@" after it, and no part empty.
-bool IsCompleteMask(const std::string& mask) {
-    size_t bang = mask.find('!');
-    size_t at = mask.find('@');
-    return bang != std::string::npos && at != std::string::npos && bang > 0 && at > bang + 1 &&
-           at + 1 < mask.size() && mask.find('!', bang + 1) == std::string::npos &&
-           mask.find('@', at + 1) == std::string::npos;
 }
 
 }  // namespace

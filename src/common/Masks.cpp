@@ -10,6 +10,14 @@ bool IsMask(std::string_view text) {
     return bang != std::string_view::npos && at != std::string_view::npos && at > bang;
 }
 
+bool IsCompleteMask(std::string_view text) {
+    size_t bang = text.find('!');
+    size_t at = text.find('@');
+    return bang != std::string_view::npos && at != std::string_view::npos && bang > 0 && at > bang + 1 &&
+           at + 1 < text.size() && text.find('!', bang + 1) == std::string_view::npos &&
+           text.find('@', at + 1) == std::string_view::npos;
+}
+
 bool WildcardMatch(std::string_view text, std::string_view pattern) {
     const bool endsWithStar = !pattern.empty() && pattern.back() == '*';
     size_t textPos = 0;
