@@ -10,18 +10,12 @@
 #include "commands/CommandTexts.h"
 #include "commands/CommandVariables.h"
 #include "commands/CommandWords.h"
+#include "common/TextHelpers.h"
 
 namespace parlevox {
 namespace {
 
 constexpr std::string_view kScriptNick = "!script";
-
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return lower;
-}
 
 }  // namespace
 
@@ -29,7 +23,7 @@ CommandProcessor::CommandProcessor(EventLoop& loop, WindowHandle networkWindow, 
                                    CommandHost& host, CommandVariables& variables, const CommandSettings& settings)
     : environment_(loop, networkWindow, connection, host, settings), variables_(variables) {
     AddBuiltInCommands(builtIns_);
-    for (const auto& command : builtIns_) byName_[Lower(command->Name())].push_back(command.get());
+    for (const auto& command : builtIns_) byName_[ToLower(command->Name())].push_back(command.get());
 }
 
 CommandProcessor::~CommandProcessor() = default;
@@ -81,7 +75,7 @@ bool CommandProcessor::Exists(std::string_view name) const {
 }
 
 const std::vector<CCommand*>* CommandProcessor::FindBuiltIn(std::string_view name) const {
-    auto found = byName_.find(Lower(name));
+    auto found = byName_.find(ToLower(name));
     return found == byName_.end() ? nullptr : &found->second;
 }
 

@@ -5,6 +5,7 @@
 #include "commands/CommandHost.h"
 #include "commands/CommandOutput.h"
 #include "commands/CommandTexts.h"
+#include "common/TextHelpers.h"
 #include "platform/Clock.h"
 
 namespace parlevox {
@@ -14,17 +15,11 @@ using K = ParamKind;
 
 std::string PingText() { return fmt::sprintf("\x01PING %u\x01", static_cast<unsigned>(Clock::Now())); }
 
-std::string CaseFolded(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
-
 void SendCtcp(const std::string& target, const std::string& type, const std::string& parameters,
               const CommandCall& call, CommandEnvironment& env) {
     std::string payload;
     std::string shown = parameters;
-    if (CaseFolded(type) == "ping") {
+    if (EqualsIgnoringCase(type, "ping")) {
         payload = PingText();
         shown = payload.substr(6, payload.size() - 7);
     } else {

@@ -93,7 +93,10 @@ void CChanWnd::OnEvent(CIRCMessage& message, uint32_t) {
 
 bool CChanWnd::ShowChannelEvent(CIRCMessage& message) {
     const ChatLineFormatter format = Formatter();
-    if (auto* join = As<C_imChannelJoin>(message)) {
+    // Messages first: they are nearly everything a busy channel sends.
+    if (auto* said = As<C_imChannelMessage>(message)) {
+        Show(message, format.Message(said->senderAddress.nick, said->text));
+    } else if (auto* join = As<C_imChannelJoin>(message)) {
         Show(message, format.Join(join->senderAddress));
     } else if (auto* part = As<C_imChannelPart>(message)) {
         Show(message, format.Part(part->senderAddress, part->text));
@@ -105,8 +108,6 @@ bool CChanWnd::ShowChannelEvent(CIRCMessage& message) {
     } else if (auto* topic = As<C_imChannelTopic>(message)) {
         Show(message, format.TopicChange(topic->senderAddress.nick, topic->text));
         SetTopic(topic->text);
-    } else if (auto* said = As<C_imChannelMessage>(message)) {
-        Show(message, format.Message(said->senderAddress.nick, said->text));
     } else if (auto* action = As<C_imChannelMe>(message)) {
         Show(message, format.Action(action->senderAddress.nick, action->ctcpArgument));
     } else if (auto* notice = As<C_imChannelNotice>(message)) {

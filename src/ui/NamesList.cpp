@@ -23,12 +23,6 @@ constexpr int kRemoveLine = 251;
 
 constexpr char kAddedDigit = '1';
 
-std::string Folded(std::string_view nick) {
-    std::string folded(nick);
-    for (char& c : folded) c = AsciiLower(c);
-    return folded;
-}
-
 char LetterFor(bool op, bool voice) {
     return op ? (voice ? 'O' : 'o') : (voice ? 'v' : 'z');
 }
@@ -106,7 +100,7 @@ NickStatus CNamesList::StatusOf(std::string_view entry) {
 }
 
 const std::string* CNamesList::Stored(std::string_view nick) const {
-    auto it = byNick_.find(Folded(nick));
+    auto it = byNick_.find(ToLower(nick));
     return it == byNick_.end() ? nullptr : &it->second;
 }
 
@@ -133,7 +127,7 @@ bool CNamesList::Insert(std::string_view nick, char letter, char digit) {
     text += letter;
     text += nick;
     text += digit;
-    auto [at, added] = byNick_.try_emplace(Folded(nick), text);
+    auto [at, added] = byNick_.try_emplace(ToLower(nick), text);
     if (added) entries_.Insert(std::move(text));
     return added;
 }
@@ -144,7 +138,7 @@ void CNamesList::Add(std::string_view nick, bool op, bool voice) {
 }
 
 void CNamesList::SetStatus(std::string_view nick, bool op, bool voice) {
-    auto it = byNick_.find(Folded(nick));
+    auto it = byNick_.find(ToLower(nick));
     if (it == byNick_.end()) {
         InternalErrorReport(kReportFile, kSetStatusLine);
         return;
@@ -159,7 +153,7 @@ void CNamesList::SetStatus(std::string_view nick, bool op, bool voice) {
 }
 
 void CNamesList::Remove(std::string_view nick) {
-    auto it = byNick_.find(Folded(nick));
+    auto it = byNick_.find(ToLower(nick));
     if (it == byNick_.end()) {
         InternalErrorReport(kReportFile, kRemoveLine);
         return;
@@ -205,7 +199,7 @@ std::string CNamesList::SelectedNick() const {
 void CNamesList::Select(int index) {
     selected_.clear();
     if (index >= 0 && static_cast<size_t>(index) < entries_.Size())
-        selected_ = Folded(NickOf(entries_.At(static_cast<size_t>(index))));
+        selected_ = ToLower(NickOf(entries_.At(static_cast<size_t>(index))));
 }
 
 WindowsColour CNamesList::Background() const {
