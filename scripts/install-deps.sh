@@ -11,6 +11,7 @@ packages=(
   ngircd python3
   libsdl2-mixer-dev fluid-soundfont-gm libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-liberation2
   zlib1g-dev
+  qt6-base-dev libx11-dev xvfb xauth
 )
 
 missing=()
