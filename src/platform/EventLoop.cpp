@@ -38,6 +38,7 @@ MessageTarget* EventLoop::Find(WindowHandle handle) const {
 bool EventLoop::PostMessage(WindowHandle handle, WindowMessage message) {
     if (!IsWindow(handle)) return false;
     posted_.push_back({handle, std::move(message)});
+    WorkAdded();
     return true;
 }
 
@@ -50,6 +51,7 @@ void EventLoop::Schedule(uint64_t dueMs, Timer timer, uint64_t sequence) {
     TimerKey key{dueMs, sequence};
     if (timer.handle != 0) windowTimers_[{timer.handle, timer.timerId}] = key;
     timers_.emplace(key, std::move(timer));
+    WorkAdded();
 }
 
 void EventLoop::SetTimer(WindowHandle handle, uint32_t timerId, uint32_t intervalMs) {

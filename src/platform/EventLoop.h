@@ -14,18 +14,12 @@
 #include <utility>
 #include <vector>
 
+#include "platform/FdWatchers.h"
 #include "platform/WindowMessage.h"
 
 namespace parlevox {
 
 class MessageTarget;
-
-// What a watched descriptor is ready for.
-struct FdReadiness {
-    bool readable = false;
-    bool writable = false;
-    bool error = false;  // POLLERR, POLLHUP or POLLNVAL
-};
 
 // Lets other threads hand work to the loop's thread even after the loop is
 // gone (the work is then dropped).
@@ -69,6 +63,7 @@ public:
     virtual int WatchFd(int fd, bool read, bool write, FdCallback callback) = 0;
     virtual void UpdateFd(int watchId, bool read, bool write) = 0;
     virtual void UnwatchFd(int watchId) = 0;
+    virtual size_t WatcherCount() const = 0;
 
     // --- other threads
     // Safe from any thread; the task runs on the loop's thread.
@@ -80,6 +75,9 @@ public:
     // Runs iterations until the predicate holds or timeoutMs passes; true if it held.
     virtual bool RunUntil(const std::function<bool()>& done, uint64_t timeoutMs) = 0;
     virtual void Quit() = 0;
+    // One iteration: ready descriptors, then due timers, posted messages
+    // and thread tasks. Waits at most maxWaitMs (-1: as long as needed).
+    virtual void RunOnce(int maxWaitMs = -1) = 0;
 
     // Counts for the "nothing left open" checks of tests.
     size_t PendingTimerCount() const { return timers_.size(); }
@@ -92,6 +90,8 @@ protected:
     void ProcessTimersAndMessages();
     // Called by PostFromThread after queueing: wake the waiting thread.
     virtual void Wake() = 0;
+    // A message was posted or a timer started on the loop's own thread.
+    virtual void WorkAdded() {}
     bool HasPostedWork() const;
 
 private:

@@ -4,13 +4,13 @@
 // watcher, timer or window was left on the loop.
 #include <gtest/gtest.h>
 
-#include "platform/PollEventLoop.h"
+#include "platform/EventLoop.h"
 
 namespace parlevox::test {
 
 class LoopLeftEmpty {
 public:
-    explicit LoopLeftEmpty(PollEventLoop& loop) : loop_(loop) {}
+    explicit LoopLeftEmpty(EventLoop& loop) : loop_(loop) {}
     LoopLeftEmpty(const LoopLeftEmpty&) = delete;
     LoopLeftEmpty& operator=(const LoopLeftEmpty&) = delete;
     ~LoopLeftEmpty() {
@@ -22,7 +22,7 @@ public:
     }
 
 private:
-    PollEventLoop& loop_;
+    EventLoop& loop_;
 };
 
 }  // namespace parlevox::test
