@@ -139,6 +139,8 @@ TEST_F(PreferencesDialogTest, BadInputIsRefusedAndTheRecordKept) {
         {Page::Servers, "port1", "", "from 1 to 65535"},  // the slot has a host
         {Page::Servers, "server2", "irc .net", "cannot contain spaces"},
         {Page::Nicknames, "nickname1", "ann b", "cannot contain spaces"},
+        {Page::YourInfo, "userName", "", "one word"},
+        {Page::YourInfo, "userName", "a b", "one word"},
     };
     const OptionsRecord kept = app->Options();
     const int before = changes;

@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -23,6 +24,10 @@ namespace {
 QIcon Swatch(WindowsColour colour) {
     QPixmap pixmap(28, 14);
     pixmap.fill(QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF));
+    // A frame, so that a colour like the background still shows.
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::darkGray);
+    painter.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
     return QIcon(pixmap);
 }
 
@@ -44,7 +49,7 @@ ColoursPage::ColoursPage(PreferencesContext& context, QWidget* parent) : Prefere
 
     OptionsRecord::Colours& colours = Context().options.colours;
     QFormLayout* form = AddForm();
-    highlight_ = AddText(form, "&Highlight words:", colours.highlight);
+    highlight_ = AddText(form, "Words to &highlight:", colours.highlight);
     highlight_->setObjectName("highlight");
     highlight_->setToolTip(tr("Lines with these words (separated by blanks) show in the highlight colour."));
 

@@ -9,6 +9,8 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 
+#include <algorithm>
+
 #include "common/Masks.h"
 #include "irc/Idiots.h"
 #include "platform/Clock.h"
@@ -44,6 +46,8 @@ IdiotsPage::IdiotsPage(PreferencesContext& context, QWidget* parent) : Preferenc
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->horizontalHeader()->setSectionResizeMode(kMaskColumn, QHeaderView::Stretch);
     table_->horizontalHeader()->setSectionResizeMode(kReasonColumn, QHeaderView::Stretch);
+    table_->horizontalHeader()->setSectionResizeMode(kHeldColumn, QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setSectionResizeMode(kLastSeenColumn, QHeaderView::ResizeToContents);
     table_->verticalHeader()->hide();
     auto* tableLabel = new QLabel(tr("&Idiots (double-click a reason to change it):"), this);
     tableLabel->setBuddy(table_);
@@ -94,7 +98,7 @@ QWidget* IdiotsPage::MakeAddRow() {
 }
 
 void IdiotsPage::Load() {
-    const int selected = table_->currentRow();
+    const int selected = std::max(table_->currentRow(), 0);
     {
         QSignalBlocker block(table_);
         table_->setRowCount(static_cast<int>(Context().idiots.Entries().size()));

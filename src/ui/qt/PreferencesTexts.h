@@ -48,6 +48,7 @@ inline constexpr std::array<const char*, 3> kFriendColumns = {"Nickname", "Mask"
 // Refusals: the record keeps its value and the page says why.
 inline constexpr const char* kBadPort = "The port of server %1 must be a number from 1 to 65535.";
 inline constexpr const char* kBadServer = "The name of server %1 cannot contain spaces.";
+inline constexpr const char* kBadUserName = "The user name must be one word, with no spaces.";
 inline constexpr const char* kBadNickname = "Nickname %1 cannot contain spaces.";
 inline constexpr const char* kBadMask = "\"%1\" is not a complete mask: write it as nick!user@host, with * for any part.";
 inline constexpr const char* kBadChannel = "A channel name cannot contain spaces or commas.";

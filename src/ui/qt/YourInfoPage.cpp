@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "settings/OptionsRecord.h"
+#include "ui/qt/PreferencesTexts.h"
 
 namespace parlevox {
 
@@ -25,7 +26,15 @@ YourInfoPage::YourInfoPage(PreferencesContext& context, QWidget* parent) : Prefe
         {"Ta&gline:", &info.tagline},          {"&User name:", &info.userName},
         {"&Quit message:", &info.quitMessage},
     };
-    for (const auto& [label, field] : fields) texts_.push_back({AddText(form, label, *field), field});
+    for (const auto& [label, field] : fields) {
+        // The user name is a word of the USER line at logon.
+        TextCheck check;
+        if (field == &info.userName)
+            check = [](const std::string& value) {
+                return value.empty() || value.find(' ') != std::string::npos ? tr(texts::kBadUserName) : QString();
+            };
+        texts_.push_back({AddText(form, label, *field, check), field});
+    }
     texts_[0].edit->setObjectName("realName");
     texts_[7].edit->setObjectName("userName");
     texts_[8].edit->setObjectName("quitMessage");
