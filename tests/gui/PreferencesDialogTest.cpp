@@ -206,6 +206,24 @@ TEST_F(PreferencesDialogTest, SoundChoicesAreSavedAndTestPlaysTheSelectedEvent) 
     EXPECT_EQ(sound.currentIndex(), 0) << "the page follows the chosen event";
 }
 
+// Commands change the settings while the dialog is closed; it shows what
+// they did when it opens again, and its edits then go on from there.
+TEST_F(PreferencesDialogTest, ReopeningShowsWhatChangedMeanwhile) {
+    dialog->show();
+    dialog->hide();
+    app->Options().nicknames[0].name = "renamed";
+    app->Idiots().Add(AddressRecord::FromSender("eve!*@*"), "User-specified /ignore", true, 1000);
+    dialog->ShowPage(Page::Idiots);
+    dialog->show();
+    EXPECT_EQ(Edit(Page::Nicknames, "nickname1").text(), "renamed");
+    auto& table = Field<QTableWidget>(Page::Idiots, "idiots");
+    ASSERT_EQ(table.rowCount(), 1);
+    EXPECT_EQ(table.item(0, IdiotsPage::kMaskColumn)->text(), "eve!*@*");
+    table.item(0, IdiotsPage::kHeldColumn)->setCheckState(Qt::Checked);
+    EXPECT_EQ(app->Store().GetProfileInt("Idiots", "000Hold", 0), 1) << "saved by the list";
+    dialog->hide();
+}
+
 // The list as the page sees it, with its own sender and saver.
 class IdiotsPageTest : public testing::Test {
 protected:
