@@ -1,0 +1,23 @@
+#pragma once
+// What the preference pages edit. Every page writes the record (or the
+// list's owner) at once and then calls optionsChanged, which the front end
+// points at the application's and the chat session's OptionsChanged: the
+// record is saved and the new values reach the windows.
+#include <functional>
+
+namespace parlevox {
+
+class CIgnoreList;
+class CScheme;
+class CSoundSystem;
+class OptionsRecord;
+
+struct PreferencesContext {
+    OptionsRecord& options;
+    std::function<void()> optionsChanged;
+    CIgnoreList& idiots;  // saves itself and sends SILENCE -; no optionsChanged needed
+    CSoundSystem& sounds;  // saved through its own saver after each edit
+    const CScheme& scheme;  // its colour map shows what the colour slots look like
+};
+
+}  // namespace parlevox

@@ -1,0 +1,76 @@
+#include "ui/qt/PreferencesDialog.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include "ui/qt/ColoursPage.h"
+#include "ui/qt/FriendsPage.h"
+#include "ui/qt/IdiotsPage.h"
+#include "ui/qt/MiscPage.h"
+#include "ui/qt/NicknamesPage.h"
+#include "ui/qt/PreferencesTexts.h"
+#include "ui/qt/ServersPage.h"
+#include "ui/qt/SoundsPage.h"
+#include "ui/qt/YourInfoPage.h"
+
+namespace parlevox {
+
+PreferencesDialog::PreferencesDialog(PreferencesContext context, QWidget* parent)
+    : QDialog(parent), context_(std::move(context)), list_(new QListWidget(this)), stack_(new QStackedWidget(this)) {
+    setWindowTitle(tr(texts::kPreferencesTitle));
+    pages_ = {new NicknamesPage(context_), new ServersPage(context_), new YourInfoPage(context_),
+              new ColoursPage(context_),   new MiscPage(context_),    new SoundsPage(context_),
+              new IdiotsPage(context_),    new FriendsPage(context_)};
+    for (size_t i = 0; i < pages_.size(); ++i) {
+        list_->addItem(tr(texts::kPreferencesPages[i]));
+        stack_->addWidget(pages_[i]);
+    }
+    list_->setObjectName("pages");
+    list_->setMaximumWidth(list_->sizeHintForColumn(0) + 24);
+    connect(list_, &QListWidget::currentRowChanged, stack_, &QStackedWidget::setCurrentIndex);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* body = new QHBoxLayout;
+    body->addWidget(list_);
+    body->addWidget(stack_, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(body, 1);
+    layout->addWidget(buttons);
+
+    LoadPages();
+    list_->setCurrentRow(0);
+    list_->setFocus();
+}
+
+// The pages hold the context by reference: they go before it does.
+PreferencesDialog::~PreferencesDialog() {
+    delete stack_;
+}
+
+void PreferencesDialog::ShowPage(Page page) {
+    list_->setCurrentRow(static_cast<int>(page));
+}
+
+PreferencesDialog::Page PreferencesDialog::CurrentPage() const {
+    return static_cast<Page>(stack_->currentIndex());
+}
+
+PreferencesPage& PreferencesDialog::PageWidget(Page page) const {
+    return *pages_.at(static_cast<size_t>(page));
+}
+
+void PreferencesDialog::showEvent(QShowEvent* event) {
+    LoadPages();
+    QDialog::showEvent(event);
+}
+
+void PreferencesDialog::LoadPages() {
+    for (PreferencesPage* page : pages_) page->Load();
+}
+
+}  // namespace parlevox

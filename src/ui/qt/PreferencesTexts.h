@@ -1,0 +1,61 @@
+#pragma once
+// What the preferences dialog and the join window show, in one place.
+#include <array>
+
+namespace parlevox::texts {
+
+inline constexpr const char* kPreferencesTitle = "Preferences";
+
+// The pages, in the order of the list on the left.
+inline constexpr std::array<const char*, 8> kPreferencesPages = {
+    "Nicknames", "Servers", "Your info", "Colours", "Misc", "Sounds", "Idiot list", "Friends",
+};
+
+// What each colour slot paints, by slot.
+inline constexpr std::array<const char*, 16> kColourSlotRoles = {
+    "Ordinary text", "Notices",       "Joins",        "Parts",           "Quits and kicks", "Nicknames",
+    "Nick changes",  "Topics",        "Modes",        "Net splits",      "Web addresses",   "Own messages",
+    "Other",         "Information lines", "Problem reports", "Highlight words",
+};
+
+// Labels of the record's switches, as the settings name them.
+inline constexpr const char* kMuckSupport = "&MUCK support";
+inline constexpr const char* kDoubleClickCommand = "&Double-click command:";
+inline constexpr const char* kHideMotds = "&Hide MOTDs";
+inline constexpr const char* kShowNotifyPeople = "Show &notify people";
+inline constexpr const char* kServicesHost = "Ser&vices host:";
+inline constexpr const char* kSynthItalics = "S&ynth italics";
+inline constexpr const char* kStopBorderFlicker = "Stop &border flicker";
+inline constexpr const char* kNonMinimisedRed = "Non-minimised &red";
+inline constexpr const char* kSmoothScroll = "Smoo&th scroll";
+inline constexpr const char* kStripColours = "Strip &colours";
+inline constexpr const char* kShowXRatedPics = "Show &X-rated pics";
+inline constexpr const char* kSkipXRatedChannels = "Ski&p X-rated channels";
+
+// Sounds.
+inline constexpr const char* kNoSound = "(none)";
+inline constexpr const char* kOwnSoundFile = "Your own sound file";
+inline constexpr const char* kPlayEventSounds = "Play &event sounds";
+inline constexpr const char* kPlaySoundFiles = "Play sound &files (your own and those other people send)";
+inline constexpr const char* kChooseSoundFile = "Choose a sound file";
+inline constexpr const char* kSoundFileFilter = "Sound files (*.wav *.mid);;All files (*)";
+inline constexpr const char* kEventSoundsOff = "Event sounds are switched off: tick \"Play event sounds\" to hear them.";
+
+// The idiot list and friends.
+inline constexpr std::array<const char*, 4> kIdiotColumns = {"Mask", "Reason", "Held", "Last seen"};
+inline constexpr std::array<const char*, 3> kFriendColumns = {"Nickname", "Mask", "Level"};
+
+// Refusals: the record keeps its value and the page says why.
+inline constexpr const char* kBadPort = "The port of server %1 must be a number from 1 to 65535.";
+inline constexpr const char* kBadServer = "The name of server %1 cannot contain spaces.";
+inline constexpr const char* kBadUserName = "The user name must be one word, with no spaces.";
+inline constexpr const char* kBadNickname = "Nickname %1 cannot contain spaces.";
+inline constexpr const char* kBadMask = "\"%1\" is not a complete mask: write it as nick!user@host, with * for any part.";
+inline constexpr const char* kBadChannel = "A channel name cannot contain spaces or commas.";
+inline constexpr const char* kBadKey = "A channel key cannot contain spaces or commas.";
+
+// The join window.
+inline constexpr const char* kJoinTitle = "Join a channel";
+inline constexpr const char* kJoinCommand = "/join ";
+
+}  // namespace parlevox::texts
