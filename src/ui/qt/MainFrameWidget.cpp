@@ -52,10 +52,16 @@ MainFrameWidget::MainFrameWidget(QWidget* parent) : QMainWindow(parent) {
 
 MainFrameWidget::~MainFrameWidget() {
     // The windows belong to their owners, who are gone or going: their
-    // frames must not delete them.
+    // frames must not delete them, and nothing may call back into this
+    // half-destroyed frame.
+    area_->disconnect(this);
     for (QMdiSubWindow* frame : area_->subWindowList()) {
         frame->removeEventFilter(this);
-        if (QWidget* window = frame->widget()) window->setParent(nullptr);
+        frame->disconnect(this);
+        if (QWidget* window = frame->widget()) {
+            window->disconnect(this);
+            window->setParent(nullptr);
+        }
     }
 }
 
