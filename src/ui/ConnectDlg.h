@@ -43,7 +43,7 @@ public:
 
     // The slots of the options' server list ("Servers"/"Server%i" and "Port%i").
     static std::array<ConnectSlot, kSlotCount> SlotsFrom(const std::array<ServerSlot, kServerSlots>& servers);
-    void SetSlots(const std::array<ConnectSlot, kSlotCount>& slots) { slots_ = slots; }
+    void SetSlots(const std::array<ConnectSlot, kSlotCount>& servers) { slots_ = servers; }
     void SetNeedsPassword(bool needed) { needsPassword_ = needed; }
 
     // Starts with the first slot.
