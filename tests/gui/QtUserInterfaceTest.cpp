@@ -47,26 +47,16 @@ TEST(QtUserInterfaceTest, BoxesKeepTitleTextIconAndButtons) {
     }
 }
 
-TEST(QtUserInterfaceTest, AnswersFollowTheButtonPressed) {
-    struct Case {
-        int pressed;
-        MessageButtons buttons;
-        MessageResult result;
+// Escape or the title bar: Cancel where there is one, else No, else OK.
+TEST(QtUserInterfaceTest, BoxClosedWithoutAButtonAnswersTheSafeChoice) {
+    const std::pair<MessageButtons, MessageResult> cases[] = {
+        {MessageButtons::Ok, MessageResult::Ok},
+        {MessageButtons::OkCancel, MessageResult::Cancel},
+        {MessageButtons::YesNo, MessageResult::No},
+        {MessageButtons::YesNoCancel, MessageResult::Cancel},
     };
-    const Case cases[] = {
-        {QMessageBox::Ok, MessageButtons::OkCancel, MessageResult::Ok},
-        {QMessageBox::Cancel, MessageButtons::OkCancel, MessageResult::Cancel},
-        {QMessageBox::Yes, MessageButtons::YesNo, MessageResult::Yes},
-        {QMessageBox::No, MessageButtons::YesNoCancel, MessageResult::No},
-        // Closed without a button.
-        {-1, MessageButtons::Ok, MessageResult::Ok},
-        {-1, MessageButtons::OkCancel, MessageResult::Cancel},
-        {-1, MessageButtons::YesNo, MessageResult::No},
-        {-1, MessageButtons::YesNoCancel, MessageResult::Cancel},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(QtUserInterface::ResultFor(c.pressed, c.buttons), c.result)
-            << c.pressed << " " << static_cast<int>(c.buttons);
+    for (const auto& [buttons, result] : cases)
+        EXPECT_EQ(QtUserInterface::ResultFor(QMessageBox::NoButton, buttons), result) << static_cast<int>(buttons);
 }
 
 TEST(QtUserInterfaceTest, ShownBoxReturnsTheButtonTheUserPressed) {
