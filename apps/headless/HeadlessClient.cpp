@@ -12,6 +12,7 @@
 #include "platform/PollEventLoop.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Registry.h"
+#include "ui/MainFrameTexts.h"
 
 namespace parlevox {
 namespace {
@@ -22,8 +23,6 @@ bool StartsWithWord(std::string_view line, std::string_view word) {
     if (line.size() < word.size() || !EqualsIgnoringCase(line.substr(0, word.size()), word)) return false;
     return line.size() == word.size() || std::string_view(" ',").find(line[word.size()]) != std::string_view::npos;
 }
-
-constexpr const char* kNoChannel = "! No channel is open: join one with /join #channel, or type a / command.";
 
 }  // namespace
 
@@ -134,7 +133,7 @@ void HeadlessClient::Typed(const std::string& line) {
     if (channel && (StartsWithWord(line, "/me") || StartsWithWord(line, "/sound"))) return channel->Type(line);
     if (status_.Type(line)) return;
     if (channel) return channel->Type(line);
-    status_.AddLine(app_->Colours().Code(colour::kProblem) + kNoChannel);
+    status_.AddLine(app_->Colours().Code(colour::kProblem) + mainframe_text::kNoChannelOpen);
 }
 
 void HeadlessClient::AddStatusLine(const std::string& text) {

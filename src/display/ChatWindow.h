@@ -72,6 +72,8 @@ public:
 
     // A line typed into the window's input line.
     void Type(std::string_view line);
+    // The user closed the window: it goes as when it asks to itself.
+    void RequestClose() { view_.CloseRequested(); }
     // An event handed over directly rather than through a registration: the
     // first private message of a partner whose query window it opened.
     void ShowEvent(CIRCMessage& message) { OnEvent(message, 0); }

@@ -9,6 +9,9 @@ inline constexpr const char* kError = "%s- %s";
 inline constexpr const char* kOwnModes = "%s- Your user modes have altered: \x02%s\x02.";
 inline constexpr const char* kInvite = "%s- \b%s%s%s\b invites you to channel \x02%s\x02.";
 // Every nick setting and three "_" forms were taken.
+// A plain line typed where no channel window can take it.
+inline constexpr const char* kNoChannelOpen =
+    "! No channel is open: join one with /join #channel, or type a / command.";
 inline constexpr const char* kNoFreeNick =
     "%s! Every nickname tried is in use here. Choose another with /nick <nickname>.";
 

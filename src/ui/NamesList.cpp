@@ -128,7 +128,10 @@ bool CNamesList::Insert(std::string_view nick, char letter, char digit) {
     text += nick;
     text += digit;
     auto [at, added] = byNick_.try_emplace(ToLower(nick), text);
-    if (added) entries_.Insert(std::move(text));
+    if (added) {
+        entries_.Insert(std::move(text));
+        NotifyChanged();
+    }
     return added;
 }
 
@@ -150,6 +153,7 @@ void CNamesList::SetStatus(std::string_view nick, bool op, bool voice) {
     entries_.Erase(stored);
     stored.front() = letter;
     entries_.Insert(stored);
+    NotifyChanged();
 }
 
 void CNamesList::Remove(std::string_view nick) {
@@ -161,6 +165,7 @@ void CNamesList::Remove(std::string_view nick) {
     entries_.Erase(it->second);
     if (it->first == selected_) selected_.clear();
     byNick_.erase(it);
+    NotifyChanged();
 }
 
 void CNamesList::RemoveIfPresent(std::string_view nick) {
@@ -171,6 +176,7 @@ void CNamesList::Clear() {
     entries_.Clear();
     byNick_.clear();
     selected_.clear();
+    NotifyChanged();
 }
 
 NickCompletion CNamesList::Complete(std::string_view prefix) const {
@@ -200,6 +206,7 @@ void CNamesList::Select(int index) {
     selected_.clear();
     if (index >= 0 && static_cast<size_t>(index) < entries_.Size())
         selected_ = ToLower(NickOf(entries_.At(static_cast<size_t>(index))));
+    NotifyChanged();
 }
 
 WindowsColour CNamesList::Background() const {

@@ -10,6 +10,7 @@
 // order of that text, so operators come first, then voiced people, then
 // everyone else, each group by nick.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -94,6 +95,9 @@ public:
     // Whether the registrations for a names listing are active.
     bool ExpectingListing() const { return nameHandler_ != 0; }
 
+    // Told after an entry or the selection changed, so a view can redraw.
+    std::function<void()> onChanged;
+
 protected:
     void OnEvent(CIRCMessage& message, uint32_t handlerId) override;
 
@@ -107,6 +111,9 @@ private:
     void ApplyModeNumeric(const CIRCMessage& reply);
     void ChangeNick(std::string_view from, std::string_view to);
     void RemoveIfPresent(std::string_view nick);
+    void NotifyChanged() {
+        if (onChanged) onChanged();
+    }
 
     const ConnectionState& state_;
     std::string channel_;

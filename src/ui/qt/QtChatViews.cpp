@@ -1,0 +1,28 @@
+#include "ui/qt/QtChatViews.h"
+
+#include "ui/qt/ChannelWindowWidget.h"
+#include "ui/qt/MotdWindowWidget.h"
+#include "ui/qt/QueryWindowWidget.h"
+
+namespace parlevox {
+
+std::unique_ptr<ChatWindowView> QtChatViews::MakeView(ChatWindowKind kind, const std::string& name) {
+    switch (kind) {
+        case ChatWindowKind::Channel: return std::make_unique<ChannelWindowWidget>(name);
+        case ChatWindowKind::Query: return std::make_unique<QueryWindowWidget>(name);
+        case ChatWindowKind::Motd: return std::make_unique<MotdWindowWidget>();
+    }
+    return std::make_unique<QueryWindowWidget>(name);
+}
+
+void QtChatViews::Opened(ChatWindowView& view, CChatWindow& window) {
+    auto* widget = dynamic_cast<PaneWindowWidget*>(&view);
+    if (!widget) return;
+    if (auto* channel = dynamic_cast<ChannelWindowWidget*>(widget))
+        channel->Attach(window, namesOf_ ? namesOf_(window.Name()) : nullptr);
+    else
+        widget->Attach(window);
+    emit windowOpened(widget);
+}
+
+}  // namespace parlevox

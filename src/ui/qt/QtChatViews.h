@@ -1,0 +1,40 @@
+#pragma once
+// Makes the widget for each channel, query and message-of-the-day window the
+// core opens, attaches it to the core window once that exists, and tells the
+// main frame, which puts it into its MDI area. The core directory owns each
+// widget (see PaneWindowWidget.h for what closing does).
+#include <QObject>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "ui/ChatWindows.h"
+
+namespace parlevox {
+
+class ChatWindowWidget;
+class CNamesList;
+
+class QtChatViews final : public QObject, public ChatWindowViews {
+    Q_OBJECT
+
+public:
+    using NamesOf = std::function<CNamesList*(const std::string& channel)>;
+
+    explicit QtChatViews(QObject* parent = nullptr) : QObject(parent) {}
+
+    // Where a channel window's names list is found (ChatWindows::NamesOf).
+    void SetNamesOf(NamesOf namesOf) { namesOf_ = std::move(namesOf); }
+
+    std::unique_ptr<ChatWindowView> MakeView(ChatWindowKind kind, const std::string& name) override;
+    void Opened(ChatWindowView& view, CChatWindow& window) override;
+
+signals:
+    // The widget is attached and ready to show.
+    void windowOpened(ChatWindowWidget* widget);
+
+private:
+    NamesOf namesOf_;
+};
+
+}  // namespace parlevox
