@@ -144,8 +144,10 @@ void BindYourInfo(Record& r, Binder& b) {
 
 template <typename Record, typename Binder>
 void BindColours(Record& r, Binder& b) {
+    static const OptionsRecord::Colours kShipped;
     for (int i = 0; i < OptionsRecord::Colours::kSlots; ++i)
-        b.Int("Colours", ListValueName(ListIndex::OneBasedSuffix, i, "Colour"), r.colours.values[i], 0);
+        b.Int("Colours", ListValueName(ListIndex::OneBasedSuffix, i, "Colour"), r.colours.values[i],
+              kShipped.values[static_cast<size_t>(i)]);
     b.Text("Colours", "Highlight", r.colours.highlight);
     b.Int("Colours", "Font size", r.colours.fontSize, 12);
     b.Text("Colours", "Font name", r.colours.fontName, "Fixedsys");

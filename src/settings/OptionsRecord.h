@@ -72,7 +72,10 @@ public:
 
     struct Colours {
         static constexpr int kSlots = 16;
-        std::array<int, kSlots> values {};  // "Colour1".."Colour16"
+        // "Colour1".."Colour16". A store without them has not been set up
+        // by the installer; it gets the values the installer ships, since all
+        // zeros would be white text on the default white background.
+        std::array<int, kSlots> values = {1, 5, 9, 3, 2, 2, 3, 3, 3, 4, 12, 14, 1, 1, 4, 4};
         std::string highlight;
         int fontSize = 12;
         std::string fontName = "Fixedsys";

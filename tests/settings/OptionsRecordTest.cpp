@@ -83,8 +83,10 @@ std::vector<Row> Table() {
         rows.push_back({"Servers", "Server" + n, "irc" + n, ""s, [i](R r) -> Value { return r.servers[i].host; }});
         rows.push_back({"Servers", "Port" + n, 6660 + i, 0, [i](R r) -> Value { return r.servers[i].port; }});
     }
+    // A fresh store reads as the installer's colours, never as white on white.
+    constexpr int kShippedColours[16] = {1, 5, 9, 3, 2, 2, 3, 3, 3, 4, 12, 14, 1, 1, 4, 4};
     for (int i = 0; i < 16; ++i)
-        rows.push_back({"Colours", "Colour" + std::to_string(i + 1), 0x10101 * (i + 1), 0,
+        rows.push_back({"Colours", "Colour" + std::to_string(i + 1), 0x10101 * (i + 1), kShippedColours[i],
                         [i](R r) -> Value { return r.colours.values[i]; }});
     return rows;
 }

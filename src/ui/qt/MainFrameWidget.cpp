@@ -8,6 +8,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "common/TextHelpers.h"
 #include "display/ButtonStripLayout.h"
 #include "settings/WindowPositions.h"
 #include "ui/qt/ArtImage.h"
@@ -210,6 +211,13 @@ void MainFrameWidget::Activate(const QWidget* window) {
 ChatWindowWidget* MainFrameWidget::ActiveWindow() const {
     QMdiSubWindow* frame = area_->activeSubWindow();
     return frame ? qobject_cast<ChatWindowWidget*>(frame->widget()) : nullptr;
+}
+
+ChatWindowWidget* MainFrameWidget::FindWindow(std::string_view name) const {
+    for (QMdiSubWindow* frame : area_->subWindowList())
+        if (auto* window = qobject_cast<ChatWindowWidget*>(frame->widget()))
+            if (EqualsIgnoringCase(window->WindowName(), name)) return window;
+    return nullptr;
 }
 
 void MainFrameWidget::WindowActivated(QMdiSubWindow* frame) {

@@ -41,6 +41,8 @@ public:
     void AddWindow(ChatWindowWidget* window, bool activate = true);
     void Activate(const QWidget* window);
     ChatWindowWidget* ActiveWindow() const;
+    // By window name, compared without case.
+    ChatWindowWidget* FindWindow(std::string_view name) const;
     // Every open window's place, as when it closes.
     void RememberWindowPositions();
 

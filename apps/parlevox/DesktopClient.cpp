@@ -1,0 +1,235 @@
+#include "DesktopClient.h"
+
+#include <signal.h>
+#include <sys/signalfd.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QScreen>
+
+#include "display/ChanWnd.h"
+#include "platform/ProgramFolder.h"
+#include "platform/Registry.h"
+#include "settings/BrimvaleApp.h"
+#include "settings/WindowPositions.h"
+#include "ui/ChatSession.h"
+#include "ui/MainFrameTexts.h"
+#include "ui/qt/CommandLineWindowWidget.h"
+#include "ui/qt/JoinWindow.h"
+#include "ui/qt/PreferencesDialog.h"
+#include "ui/qt/QtEventLoop.h"
+
+namespace parlevox {
+
+DesktopClient::DesktopClient(QtEventLoop& loop, const DesktopOptions& options)
+    : loop_(loop), options_(options), status_(ui_, scheme_, statusView_) {
+    UserInterface::SetCurrent(&ui_);
+    AppStartOptions start;
+    start.settingsPath = Registry::DefaultFilePath();
+    start.programFolder = ProgramFolder::Path();
+    app_ = std::make_unique<CBrimvaleApp>(FrontEnd{loop_, ui_, audio_, status_}, start);
+    if (!app_->Started()) return;
+    statusView_.Attach(status_, app_->Colours());
+    BuildSession();
+    PlaceMainWindow();
+    WatchSignals();
+    started_ = true;
+}
+
+DesktopClient::~DesktopClient() {
+    Shutdown();
+    UserInterface::SetCurrent(nullptr);
+}
+
+void DesktopClient::BuildSession() {
+    positions_ = std::make_unique<WindowPositions>(app_->Store());
+    frame_.SetPositions(positions_.get());
+    frame_.SetSoundPlayer([this](const char* event) { app_->Sounds().Play(event); });
+    ApplyNickOverride();
+    session_ = std::make_unique<CChatSession>(*app_, status_, views_, scheme_);
+    status_.SetCommands(&session_->Commands());
+    views_.SetNamesOf([this](const std::string& channel) { return session_->Windows().NamesOf(channel); });
+    // Plain text typed into the status window goes to the channel joined last.
+    statusView_.SetPlainLineHandler([this](const std::string& line) {
+        if (CChanWnd* channel = session_->Windows().LastChannel()) return channel->Type(line);
+        status_.AddLine(app_->Colours().Code(colour::kProblem) + mainframe_text::kNoChannelOpen);
+    });
+    connect(&views_, &QtChatViews::windowOpened, &frame_, [this](ChatWindowWidget* window) { frame_.AddWindow(window); });
+    session_->Windows().onConnectionChange = [this](bool connected) { OnConnectionChange(connected); };
+    frame_.AddWindow(&statusView_);
+    frame_.SetFavourites([this] {
+        std::vector<std::string> channels;
+        for (const FavouriteChannel& favourite : app_->Options().favourites) channels.push_back(favourite.channel);
+        return channels;
+    }());
+    connect(&frame_, &MainFrameWidget::controlClicked, this, &DesktopClient::OnControl);
+    connect(&frame_, &MainFrameWidget::channelButtonClicked, this,
+            [this](const QString& channel) { Join(channel.toLatin1().toStdString()); });
+    connect(&frame_, &MainFrameWidget::closeRequested, this, [this] { loop_.Quit(); });
+
+    connectDialog_ = std::make_unique<CConnectDlg>(loop_, app_->Network().Window(), app_->Network().State(),
+                                                   connectView_, ui_);
+    connectView_.setParent(&frame_, connectView_.windowFlags());
+    connectView_.onCancel = [this] { connectDialog_->Cancel(); };
+    connectView_.onRetry = [this] { StartConnecting(); };
+}
+
+void DesktopClient::PlaceMainWindow() {
+    const OptionsRecord::Positions& stored = app_->Options().positions;
+    QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
+                                                    : QRect(0, 0, 1024, 768);
+    WindowRect fitted = FitOnScreen({stored.left, stored.top, stored.width, stored.height},
+                                    {screen.x(), screen.y(), screen.width(), screen.height()}, 400, 300);
+    frame_.setGeometry(fitted.left, fitted.top, fitted.width, fitted.height);
+    if (stored.maximised)
+        frame_.showMaximized();
+    else
+        frame_.showNormal();
+}
+
+int DesktopClient::Run() {
+    if (!options_.serverHost.empty()) StartConnecting();
+    loop_.Run();
+    Shutdown();
+    return 0;
+}
+
+void DesktopClient::OnControl(MainFrameWidget::Control control) {
+    using Control = MainFrameWidget::Control;
+    switch (control) {
+        case Control::Connect: return StartConnecting();
+        case Control::Disconnect: return Disconnect();
+        case Control::JoinChannel: return OpenJoinWindow();
+        case Control::Preferences: return OpenPreferences();
+        case Control::CommandLine: return OpenCommandLine();
+        case Control::NotifyList: return NotAvailable("The notify list");
+        case Control::Help: return;
+    }
+}
+
+void DesktopClient::StartConnecting() {
+    if (app_->Network().State().connected || connectDialog_->IsOpen()) return;
+    auto servers = CConnectDlg::SlotsFrom(app_->Options().servers);
+    if (!options_.serverHost.empty()) servers[0] = {options_.serverHost, options_.serverPort, false};
+    connectDialog_->SetSlots(servers);
+    connectView_.Begin();
+    connectDialog_->Start();
+}
+
+void DesktopClient::Disconnect() {
+    if (app_->Network().State().connected)
+        app_->Network().SendLine("QUIT :" + app_->Options().yourInfo.quitMessage);
+}
+
+void DesktopClient::OnConnectionChange(bool connected) {
+    if (connected && !options_.join.empty()) Join(options_.join);
+}
+
+void DesktopClient::Join(const std::string& channel) {
+    if (session_->Windows().FindChannel(channel)) {
+        if (ChatWindowWidget* window = frame_.FindWindow(channel)) frame_.Activate(window);
+        return;
+    }
+    session_->Commands().Run("/join " + channel, {}, {}, status_);
+}
+
+// The command-line window is the front end's own: closing it deletes it.
+void DesktopClient::OpenCommandLine() {
+    if (!commandLine_) {
+        commandLine_ = new CommandLineWindowWidget(session_->Commands(), status_, ui_);
+        commandLine_->setAttribute(Qt::WA_DeleteOnClose);
+        frame_.AddWindow(commandLine_);
+    }
+    frame_.Activate(commandLine_);
+}
+
+void DesktopClient::NotAvailable(const char* what) {
+    status_.AddLine(app_->Colours().Code(colour::kProblem) + "- " + what + " is not available yet.");
+}
+
+void DesktopClient::OpenJoinWindow() {
+    auto* window = new JoinWindow(
+        app_->Options(), [this](const std::string& line) { session_->Commands().Run(line, {}, {}, status_); }, &frame_);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+}
+
+void DesktopClient::OpenPreferences() {
+    if (!preferences_) {
+        PreferencesContext context{app_->Options(), [this] { OptionsChanged(); }, app_->Idiots(), app_->Sounds(),
+                                   scheme_};
+        preferences_ = std::make_unique<PreferencesDialog>(context, &frame_);
+    }
+    preferences_->show();
+    preferences_->raise();
+}
+
+void DesktopClient::OptionsChanged() {
+    app_->OptionsChanged();
+    ApplyNickOverride();
+    session_->OptionsChanged();
+}
+
+// The nick of --nick is this session's only: the network takes it, the
+// stored options keep theirs.
+void DesktopClient::ApplyNickOverride() {
+    if (options_.nick.empty()) return;
+    NetworkSettings settings = app_->Options().Network();
+    settings.logon.nick = options_.nick;
+    app_->Network().Window().SetSettings(settings);
+}
+
+void DesktopClient::WatchSignals() {
+    sigset_t set;  // blocked in main() before any thread started
+    sigemptyset(&set);
+    sigaddset(&set, SIGINT);
+    sigaddset(&set, SIGTERM);
+    signalFd_ = signalfd(-1, &set, SFD_NONBLOCK | SFD_CLOEXEC);
+    if (signalFd_ < 0) return;
+    signalWatch_ = loop_.WatchFd(signalFd_, true, false, [this](FdReadiness) {
+        signalfd_siginfo info;
+        while (read(signalFd_, &info, sizeof info) == sizeof info) {
+        }
+        EndFromSignal();
+    });
+}
+
+// A box or dialog waiting for an answer runs its own loop; it is answered
+// with its close button so that the loop below it can end.
+void DesktopClient::EndFromSignal() {
+    for (int guard = 0; guard < 16; ++guard) {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) break;
+        modal->close();
+    }
+    loop_.Quit();
+}
+
+void DesktopClient::SavePositions() {
+    frame_.RememberWindowPositions();
+    OptionsRecord::Positions& positions = app_->Options().positions;
+    QRect normal = frame_.isMaximized() ? frame_.normalGeometry() : frame_.geometry();
+    positions = {normal.x(), normal.y(), normal.width(), normal.height(), frame_.isMaximized()};
+    app_->Options().SavePositions(app_->Store());
+}
+
+void DesktopClient::Shutdown() {
+    if (shuttingDown_ || !started_) return;
+    shuttingDown_ = true;
+    if (app_->Network().State().connected) {
+        Disconnect();
+        // Give the QUIT a moment to leave.
+        loop_.RunUntil([this] { return app_->Network().Window().Socket().PendingOutput() == 0; }, 1000);
+    }
+    SavePositions();
+    frame_.SetPositions(nullptr);  // windows closing from here on are not moves of the user's
+    if (signalWatch_) loop_.UnwatchFd(signalWatch_);
+    if (signalFd_ >= 0) close(signalFd_);
+    preferences_.reset();
+    connectDialog_.reset();
+    session_.reset();
+    app_.reset();
+    frame_.hide();
+}
+
+}  // namespace parlevox

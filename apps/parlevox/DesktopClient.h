@@ -1,0 +1,85 @@
+#pragma once
+// The desktop client: the application object and the chat session under
+// the main window, with the Qt views of every window, the connect dialog,
+// the preferences and the join window. It ends in order (a QUIT when
+// connected, positions and settings saved) when the main window closes and
+// on SIGTERM or SIGINT.
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+#include "DesktopOptions.h"
+#include "display/Scheme.h"
+#include "platform/SdlAudioOutput.h"
+#include "ui/ConnectDlg.h"
+#include "ui/StatusWindow.h"
+#include "ui/qt/ConnectDialogWidget.h"
+#include "ui/qt/MainFrameWidget.h"
+#include "ui/qt/QtChatViews.h"
+#include "ui/qt/QtUserInterface.h"
+#include "ui/qt/StatusWindowWidget.h"
+
+namespace parlevox {
+
+class CBrimvaleApp;
+class CChatSession;
+class CommandLineWindowWidget;
+class JoinWindow;
+class PreferencesDialog;
+class QtEventLoop;
+class WindowPositions;
+
+class DesktopClient final : public QObject {
+    Q_OBJECT
+
+public:
+    DesktopClient(QtEventLoop& loop, const DesktopOptions& options);
+    ~DesktopClient() override;
+
+    // False when start-up failed (the reason has been shown).
+    bool Started() const { return started_; }
+    // Runs until the end; returns the exit code.
+    int Run();
+
+private:
+    void BuildSession();
+    void PlaceMainWindow();
+    void OnControl(MainFrameWidget::Control control);
+    void StartConnecting();
+    void Disconnect();
+    void OpenPreferences();
+    void OpenJoinWindow();
+    void OpenCommandLine();
+    void NotAvailable(const char* what);
+    void Join(const std::string& channel);
+    void OnConnectionChange(bool connected);
+    void OptionsChanged();
+    void ApplyNickOverride();
+    void WatchSignals();
+    void EndFromSignal();
+    void SavePositions();
+    void Shutdown();
+
+    QtEventLoop& loop_;
+    DesktopOptions options_;
+    QtUserInterface ui_;
+    SdlAudioOutput audio_;
+    CScheme scheme_;  // every window's, until schemes are chosen
+    MainFrameWidget frame_;
+    StatusWindowWidget statusView_;
+    CStatusWindow status_;
+    QtChatViews views_;
+    ConnectDialogWidget connectView_;
+    std::unique_ptr<CBrimvaleApp> app_;
+    std::unique_ptr<WindowPositions> positions_;
+    std::unique_ptr<CChatSession> session_;
+    std::unique_ptr<CConnectDlg> connectDialog_;
+    std::unique_ptr<PreferencesDialog> preferences_;
+    QPointer<CommandLineWindowWidget> commandLine_;
+    int signalFd_ = -1;
+    int signalWatch_ = 0;
+    bool started_ = false;
+    bool shuttingDown_ = false;
+};
+
+}  // namespace parlevox

@@ -1,0 +1,23 @@
+#pragma once
+// The desktop client's command line: a session to start without touching
+// the settings.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace parlevox {
+
+struct DesktopOptions {
+    std::string serverHost;  // empty: the server slots of the settings, and no connection at start
+    uint16_t serverPort = 6667;
+    std::string nick;  // empty: the nickname setting
+    std::string join;  // channel to join once connected
+    bool help = false;
+};
+
+// An error text when the arguments cannot be used.
+std::optional<std::string> ParseDesktopOptions(const std::vector<std::string>& args, DesktopOptions& options);
+const char* DesktopUsage();
+
+}  // namespace parlevox
