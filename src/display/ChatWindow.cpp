@@ -34,7 +34,9 @@ CChatWindow::CChatWindow(const ChatWindowServices& services, std::string name, C
       name_(std::move(name)),
       caption_(name_),
       view_(view),
-      pane_(*this, view.PaneView(), nullptr, services.sounds) {}
+      pane_(*this, view.PaneView(), nullptr, services.sounds) {
+    pane_.Model().SetMarking(services.marking);
+}
 
 CChatWindow::~CChatWindow() = default;
 

@@ -11,6 +11,7 @@
 #include "commands/CommandOutput.h"
 #include "display/ChatLineFormatter.h"
 #include "display/CommandRunner.h"
+#include "display/LinkMarking.h"
 #include "display/OutputWnd.h"
 #include "irc/ColourCodes.h"
 #include "irc/ConnectionState.h"
@@ -34,6 +35,7 @@ struct ChatWindowServices {
     const CScheme& scheme;
     std::string programFolder;  // ends with "/"
     bool muckSupport = false;
+    LinkMarkingSettings marking;  // web addresses and highlight words in the panes
 };
 
 class ChatWindowView {

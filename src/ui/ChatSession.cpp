@@ -39,6 +39,14 @@ CommandSettings CommandSettingsOf(CBrimvaleApp& app) {
     return settings;
 }
 
+// The panes mark web addresses and highlight words in the colours of slots
+// 10 and 15.
+LinkMarkingSettings MarkingOf(CBrimvaleApp& app) {
+    const OptionsRecord::Colours& colours = app.Options().colours;
+    return {colours.values[colour::kWebAddress], colours.values[15],
+            LinkMarkingSettings::SplitHighlightWords(colours.highlight)};
+}
+
 }  // namespace
 
 // A tip is an information box the first time only.
@@ -67,7 +75,8 @@ CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowV
       status_(status),
       variables_(app.Variables()),
       services_{app.Loop(),   app.Network().WindowHandleOf(), app.Network().State(), app.Colours(), processor_,
-                &app.Sounds(), app.UI(), scheme, app.ProgramFolder(), app.Options().misc.muckSupport},
+                &app.Sounds(), app.UI(), scheme, app.ProgramFolder(), app.Options().misc.muckSupport,
+                MarkingOf(app)},
       windows_(services_, views),
       processor_(app.Loop(), app.Network().WindowHandleOf(), app.Network().State(), windows_, variables_,
                  CommandSettingsOf(app)),
@@ -84,6 +93,7 @@ CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowV
         return true;
     };
     status_.SetCommands(&processor_);
+    status_.Pane().Model().SetMarking(services_.marking);
     windows_.SetDoubleClickCommand(app.Options().misc.doubleClickCommand);
     ctcp_.SetRequestShownHook([this] {
         if (tips_) tips_->ShowOnce(mainframe_text::kCTCPTip, mainframe_text::kCTCPTipText);
@@ -135,6 +145,7 @@ void CChatSession::OptionsChanged() {
     ctcp_.SetSettings(CTCPSettingsOf(app_));
     ignore_.Check().SetFriends(FriendListOf(app_.Options().friends));
     windows_.SetDoubleClickCommand(app_.Options().misc.doubleClickCommand);
+    status_.Pane().Model().SetMarking(MarkingOf(app_));
 }
 
 }  // namespace parlevox
