@@ -33,8 +33,8 @@ struct FrontEnd {
 struct AppStartOptions {
     std::string settingsPath;   // the settings file (Registry::DefaultFilePath() normally)
     std::string programFolder;  // where the traffic log, help and tutorial go
-    std::string dataFolder;     // the shipped data (DataFolder::Path()); empty: none
     bool saveSettings = true;   // false: changes stay in memory (the headless client)
+    std::string dataFolder = {};  // the shipped help pages (DataFolder::Path()); empty: none
 };
 
 class CBrimvaleApp {

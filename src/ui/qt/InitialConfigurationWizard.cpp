@@ -38,6 +38,23 @@ QLabel* WrappedLabel(const char* text, QWidget* parent) {
     return label;
 }
 
+// Next waits for a nickname.
+class NicknamePage : public QWizardPage {
+public:
+    explicit NicknamePage(QLineEdit*& nickname) {
+        auto* form = new QFormLayout(this);
+        nickname_ = nickname = NicknameEdit(this, QStringLiteral("nickname"));
+        form->addRow(Text(firstrun::kNicknamePrompt), nickname);
+        connect(nickname, &QLineEdit::textChanged, this, &QWizardPage::completeChanged);
+    }
+    bool isComplete() const override {
+        return !FirstRun::CleanNickname(nickname_->text().toLatin1().toStdString()).empty();
+    }
+
+private:
+    QLineEdit* nickname_;
+};
+
 }  // namespace
 
 // "No, I'm done" ends the wizard here.
@@ -117,12 +134,7 @@ QWizardPage* InitialConfigurationWizard::MakeWelcomePage() {
 }
 
 QWizardPage* InitialConfigurationWizard::MakeNicknamePage() {
-    auto* page = new QWizardPage(this);
-    auto* form = new QFormLayout(page);
-    nickname_ = NicknameEdit(page, QStringLiteral("nickname"));
-    form->addRow(Text(firstrun::kNicknamePrompt), nickname_);
-    page->registerField(QStringLiteral("nickname*"), nickname_);  // Next waits for a nickname
-    return page;
+    return new NicknamePage(nickname_);
 }
 
 QWizardPage* InitialConfigurationWizard::MakeServersPage() {

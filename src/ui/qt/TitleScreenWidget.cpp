@@ -47,8 +47,9 @@ TitleScreenWidget::~TitleScreenWidget() {
 
 void TitleScreenWidget::ShowCentred() {
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect area = screen->geometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
+        QRect frame(QPoint(), size());
+        frame.moveCenter(screen->geometry().center());
+        move(frame.topLeft());
     }
     show();
     timer_.start();
