@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QWindow>
+#include <memory>
 
 #include "platform/NullAudioOutput.h"
 #include "platform/PollEventLoop.h"
@@ -24,15 +27,20 @@ class FrameHooks final : public TitleScreenHooks {
 public:
     void MakeMainFrame(CBrimvaleApp&) override {
         titleShownBeforeFrame = TitleScreen() && TitleScreen()->isVisible();
+        mainWindow = std::make_unique<QWidget>();
     }
+    // The person closes the main window as soon as it shows.
     void PlaceMainWindow(const OptionsRecord::Positions&) override {
         statusWhenPlaced = TitleScreen() ? TitleScreen()->Model().Status() : "";
+        mainWindow->show();
+        QCoreApplication::postEvent(mainWindow->windowHandle(), new QCloseEvent);
     }
     bool titleShownBeforeFrame = false;
     std::string statusWhenPlaced;
+    std::unique_ptr<QWidget> mainWindow;
 };
 
-TEST(TitleScreenHooksTest, TheTitleScreenShowsThroughStartUpAndGoesAfterwardsSavingTheLoadingTime) {
+TEST(TitleScreenHooksTest, TheTitleScreenShowsThroughStartUpAndGoesAfterwardsAndACloseOfTheMainWindowWaits) {
     test::TempDir dir;
     PollEventLoop loop;
     test::ScriptedUserInterface ui;
@@ -51,6 +59,9 @@ TEST(TitleScreenHooksTest, TheTitleScreenShowsThroughStartUpAndGoesAfterwardsSav
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(hooks.TitleScreen(), nullptr);
         EXPECT_GE(SettingsSection(app.Store(), "misc").ReadInt("Loading time", -1), 0);
+        EXPECT_TRUE(hooks.mainWindow->isVisible()) << "a close during start-up waits for the event loop";
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(hooks.mainWindow->isVisible());
     }
     EXPECT_TRUE(ui.boxes.empty());
 }

@@ -3,7 +3,15 @@
 // makes, feeds, pumps and closes the TitleScreenWidget. The front end
 // derives from it and adds the main window (MakeMainFrame,
 // PlaceMainWindow).
+//
+// The application object is still being made while the title screen is
+// pumped, so a window closed then (the main window, by the window manager)
+// is not closed at once: the close is held and carried out once start-up
+// has returned to the event loop.
+#include <QObject>
 #include <QPointer>
+#include <memory>
+#include <vector>
 
 #include "settings/StartupHooks.h"
 #include "ui/qt/TitleScreenWidget.h"
@@ -26,7 +34,15 @@ public:
     TitleScreenWidget* TitleScreen() const { return titleScreen_; }
 
 private:
+    class CloseHolder : public QObject {
+    public:
+        bool eventFilter(QObject* watched, QEvent* event) override;
+        void Release();
+        std::vector<QPointer<QWidget>> held;
+    };
+
     QPointer<TitleScreenWidget> titleScreen_;
+    std::unique_ptr<CloseHolder> closeHolder_;
 };
 
 }  // namespace parlevox
