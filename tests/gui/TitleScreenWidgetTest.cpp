@@ -17,7 +17,10 @@ namespace {
 TitleIcon RedIcon() {
     CRawBitmap pixels = CRawBitmap::TrueColour(48, 48);
     for (int y = 0; y < 48; ++y)
-        for (int x = 0; x < 48; ++x) pixels.Row(y)[x * 3 + 2] = 255, pixels.Row(y)[x * 3] = 0, pixels.Row(y)[x * 3 + 1] = 0;
+        for (int x = 0; x < 48; ++x) {
+            uint8_t* pixel = pixels.Row(y) + x * 3;
+            pixel[0] = 0, pixel[1] = 0, pixel[2] = 255;
+        }
     return {"m", "", "", pixels};
 }
 

@@ -80,7 +80,8 @@ TEST_F(FirstRunTest, AsksTheTwoQuestionsAndOpensTheTutorialOnYes) {
         if (c.boxes == 3) {
             EXPECT_EQ(ui.boxes[1].title, "URL Error");
         }
-        EXPECT_EQ(opened, c.opened ? std::vector<std::string>{"/opt/pv/Tutorial/index.html"} : std::vector<std::string>{});
+        const std::vector<std::string> tutorial = {"/opt/pv/Tutorial/index.html"};
+        EXPECT_EQ(opened, c.opened ? tutorial : std::vector<std::string>{});
         for (int hint : OneShotHints::kExpertHints) EXPECT_EQ(OneShotHints::WasShown(*registry, hint), c.expertHints);
     }
 }
