@@ -22,8 +22,7 @@ std::string ForTerminal(std::string_view text) {
 
 MessageResult ConsoleUserInterface::ShowMessageBox(const MessageBoxRequest& request) {
     std::fprintf(stderr, "[%s] %s\n", ForTerminal(request.title).c_str(), ForTerminal(request.text).c_str());
-    bool question = request.buttons == MessageButtons::YesNo || request.buttons == MessageButtons::YesNoCancel;
-    return question ? MessageResult::No : MessageResult::Ok;
+    return IsQuestion(request.buttons) ? MessageResult::No : MessageResult::Ok;
 }
 
 std::optional<std::string> ConsoleUserInterface::PromptText(const std::string& prompt, const std::string& title,

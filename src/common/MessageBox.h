@@ -6,7 +6,9 @@
 namespace parlevox {
 
 enum class MessageIcon { None, Information, Exclamation, Question, Stop };
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+// YesNoDefaultNo: Yes and No with No preselected, for questions whose
+// careless answer should be No.
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, YesNoDefaultNo };
 enum class MessageResult { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 
 struct MessageBoxRequest {
@@ -15,5 +17,10 @@ struct MessageBoxRequest {
     MessageIcon icon = MessageIcon::None;
     MessageButtons buttons = MessageButtons::Ok;
 };
+
+inline bool IsQuestion(MessageButtons buttons) {
+    return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel ||
+           buttons == MessageButtons::YesNoDefaultNo;
+}
 
 }  // namespace parlevox

@@ -13,9 +13,7 @@ class StderrUserInterface final : public UserInterface {
 public:
     MessageResult ShowMessageBox(const MessageBoxRequest& request) override {
         std::fprintf(stderr, "[%s] %s\n", request.title.c_str(), request.text.c_str());
-        return request.buttons == MessageButtons::YesNo || request.buttons == MessageButtons::YesNoCancel
-                   ? MessageResult::No
-                   : MessageResult::Ok;
+        return IsQuestion(request.buttons) ? MessageResult::No : MessageResult::Ok;
     }
     std::optional<std::string> PromptText(const std::string&, const std::string&, const std::string&) override {
         return std::nullopt;

@@ -1,54 +1,124 @@
 #include "settings/BrimvaleApp.h"
 
+#include <cstdlib>
+#include <ctime>
+
 #include "irc/IgnoreHandler.h"
 #include "platform/Clock.h"
 #include "platform/Shell.h"
+#include "settings/HelpFiles.h"
 #include "settings/IgnoreListStore.h"
+#include "settings/OwnerLists.h"
 #include "settings/RegistryMove.h"
+#include "settings/SettingsSection.h"
 #include "settings/SoundSettingsStore.h"
+#include "settings/StartupTexts.h"
 
 namespace parlevox {
+namespace {
+
+int StoredCount(Registry& registry, const ListLayout& layout) {
+    return SettingsSection(registry, layout.section).ReadInt(ListStorage::kCountName, 0);
+}
+
+CLoaderWindow::InstalledCounts InstalledCounts(Registry& registry) {
+    return {StoredCount(registry, ScPlugInListLayout()), StoredCount(registry, ModuleListLayout()),
+            StoredCount(registry, DccPlugInListLayout())};
+}
+
+// The traffic log is opened with the network control, which is made before
+// the options record loads.
+NetworkSettings EarlyNetworkSettings(Registry& registry) {
+    NetworkSettings settings;
+    settings.logging = SettingsSection(registry, "Misc").ReadBool("Logging", false);
+    return settings;
+}
+
+}  // namespace
 
 CBrimvaleApp::CBrimvaleApp(FrontEnd frontEnd, const AppStartOptions& options)
     : frontEnd_(frontEnd), saveSettings_(options.saveSettings), programFolder_(options.programFolder) {
     if (!programFolder_.empty() && programFolder_.back() != '/') programFolder_ += '/';
     registry_.Load(options.settingsPath);
+    // Nothing is made and nothing written when the former settings cannot move.
     if (!RegistryMove::RunOrReport(registry_, frontEnd_.ui)) return;
     StartUp(options);
     started_ = true;
 }
 
-// The options record is read before the network control is made, so that
-// the layers below take their settings as values when they are created.
+// Relative paths resolve through ProgramFolder, so the working folder is
+// left as the shell gave it.
 void CBrimvaleApp::StartUp(const AppStartOptions& options) {
+    HelpFiles::InstallMissing(options.dataFolder, programFolder_);
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
     if (saveSettings_) autoSave_ = std::make_unique<RegistryAutoSave>(frontEnd_.loop, registry_);
     // Links are opened from deep inside the output panes, which have no loop
     // of their own to watch the opener with.
     Shell::SetLoop(&frontEnd_.loop);
+    StartupHooks& hooks = Hooks();
+    storeForTitle_ = std::make_shared<Registry*>(&registry_);
+    hooks.ShowTitleScreen(InstalledCounts(registry_), LoadingTimeSaver());
+    hooks.Pump();
+
+    network_ = std::make_unique<CNetworkControl>(frontEnd_.loop, frontEnd_.status, options.programFolder,
+                                                 EarlyNetworkSettings(registry_));
+    hooks.MakeMainFrame(*this);
+    hooks.Pump();
+    variables_ = std::make_unique<SystemVariables>(network_->State());
+    hooks.TitleStatus(startuptext::kLoadingSettings);
+    hooks.Pump();
+    LoadOptionsAndListOwners();
+    hooks.NoMoreIcons();
+    hooks.TitleStatus(startuptext::kInitialisingParser);
+    hooks.Pump();
+    hooks.TitleStatus(startuptext::kInitialisingMajorChannels);
+    hooks.Pump();
+    hooks.PlaceMainWindow(options_.positions);
+    hooks.Pump();
+    hooks.CloseTitleScreen();
+}
+
+// The options record first, then the list owners in the order their
+// settings name them.
+void CBrimvaleApp::LoadOptionsAndListOwners() {
+    StartupHooks& hooks = Hooks();
     options_.Load(registry_);
     colours_ = options_.ColourSlots();
-    network_ = std::make_unique<CNetworkControl>(frontEnd_.loop, frontEnd_.status, options.programFolder,
-                                                 options_.Network());
-    variables_ = std::make_unique<SystemVariables>(network_->State());
+    network_->Window().SetSettings(options_.Network());
+    hooks.Pump();
+    idiots_ = std::make_unique<CIgnoreList>(
+        SilenceSender(frontEnd_.loop, network_->WindowHandleOf(), network_->State()),
+        saveSettings_ ? IgnoreListSaver(registry_) : CIgnoreList::Saver());
+    idiots_->Load(LoadIgnoreEntries(registry_), Clock::Now());
+    hooks.Pump();
     CSoundSystem::Saver saver;
     if (saveSettings_) saver = SoundSettingsSaver(registry_);
     sounds_ = std::make_unique<CSoundSystem>(
         frontEnd_.audio, [this](const std::string& line) { frontEnd_.status.WriteStatus(line); },
         LoadSoundSettings(registry_), std::move(saver), options_.ColourSlots());
-    idiots_ = std::make_unique<CIgnoreList>(
-        SilenceSender(frontEnd_.loop, network_->WindowHandleOf(), network_->State()),
-        saveSettings_ ? IgnoreListSaver(registry_) : CIgnoreList::Saver());
-    idiots_->Load(LoadIgnoreEntries(registry_), Clock::Now());
+    hooks.Pump();
+}
+
+CLoaderWindow::LoadingTimeSaver CBrimvaleApp::LoadingTimeSaver() {
+    if (!saveSettings_) return {};
+    return [store = std::weak_ptr<Registry*>(storeForTitle_)](int milliseconds) {
+        if (auto registry = store.lock()) OptionsRecord::SaveLoadingTime(**registry, milliseconds);
+    };
 }
 
 CBrimvaleApp::~CBrimvaleApp() {
     if (!started_) return;
+    StartupHooks& hooks = Hooks();
     sounds_->SwitchOff();  // closing windows makes no sound
+    hooks.TakingDown(ShutdownStep::Options, *this);
     if (saveSettings_) options_.Save(registry_);
     idiots_.reset();  // saves when changed; sends nothing more
-    network_.reset();
-    variables_.reset();
     sounds_.reset();  // saves its settings when changed
+    hooks.TakingDown(ShutdownStep::NetworkControl, *this);
+    network_.reset();
+    hooks.TakingDown(ShutdownStep::VariableStore, *this);
+    variables_.reset();
+    storeForTitle_.reset();
     autoSave_.reset();  // the last save
     Shell::SetLoop(nullptr);
 }

@@ -17,6 +17,7 @@
 #include "platform/UserInterface.h"
 #include "script/SystemVariables.h"
 #include "settings/OptionsRecord.h"
+#include "settings/StartupHooks.h"
 
 namespace parlevox {
 
@@ -26,12 +27,14 @@ struct FrontEnd {
     UserInterface& ui;
     AudioOutput& audio;
     StatusOutput& status;  // the status window
+    StartupHooks* hooks = nullptr;  // title screen and main window; none for the headless client
 };
 
 struct AppStartOptions {
     std::string settingsPath;   // the settings file (Registry::DefaultFilePath() normally)
-    std::string programFolder;  // where the traffic log goes
+    std::string programFolder;  // where the traffic log, help and tutorial go
     bool saveSettings = true;   // false: changes stay in memory (the headless client)
+    std::string dataFolder = {};  // the shipped help pages (DataFolder::Path()); empty: none
 };
 
 class CBrimvaleApp {
@@ -65,6 +68,13 @@ public:
 
 private:
     void StartUp(const AppStartOptions& options);
+    void LoadOptionsAndListOwners();
+    CLoaderWindow::LoadingTimeSaver LoadingTimeSaver();
+    StartupHooks& Hooks() { return frontEnd_.hooks ? *frontEnd_.hooks : noHooks_; }
+
+    StartupHooks noHooks_;
+    // The title screen may outlive start-up; its saver holds this weakly.
+    std::shared_ptr<Registry*> storeForTitle_;
 
     FrontEnd frontEnd_;
     bool saveSettings_;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/NullAudioOutput.h"
+#include "settings/SettingsSection.h"
 #include "platform/PollEventLoop.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TempDir.h"
@@ -24,14 +25,45 @@ const std::string kSettings =
     "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\quornwright\\Parlevox\\Nicknames]\n\"Name1\"=\"ann\"\n\n"
     "[HKEY_CURRENT_USER\\Software\\quornwright\\Parlevox\\Colours]\n\"Colour15\"=dword:00000004\n";
 
+// Records what the application asks of its front end, with what the
+// application has made by then.
+class RecordingHooks final : public StartupHooks {
+public:
+    void ShowTitleScreen(CLoaderWindow::InstalledCounts installed, CLoaderWindow::LoadingTimeSaver saver) override {
+        calls.push_back("ShowTitleScreen modules=" + std::to_string(installed.modules));
+        saveLoadingTime = std::move(saver);
+    }
+    void TitleStatus(const std::string& text) override { calls.push_back("TitleStatus " + text); }
+    void NoMoreIcons() override { calls.push_back("NoMoreIcons"); }
+    void MakeMainFrame(CBrimvaleApp& app) override {
+        calls.push_back("MakeMainFrame");
+        nickWhenFrameMade = app.Network().Window().Settings().logon.nick;
+    }
+    void PlaceMainWindow(const OptionsRecord::Positions& positions) override {
+        calls.push_back("PlaceMainWindow left=" + std::to_string(positions.left));
+    }
+    void CloseTitleScreen() override { calls.push_back("CloseTitleScreen"); }
+    void Pump() override { ++pumps; }
+    void TakingDown(ShutdownStep step, CBrimvaleApp& app) override {
+        static const char* const names[] = {"Options", "NetworkControl", "VariableStore"};
+        calls.push_back(std::string("TakingDown ") + names[static_cast<int>(step)] + " name1=" +
+                        SettingsSection(app.Store(), "Nicknames").ReadText("Name1"));
+    }
+
+    std::vector<std::string> calls;
+    std::string nickWhenFrameMade = "unset";
+    CLoaderWindow::LoadingTimeSaver saveLoadingTime;
+    int pumps = 0;
+};
+
 class BrimvaleAppTest : public testing::Test {
 protected:
-    std::unique_ptr<CBrimvaleApp> Start(bool save) {
+    std::unique_ptr<CBrimvaleApp> Start(bool save, StartupHooks* hooks = nullptr) {
         AppStartOptions options;
         options.settingsPath = dir.File("registry.reg");
         options.programFolder = dir.Path() + "/";
         options.saveSettings = save;
-        return std::make_unique<CBrimvaleApp>(FrontEnd{loop, ui, audio, status}, options);
+        return std::make_unique<CBrimvaleApp>(FrontEnd{loop, ui, audio, status, hooks}, options);
     }
 
     test::TempDir dir;
@@ -70,6 +102,69 @@ TEST_F(BrimvaleAppTest, AFailedMoveOfTheFormerSettingsStartsNothingAndWritesNoth
     ASSERT_EQ(ui.boxes.size(), 1u);
     EXPECT_EQ(ui.boxes[0].title, "Error!");
     EXPECT_EQ(test::ReadWholeFile(dir.File("registry.reg")), former);
+}
+
+const std::string kWithModulesAndPositions =
+    kSettings + "\n[HKEY_CURRENT_USER\\Software\\quornwright\\Parlevox\\Modules]\n\"Count\"=dword:00000002\n"
+                "\n[HKEY_CURRENT_USER\\Software\\quornwright\\Parlevox\\Positions]\n\"Left\"=dword:00000021\n";
+
+TEST_F(BrimvaleAppTest, StartUpShowsTheTitleScreenThenLoadsInOrderAndClosesIt) {
+    test::WriteWholeFile(dir.File("registry.reg"), kWithModulesAndPositions);
+    RecordingHooks hooks;
+    auto app = Start(true, &hooks);
+    ASSERT_TRUE(app->Started());
+    const std::vector<std::string> expected = {
+        "ShowTitleScreen modules=2",
+        "MakeMainFrame",
+        "TitleStatus Loading settings...",
+        "NoMoreIcons",
+        "TitleStatus Initialising parser...",
+        "TitleStatus Initialising major channels...",
+        "PlaceMainWindow left=33",
+        "CloseTitleScreen",
+    };
+    EXPECT_EQ(hooks.calls, expected);
+    EXPECT_EQ(hooks.nickWhenFrameMade, "") << "the options record loads after the main frame is made";
+    EXPECT_EQ(app->Network().Window().Settings().logon.nick, "ann");
+    EXPECT_GE(hooks.pumps, 6) << "the title screen is pumped between the steps";
+
+    ASSERT_TRUE(hooks.saveLoadingTime);
+    hooks.saveLoadingTime(4321);
+    EXPECT_EQ(SettingsSection(app->Store(), "misc").ReadInt("Loading time", 0), 4321);
+    app.reset();
+    hooks.saveLoadingTime(99);  // the title screen outlived the application: nothing happens
+    EXPECT_NE(test::ReadWholeFile(dir.File("registry.reg")).find("\"Loading time\"=dword:000010e1"),
+              std::string::npos);
+}
+
+TEST_F(BrimvaleAppTest, ShutdownSavesTheOptionsBeforeTakingDownTheNetworkAndTheVariables) {
+    test::WriteWholeFile(dir.File("registry.reg"), kSettings);
+    RecordingHooks hooks;
+    {
+        auto app = Start(true, &hooks);
+        hooks.calls.clear();
+        app->Options().nicknames[0].name = "cyd";
+    }
+    const std::vector<std::string> expected = {
+        "TakingDown Options name1=ann",
+        "TakingDown NetworkControl name1=cyd",
+        "TakingDown VariableStore name1=cyd",
+    };
+    EXPECT_EQ(hooks.calls, expected);
+}
+
+TEST_F(BrimvaleAppTest, AFailedMoveCallsNoHookAndTheHeadlessClientSavesNoLoadingTime) {
+    const std::string former = "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Software Amberlode\\Brimvale]\n\"Big\"=\"" +
+                               std::string(2000, 'x') + "\"\n";
+    test::WriteWholeFile(dir.File("registry.reg"), former);
+    RecordingHooks hooks;
+    Start(true, &hooks).reset();
+    EXPECT_TRUE(hooks.calls.empty());
+    EXPECT_EQ(hooks.pumps, 0);
+
+    test::WriteWholeFile(dir.File("registry.reg"), kSettings);
+    auto app = Start(false, &hooks);
+    EXPECT_FALSE(hooks.saveLoadingTime) << "nothing to save with when settings are not written";
 }
 
 }  // namespace

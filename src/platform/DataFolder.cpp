@@ -1,0 +1,33 @@
+#include "platform/DataFolder.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace parlevox {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string WithSlash(std::string path) {
+    if (!path.empty() && path.back() != '/') path += '/';
+    return path;
+}
+
+std::string InstalledFolder() {
+    std::error_code error;
+    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
+    if (error) return {};
+    const fs::path share = executable.parent_path().parent_path() / PARLEVOX_INSTALLED_DATA_DIR;
+    return fs::is_directory(share, error) ? WithSlash(share.string()) : std::string();
+}
+
+}  // namespace
+
+std::string DataFolder::Path() {
+    if (const char* set = std::getenv("PARLEVOX_DATA_DIR"); set && *set) return WithSlash(set);
+    if (std::string installed = InstalledFolder(); !installed.empty()) return installed;
+    return WithSlash(PARLEVOX_BUILD_DATA_DIR);
+}
+
+}  // namespace parlevox
