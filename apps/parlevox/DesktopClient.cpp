@@ -7,7 +7,16 @@
 #include <QApplication>
 #include <QScreen>
 
+#include <QTimer>
+#include <cstdio>
+
 #include "display/ChanWnd.h"
+#include "platform/Clock.h"
+#include "platform/DataFolder.h"
+#include "ui/FirstRun.h"
+#include "ui/HelpLauncher.h"
+#include "ui/qt/InitialConfigurationWizard.h"
+#include "ui/qt/TitleScreenWidget.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Registry.h"
 #include "settings/BrimvaleApp.h"
@@ -24,16 +33,15 @@ namespace parlevox {
 DesktopClient::DesktopClient(QtEventLoop& loop, const DesktopOptions& options)
     : loop_(loop), options_(options), status_(ui_, scheme_, statusView_) {
     UserInterface::SetCurrent(&ui_);
-    AppStartOptions start;
-    start.settingsPath = Registry::DefaultFilePath();
-    start.programFolder = ProgramFolder::Path();
-    app_ = std::make_unique<CBrimvaleApp>(FrontEnd{loop_, ui_, audio_, status_}, start);
+    AppStartOptions start{Registry::DefaultFilePath(), ProgramFolder::Path(), true, DataFolder::Path()};
+    app_ = std::make_unique<CBrimvaleApp>(FrontEnd{loop_, ui_, audio_, status_, &hooks_}, start);
     if (!app_->Started()) return;
     statusView_.Attach(status_, app_->Colours());
     BuildSession();
-    PlaceMainWindow();
     WatchSignals();
     started_ = true;
+    // The main window completes itself once start-up is back in the loop.
+    QTimer::singleShot(100, &frame_, [this] { CompleteMainWindow(); });
 }
 
 DesktopClient::~DesktopClient() {
@@ -43,6 +51,7 @@ DesktopClient::~DesktopClient() {
 
 void DesktopClient::BuildSession() {
     positions_ = std::make_unique<WindowPositions>(app_->Store());
+    help_ = std::make_unique<HelpLauncher>(app_->ProgramFolder(), ui_);
     frame_.SetPositions(positions_.get());
     frame_.SetSoundPlayer([this](const char* event) { app_->Sounds().Play(event); });
     ApplyNickOverride();
@@ -74,21 +83,44 @@ void DesktopClient::BuildSession() {
     connectView_.onRetry = [this] { StartConnecting(); };
 }
 
-void DesktopClient::PlaceMainWindow() {
-    const OptionsRecord::Positions& stored = app_->Options().positions;
+void DesktopClient::Place(const OptionsRecord::Positions& stored) {
     QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
                                                     : QRect(0, 0, 1024, 768);
     WindowRect fitted = FitOnScreen({stored.left, stored.top, stored.width, stored.height},
                                     {screen.x(), screen.y(), screen.width(), screen.height()}, 400, 300);
     frame_.setGeometry(fitted.left, fitted.top, fitted.width, fitted.height);
-    if (stored.maximised)
-        frame_.showMaximized();
-    else
-        frame_.showNormal();
+    frame_.showNormal();
+    frame_.repaint();
+}
+
+// After the title screen has gone: maximised as it was, in front, the first
+// run's questions when there is no nickname yet, then the session of the
+// command line.
+void DesktopClient::CompleteMainWindow() {
+    if (shuttingDown_ || completed_) return;
+    if (TitleScreenWidget* title = hooks_.TitleScreen()) {
+        connect(title, &TitleScreenWidget::finished, this, [this] { CompleteMainWindow(); }, Qt::QueuedConnection);
+        return;
+    }
+    completed_ = true;
+    if (app_->Options().positions.maximised) frame_.showMaximized();
+    frame_.raise();
+    frame_.activateWindow();
+    if (options_.reportStartup)
+        std::fprintf(stderr, "parlevox: main window usable %llu ms after start\n",
+                     static_cast<unsigned long long>(Clock::TickCount() - options_.startedMs));
+    if (options_.exitAfterStart) return loop_.Quit();
+    RunFirstRunIfDue();
+    if (!options_.serverHost.empty()) StartConnecting();
+}
+
+void DesktopClient::RunFirstRunIfDue() {
+    if (!options_.nick.empty() || !FirstRun::IsDue(app_->Options())) return;
+    InitialConfigurationWizard wizard(&frame_);
+    if (FirstRun::Run(ui_, app_->Store(), wizard, app_->ProgramFolder(), app_->Options())) OptionsChanged();
 }
 
 int DesktopClient::Run() {
-    if (!options_.serverHost.empty()) StartConnecting();
     loop_.Run();
     Shutdown();
     return 0;
@@ -103,7 +135,7 @@ void DesktopClient::OnControl(MainFrameWidget::Control control) {
         case Control::Preferences: return OpenPreferences();
         case Control::CommandLine: return OpenCommandLine();
         case Control::NotifyList: return NotAvailable("The notify list");
-        case Control::Help: return;
+        case Control::Help: help_->OpenContents(); return;
     }
 }
 
@@ -223,6 +255,7 @@ void DesktopClient::Shutdown() {
     }
     SavePositions();
     frame_.SetPositions(nullptr);  // windows closing from here on are not moves of the user's
+    frame_.SetSoundPlayer({});       // and make no sound: the sound system goes first
     if (signalWatch_) loop_.UnwatchFd(signalWatch_);
     if (signalFd_ >= 0) close(signalFd_);
     preferences_.reset();

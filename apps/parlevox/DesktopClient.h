@@ -18,12 +18,14 @@
 #include "ui/qt/QtChatViews.h"
 #include "ui/qt/QtUserInterface.h"
 #include "ui/qt/StatusWindowWidget.h"
+#include "ui/qt/TitleScreenHooks.h"
 
 namespace parlevox {
 
 class CBrimvaleApp;
 class CChatSession;
 class CommandLineWindowWidget;
+class HelpLauncher;
 class JoinWindow;
 class PreferencesDialog;
 class QtEventLoop;
@@ -42,8 +44,20 @@ public:
     int Run();
 
 private:
+    // The title screen and the main window's place, as start-up asks.
+    class Hooks final : public TitleScreenHooks {
+    public:
+        explicit Hooks(DesktopClient& client) : client_(client) {}
+        void PlaceMainWindow(const OptionsRecord::Positions& positions) override { client_.Place(positions); }
+
+    private:
+        DesktopClient& client_;
+    };
+
     void BuildSession();
-    void PlaceMainWindow();
+    void Place(const OptionsRecord::Positions& positions);
+    void CompleteMainWindow();
+    void RunFirstRunIfDue();
     void OnControl(MainFrameWidget::Control control);
     void StartConnecting();
     void Disconnect();
@@ -62,6 +76,7 @@ private:
 
     QtEventLoop& loop_;
     DesktopOptions options_;
+    Hooks hooks_{*this};
     QtUserInterface ui_;
     SdlAudioOutput audio_;
     CScheme scheme_;  // every window's, until schemes are chosen
@@ -75,11 +90,13 @@ private:
     std::unique_ptr<CChatSession> session_;
     std::unique_ptr<CConnectDlg> connectDialog_;
     std::unique_ptr<PreferencesDialog> preferences_;
+    std::unique_ptr<HelpLauncher> help_;
     QPointer<CommandLineWindowWidget> commandLine_;
     int signalFd_ = -1;
     int signalWatch_ = 0;
     bool started_ = false;
     bool shuttingDown_ = false;
+    bool completed_ = false;
 };
 
 }  // namespace parlevox

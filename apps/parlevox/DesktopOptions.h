@@ -14,6 +14,12 @@ struct DesktopOptions {
     std::string nick;  // empty: the nickname setting
     std::string join;  // channel to join once connected
     bool help = false;
+    // For the start-up benchmark: $PARLEVOX_REPORT_STARTUP prints how long
+    // the main window took to become usable; $PARLEVOX_EXIT_AFTER_START
+    // then ends the client.
+    bool reportStartup = false;
+    bool exitAfterStart = false;
+    uint64_t startedMs = 0;
 };
 
 // An error text when the arguments cannot be used.

@@ -11,12 +11,16 @@
 
 #include "DesktopClient.h"
 #include "DesktopOptions.h"
+#include "platform/Clock.h"
 #include "ui/qt/QtEventLoop.h"
 
 int main(int argc, char** argv) {
     using namespace parlevox;
     std::vector<std::string> args(argv + 1, argv + argc);
     DesktopOptions options;
+    options.startedMs = Clock::TickCount();
+    options.reportStartup = std::getenv("PARLEVOX_REPORT_STARTUP") != nullptr;
+    options.exitAfterStart = std::getenv("PARLEVOX_EXIT_AFTER_START") != nullptr;
     if (auto error = ParseDesktopOptions(args, options)) {
         std::fprintf(stderr, "parlevox: %s\n%s", error->c_str(), DesktopUsage());
         return 2;

@@ -123,7 +123,7 @@ protected:
     }
 
     ChatWindowServices Services() {
-        return {loop, network.Handle(), state, colours, runner, sounds.get(), ui, scheme, dir.Path() + "/", muck};
+        return {loop, network.Handle(), state, colours, runner, sounds.get(), ui, scheme, dir.Path() + "/", muck, {}};
     }
 
     PollEventLoop loop;

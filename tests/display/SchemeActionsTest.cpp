@@ -60,7 +60,7 @@ TEST_F(SchemeActionsTest, UrlActionChecksTheAddressThenOpensIt) {
         ui.boxes.clear();
         opened.clear();
         openerWorks = c.openerWorks;
-        CSchemeURL("u", c.address).Run({.ui = &ui});
+        CSchemeURL("u", c.address).Run({.window = {}, .ui = &ui});
         EXPECT_EQ(opened.size(), c.opens ? 1u : 0u) << c.address;
         ASSERT_EQ(ui.boxes.size(), c.box.empty() ? 0u : 1u) << c.address;
         if (c.box.empty()) continue;

@@ -31,6 +31,8 @@ TEST(QtUserInterfaceTest, BoxesKeepTitleTextIconAndButtons) {
          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes, QMessageBox::Cancel},
         {MessageIcon::Stop, MessageButtons::Ok, QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok,
          QMessageBox::Ok},
+        {MessageIcon::Question, MessageButtons::YesNoDefaultNo, QMessageBox::Question,
+         QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::NoButton},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.icon));
@@ -54,6 +56,7 @@ TEST(QtUserInterfaceTest, BoxClosedWithoutAButtonAnswersTheSafeChoice) {
         {MessageButtons::OkCancel, MessageResult::Cancel},
         {MessageButtons::YesNo, MessageResult::No},
         {MessageButtons::YesNoCancel, MessageResult::Cancel},
+        {MessageButtons::YesNoDefaultNo, MessageResult::No},
     };
     for (const auto& [buttons, result] : cases)
         EXPECT_EQ(QtUserInterface::ResultFor(QMessageBox::NoButton, buttons), result) << static_cast<int>(buttons);

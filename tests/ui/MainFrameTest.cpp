@@ -52,7 +52,8 @@ protected:
     CScheme scheme;
     NoCommands commands;
     LineRecordingViews views;
-    ChatWindows windows{ChatWindowServices{loop, network->Handle(), state, colours, commands, nullptr, ui, scheme, "/"},
+    ChatWindows windows{ChatWindowServices{loop, network->Handle(), state, colours, commands, nullptr, ui, scheme, "/",
+                                           false, {}},
                         views};
     RecordingTips tips;
     MainFrameSettings settings;

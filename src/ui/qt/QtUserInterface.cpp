@@ -27,15 +27,22 @@ QMessageBox::StandardButtons ButtonsFor(MessageButtons buttons) {
     switch (buttons) {
         case MessageButtons::Ok: return QMessageBox::Ok;
         case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-        case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+        case MessageButtons::YesNo:
+        case MessageButtons::YesNoDefaultNo: return QMessageBox::Yes | QMessageBox::No;
         case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
 
-QMessageBox::StandardButton FirstButton(MessageButtons buttons) {
-    return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel ? QMessageBox::Yes
-                                                                                       : QMessageBox::Ok;
+QMessageBox::StandardButton DefaultButton(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::YesNo:
+        case MessageButtons::YesNoCancel: return QMessageBox::Yes;
+        case MessageButtons::YesNoDefaultNo: return QMessageBox::No;
+        case MessageButtons::Ok:
+        case MessageButtons::OkCancel: break;
+    }
+    return QMessageBox::Ok;
 }
 
 }  // namespace
@@ -45,7 +52,7 @@ std::unique_ptr<QMessageBox> QtUserInterface::MakeBox(const MessageBoxRequest& r
                                              ToQString(request.text), ButtonsFor(request.buttons), parent);
     // The text is the core's own, never markup.
     box->setTextFormat(Qt::PlainText);
-    box->setDefaultButton(FirstButton(request.buttons));
+    box->setDefaultButton(DefaultButton(request.buttons));
     if (request.buttons == MessageButtons::OkCancel || request.buttons == MessageButtons::YesNoCancel)
         box->setEscapeButton(QMessageBox::Cancel);
     else if (request.buttons == MessageButtons::Ok)
@@ -64,7 +71,8 @@ MessageResult QtUserInterface::ResultFor(int pressed, MessageButtons buttons) {
     switch (buttons) {
         case MessageButtons::OkCancel:
         case MessageButtons::YesNoCancel: return MessageResult::Cancel;
-        case MessageButtons::YesNo: return MessageResult::No;
+        case MessageButtons::YesNo:
+        case MessageButtons::YesNoDefaultNo: return MessageResult::No;
         case MessageButtons::Ok: break;
     }
     return MessageResult::Ok;
