@@ -1,14 +1,18 @@
 // parlevox-guidocpics: remakes the desktop client's pictures in docs/ from
 // its own windows, drawn offscreen: the main window over a real chat
-// session (a loopback server in the same loop plays the IRC server).
+// session (a loopback server in the same loop plays the IRC server), and
+// the title screen while it loads.
 // Run by the "docs" build target with the docs folder as its argument.
 #include <QApplication>
+#include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
 
+#include "display/LoaderWindow.h"
 #include "display/Scheme.h"
 #include "platform/NullAudioOutput.h"
 #include "platform/PollEventLoop.h"
@@ -103,6 +107,40 @@ bool MainWindow(const std::string& folder) {
     return saved;
 }
 
+// A 48 x 48 icon: a disc in the given colour with a lighter centre.
+CRawBitmap DiscIcon(BgrColour colour) {
+    CRawBitmap icon = CRawBitmap::TrueColour(48, 48);
+    for (int y = 0; y < 48; ++y)
+        for (int x = 0; x < 48; ++x) {
+            int dx = x - 24, dy = y - 24, d2 = dx * dx + dy * dy;
+            if (d2 > 21 * 21) continue;
+            uint8_t* p = icon.Row(y) + x * 3;
+            int light = d2 < 8 * 8 ? 60 : 0;
+            p[0] = static_cast<uint8_t>(std::min(255, colour.blue + light));
+            p[1] = static_cast<uint8_t>(std::min(255, colour.green + light));
+            p[2] = static_cast<uint8_t>(std::min(255, colour.red + light));
+        }
+    return icon;
+}
+
+// The title screen while modules and plug-ins load: the ring full, its
+// three oldest icons fading out.
+bool TitleScreen(const std::string& folder) {
+    CLoaderWindow title(0, {1, 6, 1}, {});
+    title.SetStatus("Loading settings...");
+    const BgrColour colours[] = {{200, 80, 40}, {40, 160, 60}, {40, 60, 200}, {160, 40, 160},
+                                 {30, 150, 200}, {180, 160, 30}, {90, 90, 90}, {20, 100, 220}};
+    uint64_t now = 0;
+    for (const BgrColour& colour : colours) title.AddIcon({"module", "", "", DiscIcon(colour)}, now);
+    for (int step = 0; step < 8; ++step) title.Step(now += 300);
+    const CRawBitmap& image = title.Paint();
+    QImage picture(image.Pixels().data(), image.Width(), image.Height(), static_cast<qsizetype>(image.Stride()),
+                   QImage::Format_BGR888);
+    bool saved = picture.save(QString::fromStdString(folder + "/title-screen-running.png"));
+    if (!saved) std::fprintf(stderr, "parlevox-guidocpics: cannot write title-screen-running.png\n");
+    return saved;
+}
+
 }  // namespace
 }  // namespace parlevox
 
@@ -113,5 +151,6 @@ int main(int argc, char** argv) {
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    return parlevox::MainWindow(argv[1]) ? 0 : 1;
+    bool title = parlevox::TitleScreen(argv[1]);
+    return parlevox::MainWindow(argv[1]) && title ? 0 : 1;
 }

@@ -100,9 +100,9 @@ TEST_F(PreferencesDialogTest, TextEditsReachTheStoreAtOnce) {
 
     Field<QCheckBox>(Page::Misc, "muckSupport").click();
     EXPECT_EQ(app->Store().GetProfileInt("Misc", "MUCK support", 0), 1);
-    Field<QComboBox>(Page::Colours, "colour15").setCurrentIndex(4);
-    EXPECT_EQ(app->Store().GetProfileInt("Colours", "Colour15", 0), 4);
-    EXPECT_EQ(app->Colours().Code(14), "\x03" "4") << "handed down";
+    Field<QComboBox>(Page::Colours, "colour15").setCurrentIndex(6);  // the shipped value is 4
+    EXPECT_EQ(app->Store().GetProfileInt("Colours", "Colour15", 0), 6);
+    EXPECT_EQ(app->Colours().Code(14), "\x03" "6") << "handed down";
 
     dialog.reset();
     app.reset();  // the last save reaches the file
