@@ -103,6 +103,17 @@ bool EventLoop::HasPostedWork() const {
     return threadTasksWaiting_;
 }
 
+bool EventLoop::RunUntil(const std::function<bool()>& done, uint64_t timeoutMs) {
+    uint64_t deadline = Clock::TickCount() + timeoutMs;
+    quit_ = false;
+    while (!done()) {
+        uint64_t now = Clock::TickCount();
+        if (now >= deadline || quit_) return done();
+        RunOnce(static_cast<int>(std::min<uint64_t>(deadline - now, 50)));
+    }
+    return true;
+}
+
 int EventLoop::NextTimeoutMs() const {
     if (HasPostedWork()) return 0;
     if (timers_.empty()) return -1;

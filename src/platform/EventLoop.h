@@ -73,7 +73,7 @@ public:
     // --- running
     virtual void Run() = 0;
     // Runs iterations until the predicate holds or timeoutMs passes; true if it held.
-    virtual bool RunUntil(const std::function<bool()>& done, uint64_t timeoutMs) = 0;
+    bool RunUntil(const std::function<bool()>& done, uint64_t timeoutMs);
     virtual void Quit() = 0;
     // One iteration: ready descriptors, then due timers, posted messages
     // and thread tasks. Waits at most maxWaitMs (-1: as long as needed).
@@ -93,6 +93,8 @@ protected:
     // A message was posted or a timer started on the loop's own thread.
     virtual void WorkAdded() {}
     bool HasPostedWork() const;
+
+    bool quit_ = false;  // Quit was asked
 
 private:
     friend class LoopMailbox;

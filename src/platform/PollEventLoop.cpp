@@ -34,15 +34,4 @@ void PollEventLoop::Run() {
     while (!quit_) RunOnce();
 }
 
-bool PollEventLoop::RunUntil(const std::function<bool()>& done, uint64_t timeoutMs) {
-    uint64_t deadline = Clock::TickCount() + timeoutMs;
-    quit_ = false;
-    while (!done()) {
-        uint64_t now = Clock::TickCount();
-        if (now >= deadline || quit_) return done();
-        RunOnce(static_cast<int>(std::min<uint64_t>(deadline - now, 50)));
-    }
-    return true;
-}
-
 }  // namespace parlevox

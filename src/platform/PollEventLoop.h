@@ -18,7 +18,6 @@ public:
     size_t WatcherCount() const override { return watchers_.Count(); }
 
     void Run() override;
-    bool RunUntil(const std::function<bool()>& done, uint64_t timeoutMs) override;
     void Quit() override { quit_ = true; }
     void RunOnce(int maxWaitMs = -1) override;
 
@@ -28,7 +27,6 @@ protected:
 private:
     FdWatchers watchers_;
     int wakeFd_ = -1;
-    bool quit_ = false;
 };
 
 }  // namespace parlevox

@@ -34,7 +34,6 @@ public:
 
     // Runs Qt's event handling (dialogs, painting, input) until Quit.
     void Run() override;
-    bool RunUntil(const std::function<bool()>& done, uint64_t timeoutMs) override;
     void Quit() override;
     void RunOnce(int maxWaitMs = -1) override;
 
@@ -58,7 +57,6 @@ private:
     std::map<int, Notifiers> notifiers_;  // by watch id
     QTimer driver_;
     QEventLoop* running_ = nullptr;
-    bool quit_ = false;
     bool holding_ = false;  // RunOnce is handling Qt's events
 };
 
