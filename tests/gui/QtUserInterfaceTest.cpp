@@ -91,12 +91,12 @@ TEST(QtUserInterfaceTest, FiltersAndExtensions) {
         const char* result;
     };
     const Case cases[] = {
-        {"/home/u/chat", "txt", "/home/u/chat.txt"},
-        {"/home/u/chat", ".txt", "/home/u/chat.txt"},
-        {"/home/u/chat.log", "txt", "/home/u/chat.log"},
-        {"/home/u.d/chat", "txt", "/home/u.d/chat.txt"},  // a dot in a folder name is not an extension
+        {"saved/chat", "txt", "saved/chat.txt"},
+        {"saved/chat", ".txt", "saved/chat.txt"},
+        {"saved/chat.log", "txt", "saved/chat.log"},
+        {"saved.d/chat", "txt", "saved.d/chat.txt"},  // a dot in a folder name is not an extension
         {"chat", "", "chat"},
-        {"/home/u/", "txt", "/home/u/"},
+        {"saved/", "txt", "saved/"},
     };
     for (const Case& c : cases) EXPECT_EQ(QtUserInterface::WithExtension(c.path, c.extension), c.result) << c.path;
 }
