@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -78,12 +80,20 @@ TEST_F(OutputPaneWidgetTest, ShowsThePaneImageAtEverySize) {
     }
 }
 
+// The bar follows the pane within a frame (at once when it was still).
+void LetAFramePass() {
+    QEventLoop wait;
+    QTimer::singleShot(3 * OutputPaneWidget::kFrameMs, &wait, &QEventLoop::quit);
+    wait.exec();
+}
+
 TEST_F(OutputPaneWidgetTest, WheelKeysAndBarMoveThePane) {
     widget.resize(320, 200);
     QApplication::processEvents();
     AddLines(200);
     const int64_t bottom = Position();
     ASSERT_GT(bottom, 10);
+    LetAFramePass();
     EXPECT_EQ(widget.verticalScrollBar()->value(), bottom);
     EXPECT_EQ(widget.verticalScrollBar()->maximum(), bottom);
 
@@ -102,12 +112,31 @@ TEST_F(OutputPaneWidgetTest, WheelKeysAndBarMoveThePane) {
     Key(Qt::Key_PageDown);
     const int64_t page = Position() - pane.Model().Scroll().FirstLine();
     EXPECT_GT(page, 1);
+    LetAFramePass();
     EXPECT_EQ(widget.verticalScrollBar()->value(), Position());
     Key(Qt::Key_End);
     EXPECT_EQ(Position(), bottom);
 
     widget.verticalScrollBar()->setValue(static_cast<int>(bottom / 2));
     EXPECT_EQ(Position(), bottom / 2);
+}
+
+// Lines in a burst move the bar once a frame; when they stop, it ends where
+// the pane is, whether they came in a burst or one at a time.
+TEST_F(OutputPaneWidgetTest, TheBarCatchesUpWithLinesInBurstsAndOneByOne) {
+    widget.resize(320, 200);
+    QApplication::processEvents();
+    for (int burst = 0; burst < 3; ++burst) {
+        AddLines(30);
+        LetAFramePass();
+        EXPECT_EQ(widget.verticalScrollBar()->value(), Position()) << "burst " << burst;
+        EXPECT_EQ(widget.verticalScrollBar()->maximum(), Position());
+    }
+    for (int line = 0; line < 3; ++line) {
+        AddLines(1);
+        LetAFramePass();
+        EXPECT_EQ(widget.verticalScrollBar()->value(), Position()) << "line " << line;
+    }
 }
 
 }  // namespace

@@ -35,6 +35,10 @@ OutputPaneWidget::OutputPaneWidget(QWidget* parent) : QAbstractScrollArea(parent
     // Every pixel comes from the pane's image.
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     verticalScrollBar()->setRange(0, 0);
+    frame_.setSingleShot(true);
+    frame_.setInterval(kFrameMs);
+    frame_.setTimerType(Qt::PreciseTimer);
+    connect(&frame_, &QTimer::timeout, this, &OutputPaneWidget::PaintFrame);
 }
 
 void OutputPaneWidget::Attach(COutputWnd* pane) {
@@ -47,17 +51,43 @@ void OutputPaneWidget::SizePane() {
     pane_->Resize(std::max(size.width(), 0), std::max(size.height(), 0));
 }
 
+// A flood of lines would repaint (and send the whole pane to the display)
+// once per batch of lines; areas are gathered instead and painted at most
+// once a frame.
 void OutputPaneWidget::Invalidate(const PixelRect& area) {
-    viewport()->update(QRect(QPoint(area.left, area.top), QPoint(area.right - 1, area.bottom - 1)));
+    dirty_ |= QRect(QPoint(area.left, area.top), QPoint(area.right - 1, area.bottom - 1));
+    if (!frame_.isActive()) frame_.start();
+}
+
+void OutputPaneWidget::PaintFrame() {
+    if (pendingBar_) {
+        ApplyBar(*pendingBar_);
+        pendingBar_.reset();
+    }
+    if (!dirty_.isNull()) viewport()->update(dirty_);
+    dirty_ = QRect();
 }
 
 void OutputPaneWidget::SetCursor(PaneCursor cursor) {
     viewport()->setCursor(cursor == PaneCursor::Hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
+// The bar follows at once when it has not moved for a frame (a key, the
+// wheel), and once a frame while lines pour in.
+void OutputPaneWidget::ScrollBarChanged(const ScrollBarValues& values) {
+    if (barMoved_.isValid() && barMoved_.elapsed() < kFrameMs) {
+        pendingBar_ = values;
+        if (!frame_.isActive()) frame_.start();
+        return;
+    }
+    pendingBar_.reset();
+    ApplyBar(values);
+    barMoved_.start();
+}
+
 // The pane's bar runs minimum..maximum with a page; Qt's range ends where
 // the last page starts.
-void OutputPaneWidget::ScrollBarChanged(const ScrollBarValues& values) {
+void OutputPaneWidget::ApplyBar(const ScrollBarValues& values) {
     QScrollBar* bar = verticalScrollBar();
     const int64_t page = std::max<int64_t>(values.page, 1);
     const int64_t last = std::max(values.minimum, values.maximum - page + 1);

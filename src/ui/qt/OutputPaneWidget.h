@@ -7,6 +7,10 @@
 // the widget a button went down on, and a leave event (sent on as a move far
 // outside) stands in for the capture the pane takes while over a hot spot.
 #include <QAbstractScrollArea>
+#include <QElapsedTimer>
+#include <QRect>
+#include <QTimer>
+#include <optional>
 
 #include "display/OutputPaneOwner.h"
 
@@ -19,6 +23,8 @@ class OutputPaneWidget final : public QAbstractScrollArea, public OutputPaneView
 
 public:
     static constexpr int kLinesPerNotch = 3;
+    // Repaints and scroll bar moves while lines pour in: at most once a frame.
+    static constexpr int kFrameMs = 16;
 
     explicit OutputPaneWidget(QWidget* parent = nullptr);
 
@@ -45,10 +51,17 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
+    void PaintFrame();
+    void ApplyBar(const ScrollBarValues& values);
+
     void SizePane();
 
     COutputWnd* pane_ = nullptr;
-    bool settingBar_ = false;  // the pane moved the bar: do not move it back
+    bool settingBar_ = false;
+    QTimer frame_;  // paints what was invalidated, once a frame
+    QRect dirty_;
+    std::optional<ScrollBarValues> pendingBar_;  // for the next frame
+    QElapsedTimer barMoved_;  // the pane moved the bar: do not move it back
     int wheelRemainder_ = 0;   // eighths of a degree short of a notch
 };
 
