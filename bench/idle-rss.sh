@@ -28,11 +28,23 @@ sleep 1
 export DISPLAY="$display"
 
 rss_kb() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }
+# Resident memory of its own (anonymous) and its share of shared pages.
+anon_kb() { awk '/^RssAnon/ {print $2}' "/proc/$1/status"; }
+pss_kb() { awk '/^Pss:/ {print $2}' "/proc/$1/smaps_rollup"; }
+
+# HexChat stops at a warning box when run as root: as root, both clients run
+# as nobody.
+as_user=()
+if [ "$(id -u)" -eq 0 ]; then
+  chmod 755 "$work"
+  as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups --)
+fi
 
 # parlevox
 mkdir -p "$work/p"
-PARLEVOX_HOME="$work/p/home" PARLEVOX_REGISTRY="$work/p/registry.reg" \
-  "$build/parlevox" --server "127.0.0.1:$port" --nick idlepv --join "$channels" >/dev/null 2>&1 &
+[ "${#as_user[@]}" -gt 0 ] && chown nobody "$work/p"
+PARLEVOX_HOME="$work/p/home" PARLEVOX_REGISTRY="$work/p/registry.reg" HOME="$work/p" \
+  "${as_user[@]}" "$build/parlevox" --server "127.0.0.1:$port" --nick idlepv --join "$channels" >/dev/null 2>&1 &
 ppid=$!; pids+=($ppid)
 
 # HexChat, with a network that connects at start and joins the same channels
@@ -51,7 +63,8 @@ CONF
   for c in ${channels//,/ }; do echo "J=$c"; done
   echo "F=10"; echo "D=0"
 } > "$work/h/servlist.conf"
-HOME="$work/h" hexchat -d "$work/h" >/dev/null 2>&1 &
+[ "${#as_user[@]}" -gt 0 ] && chown -R nobody "$work/h"
+HOME="$work/h" "${as_user[@]}" hexchat -d "$work/h" >/dev/null 2>&1 &
 hpid=$!; pids+=($hpid)
 
 sleep "$settle"
@@ -69,6 +82,8 @@ print(len(full))
 PY
 )"
 echo "channels with both clients in them: $members of 20" >&2
-printf 'client\tidle_rss_kb\n'
-printf 'parlevox\t%s\n' "$(rss_kb "$ppid")"
-printf 'hexchat\t%s\n' "$(rss_kb "$hpid")"
+printf 'client\tidle_rss_kb\tanon_kb\tpss_kb\n'
+for entry in "parlevox $ppid" "hexchat $hpid"; do
+  set -- $entry
+  printf '%s\t%s\t%s\t%s\n' "$1" "$(rss_kb "$2")" "$(anon_kb "$2")" "$(pss_kb "$2")"
+done

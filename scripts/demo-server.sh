@@ -16,6 +16,7 @@ MotdPhrase = Welcome to the Parlevox demo server
 PingTimeout = 120
 PongTimeout = 20
 MaxNickLength = 30
+MaxJoins = 50
 [Options]
 PAM = no
 Ident = no

@@ -170,5 +170,31 @@ TEST_F(ChatWindowWidgetsTest, StatusInputRunsCommandsAndRefusesPlainLines) {
     EXPECT_TRUE(Received("JOIN #other"));
 }
 
+// Many windows at once: each gets its widget and a frame, the directory
+// finds them all, and losing the connection leaves none half closed.
+TEST_F(ChatWindowWidgetsTest, TwoHundredChannelWindowsOpenAndGo) {
+    constexpr int kChannels = 200;
+    std::string joins;
+    for (int i = 0; i < kChannels; ++i) joins += ":ours!u@h JOIN #many" + std::to_string(i) + "\r\n";
+    server.Send(joins);
+    ASSERT_TRUE(RunUntil([&] { return opened.size() == static_cast<size_t>(kChannels); })) << opened.size();
+    EXPECT_EQ(session->Windows().Count(), static_cast<size_t>(kChannels));
+    EXPECT_EQ(area.subWindowList().size(), kChannels);
+    EXPECT_NE(session->Windows().FindChannel("#many199"), nullptr);
+    session.reset();  // every window and widget goes with the session
+    for (const QPointer<ChatWindowWidget>& widget : opened) EXPECT_TRUE(widget.isNull());
+}
+
+TEST_F(ChatWindowWidgetsTest, AChannelWindowDrawsAtTinyAndHugeSizes) {
+    ChannelWindowWidget* channel = JoinChannel();
+    ASSERT_NE(channel, nullptr);
+    server.Send(":peer!p@h PRIVMSG #pvx :still here\r\n");
+    ASSERT_TRUE(RunUntil([&] { return PaneText(channel->Pane()).find("still here") != std::string::npos; }));
+    for (QSize size : {QSize(1, 1), QSize(8000, 8000), QSize(300, 200)}) {
+        channel->resize(size);
+        EXPECT_FALSE(channel->grab(QRect(0, 0, 64, 64)).isNull()) << size.width();
+    }
+}
+
 }  // namespace
 }  // namespace parlevox
