@@ -87,4 +87,9 @@ inline constexpr const char* kUnknownCommandVariable = "Couldn't find variable %
 inline constexpr const char* kCommandVariableNotScalar =
     "Variable %s referenced in IRC-command (/command) has more than one component or is an array type.";
 
+// Limits that keep a running script from exhausting the stack.
+inline constexpr const char* kNestedTooDeeply = "This function nests too deeply to run (more than %i levels).";
+inline constexpr const char* kDamagedFunction = "This function's compiled form is damaged. Compile it again.";
+inline constexpr const char* kCallsTooDeep = "Script functions call each other too deeply (more than %i calls in a row).";
+
 }  // namespace parlevox::script_text
