@@ -29,20 +29,24 @@ using ParseResult = std::variant<std::unique_ptr<CParseTree>, ParseFailure>;
 
 class ScriptParser {
 public:
-    // Expansions tried before giving up on a source as too complex. Each
-    // nested block or if-else that is not the last of its list doubles the
-    // work; 500 lines nested four deep take about 600,000. A release build
-    // spends about 20 ns an expansion, so this ends within a fifth of a
-    // second.
-    static constexpr uint64_t kWorkBudget = 6000000;
+    // Steps (productions tried, derivations noted or replayed) before a
+    // source is given up as too complex. With statements, blocks and
+    // expressions derived once per place, work grows about linearly: 500
+    // lines nested four deep take about 20,000 steps, 2,000 statements about
+    // 45,000. A release build takes some 20 ns a step, and the parse's memory
+    // stays within about 40 bytes a step.
+    static constexpr uint64_t kWorkBudget = 1000000;
     // Sub-ranges (operands left of an operator, subscripts) parsed inside
-    // one another. Each level takes about 6 KB of the machine stack under
-    // AddressSanitizer, far less without.
+    // one another. Each level takes up to about 8 KB of the machine stack
+    // under AddressSanitizer (1.5 MB at the limit), far less without.
     static constexpr int kMaxRangeNesting = 200;
 
     // Fails with "Syntax error." at the furthest token any branch reached, or
     // at sourceLength when the parse failed after consuming every token.
-    static ParseResult Compile(const TokenList& tokens, uint32_t sourceLength, ParseProgress* progress = nullptr);
+    // Fails with "This function is too complex to compile. ..." at the
+    // furthest token when the work budget is spent.
+    static ParseResult Compile(const TokenList& tokens, uint32_t sourceLength, ParseProgress* progress = nullptr,
+                               uint64_t workBudget = kWorkBudget);
 };
 
 }  // namespace parlevox
