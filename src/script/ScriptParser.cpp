@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "script/BracketDepthIndex.h"
 #include "script/ScriptGrammar.h"
 #include "script/ScriptParserTexts.h"
 
@@ -20,65 +21,17 @@ constexpr int kMaxRepeatedExpansions = 10;
 // (long operator or else-if chains) record only their outer levels.
 constexpr int kMaxOpenRecordings = 64;
 
-
 // Ends the whole compilation, whatever branch is being tried.
 struct ParseAbort {
     const char* text;
     int tokenIndex;
 };
 
-// Finds tokens at bracket depth 0 relative to a start index without
-// scanning: depth counts ( < [ up and ) > ] down, a token standing at the
-// depth before its own change. Searches stop at the next semicolon.
-class DepthIndex {
-public:
-    DepthIndex(const std::vector<int>& terminals, const CScriptGrammar& grammar) {
-        auto terminal = [&](TokenKind kind) { return grammar.TerminalOf(kind); };
-        const int openers[] = {terminal(TokenKind::LeftBracket), terminal(TokenKind::LeftAngle),
-                               terminal(TokenKind::LeftSquare)};
-        const int closers[] = {terminal(TokenKind::RightBracket), terminal(TokenKind::RightAngle),
-                               terminal(TokenKind::RightSquare)};
-        int semicolon = terminal(TokenKind::Semicolon);
-        size_t count = terminals.size();
-        depthBefore_.resize(count);
-        nextSemicolon_.resize(count + 1);
-        int64_t depth = 0;
-        for (size_t i = 0; i < count; ++i) {
-            depthBefore_[i] = depth;
-            positions_[Key(terminals[i], depth)].push_back(static_cast<int>(i));
-            if (std::find(std::begin(openers), std::end(openers), terminals[i]) != std::end(openers)) ++depth;
-            if (std::find(std::begin(closers), std::end(closers), terminals[i]) != std::end(closers)) --depth;
-        }
-        nextSemicolon_[count] = static_cast<int>(count);
-        for (size_t i = count; i-- > 0;) {
-            nextSemicolon_[i] = terminals[i] == semicolon ? static_cast<int>(i) : nextSemicolon_[i + 1];
-        }
-    }
-
-    // The first token of the terminal at depth 0 from `from`, before `end`
-    // and the next semicolon; -1 when there is none.
-    int Find(int from, int end, int terminal) const {
-        if (from >= end) return -1;
-        int limit = std::min(end, nextSemicolon_[static_cast<size_t>(from)]);
-        auto found = positions_.find(Key(terminal, depthBefore_[static_cast<size_t>(from)]));
-        if (found == positions_.end()) return -1;
-        auto at = std::lower_bound(found->second.begin(), found->second.end(), from);
-        return at != found->second.end() && *at < limit ? *at : -1;
-    }
-
-private:
-    static int64_t Key(int terminal, int64_t depth) { return depth * 256 + terminal; }
-
-    std::vector<int64_t> depthBefore_;
-    std::vector<int> nextSemicolon_;
-    std::unordered_map<int64_t, std::vector<int>> positions_;
-};
-
 struct ParseContext {
     const CScriptGrammar& grammar;
     const TokenList& tokens;
     std::vector<int> terminals;
-    DepthIndex depths;
+    BracketDepthIndex depths;
     ParseProgress* progress;
     uint64_t workBudget;
     uint64_t work = 0;
@@ -489,7 +442,7 @@ ParseResult ScriptParser::Compile(const TokenList& tokens, uint32_t sourceLength
                                   uint64_t workBudget) {
     const CScriptGrammar& grammar = CScriptGrammar::Instance();
     std::vector<int> terminals = TerminalsOf(tokens, grammar);
-    DepthIndex depths(terminals, grammar);
+    BracketDepthIndex depths(terminals, grammar);
     ParseContext context{grammar, tokens, std::move(terminals), std::move(depths), progress, workBudget};
     if (progress != nullptr) progress->SetRange(0, static_cast<int32_t>(tokens.size()));
     try {

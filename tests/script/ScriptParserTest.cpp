@@ -39,6 +39,10 @@ const TraceCase kTraceCases[] = {
      {0, 64, 5, 13, 5, 8, 21, 56, 35, 26, 34, 45, 35, 5, 9, 21, 61, 5, 19, 39, 34}},
     {"F < > if ( x ) return ;", {0, 64, 5, 14, 34, 5, 65}},
     {"F < > if ( x ) return ; else return 1 ;", {0, 64, 5, 15, 34, 5, 65, 5, 16, 35}},
+    // A dangling else belongs to the inner if, in a list or alone.
+    {"F < > if ( a ) if ( b ) return ; else return ;", {0, 64, 5, 14, 34, 5, 15, 34, 5, 65, 5, 65}},
+    {"F < > { if ( a ) if ( b ) return ; else return ; x ++ ; }",
+     {0, 64, 4, 7, 14, 34, 5, 15, 34, 5, 65, 5, 65, 6, 9, 21, 61}},
     {"F < > { clear x ; clear 2 , x ; }", {0, 64, 4, 7, 17, 21, 6, 18, 21}},
     {"F < > /echo", {0, 64, 5, 20}},
     {"F < > { x *= ! # y ; x /= & G ; x = \"hi\" ; }",
