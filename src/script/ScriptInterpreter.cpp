@@ -241,6 +241,7 @@ CVariable CScriptInterpreter::EvaluateBinaryChain(const CParseTree& node) {
         int32_t op;
     };
     std::vector<Pending> pending;
+    pending.reserve(2);
     std::optional<CVariable> value;
     const CParseTree* current = &node;
     while (current->Production() == kBinary) {

@@ -80,6 +80,20 @@ std::string LongTypes(const CVariable& value) {
     return value.LongTypeString();
 }
 
+// Whether two values have the same type string, without building it.
+bool SameTypes(const CVariable& a, const CVariable& b) {
+    if (a.Count() != b.Count()) return false;
+    for (size_t k = 0; k < a.Count(); ++k)
+        if (a.Component(k).type != b.Component(k).type) return false;
+    return true;
+}
+
+bool HasFunction(const CVariable& value, bool arraysToo) {
+    for (const VariableComponent& c : value.Components())
+        if (c.type == ComponentType::Function || (arraysToo && c.type == ComponentType::FunctionArray)) return true;
+    return false;
+}
+
 bool IsSingle(const CVariable& value, ComponentType type) {
     return value.Count() == 1 && value.Component(0).type == type;
 }
@@ -108,7 +122,7 @@ void AppendArray(VariableComponent& to, const VariableComponent& from) {
 }
 
 // One component of a compound assignment or of + - * /.
-void Combine(VariableComponent& to, const VariableComponent& with, Assign op, const std::string& longTypes) {
+void Combine(VariableComponent& to, const VariableComponent& with, Assign op, const CVariable& whole) {
     if (op == Assign::Add) {
         if (to.type == ComponentType::Int)
             to.number = Wrap(static_cast<int64_t>(to.number) + with.number);
@@ -122,7 +136,7 @@ void Combine(VariableComponent& to, const VariableComponent& with, Assign op, co
         const char* text = op == Assign::Subtract   ? kSubtractNotNumeric
                            : op == Assign::Multiply ? kMultiplyNotNumeric
                                                     : kDivideNotNumeric;
-        Fault(text, longTypes);
+        Fault(text, LongTypes(whole));
     }
     if (op == Assign::Subtract) to.number = Wrap(static_cast<int64_t>(to.number) - with.number);
     if (op == Assign::Multiply) to.number = Wrap(static_cast<int64_t>(to.number) * with.number);
@@ -211,11 +225,10 @@ void Store(const Place& place, Assign op, const CVariable& value) {
         for (size_t k = 0; k < value.Count(); ++k)
             current.Component(k) = Converted(current.Component(k).type, value.Component(k), current, value);
     } else {
-        const std::string types = current.TypeString();
-        if (types != value.TypeString()) Fault(kTypesDoNotMatch, LongTypes(current), LongTypes(value));
-        if (types.find_first_of("fF") != std::string::npos) Fault(kArithmeticOnFunction);
-        for (size_t k = 0; k < value.Count(); ++k)
-            Combine(current.Component(k), value.Component(k), op, LongTypes(current));
+        if (!SameTypes(current, value)) Fault(kTypesDoNotMatch, LongTypes(current), LongTypes(value));
+        if (HasFunction(current, true)) Fault(kArithmeticOnFunction);
+        // Combining changes values, never types: `current` names them in a fault.
+        for (size_t k = 0; k < value.Count(); ++k) Combine(current.Component(k), value.Component(k), op, current);
     }
     CVariable& target = *place.variable;
     if (place.Indexed()) return SetElement(target.Component(place.offset), static_cast<size_t>(place.index),
@@ -268,7 +281,23 @@ CVariable Apply(Binary op, CVariable left, CVariable right) {
         else if (IsSingle(left, ComponentType::Int) && IsSingle(right, ComponentType::String))
             left = CVariable({VariableComponent::String(std::to_string(left.Component(0).number))});
     }
-    if (left.TypeString() != right.TypeString()) Fault(kIncompatibleOperands);
+    if (!SameTypes(left, right)) Fault(kIncompatibleOperands);
+    if (left.Count() == 1 && left.Component(0).type == ComponentType::Int) {
+        // The common case, without the general loop.
+        const int32_t a = left.Component(0).number, b = right.Component(0).number;
+        switch (op) {
+            case Binary::Equals: return Truth(a == b);
+            case Binary::NotEquals: return Truth(a != b);
+            case Binary::Less: return Truth(a < b);
+            case Binary::Greater: return Truth(a > b);
+            case Binary::LessEquals: return Truth(a <= b);
+            case Binary::GreaterEquals: return Truth(a >= b);
+            case Binary::Plus: left.Component(0).number = Wrap(int64_t{a} + b); return left;
+            case Binary::Minus: left.Component(0).number = Wrap(int64_t{a} - b); return left;
+            case Binary::Times: left.Component(0).number = Wrap(int64_t{a} * b); return left;
+            case Binary::Divide: left.Component(0).number = Divide(a, b); return left;
+        }
+    }
     switch (op) {
         case Binary::Equals: return Truth(left == right);
         case Binary::NotEquals: return Truth(!(left == right));
@@ -282,9 +311,8 @@ CVariable Apply(Binary op, CVariable left, CVariable right) {
                            : op == Binary::Minus ? Assign::Subtract
                            : op == Binary::Times ? Assign::Multiply
                                                  : Assign::Divide;
-    if (combine == Assign::Add && left.TypeString().find('f') != std::string::npos) Fault(kAddFunctions);
-    const std::string types = LongTypes(left);
-    for (size_t k = 0; k < left.Count(); ++k) Combine(left.Component(k), right.Component(k), combine, types);
+    if (combine == Assign::Add && HasFunction(left, false)) Fault(kAddFunctions);
+    for (size_t k = 0; k < left.Count(); ++k) Combine(left.Component(k), right.Component(k), combine, left);
     return left;
 }
 
