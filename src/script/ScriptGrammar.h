@@ -9,27 +9,12 @@
 #include <string_view>
 #include <vector>
 
+#include "script/ScriptProductions.h"
 #include "script/ScriptToken.h"
 
 namespace parlevox {
 
 // Production numbers the parser and the interpreter name.
-namespace production {
-inline constexpr int kFunction = 0;
-inline constexpr int kParameters = 1;
-inline constexpr int kParameter = 2;
-inline constexpr int kParameterList = 3;
-inline constexpr int kLhsVariable = 21;
-inline constexpr int kLhsAngleSubscript = 22;
-inline constexpr int kLhsSquareSubscript = 23;
-inline constexpr int kBinaryExpression = 26;
-inline constexpr int kSquareSubscript = 37;
-inline constexpr int kAngleSubscript = 38;
-inline constexpr int kFirstBinaryOp = 43;
-inline constexpr int kLastBinaryOp = 54;
-inline constexpr int kNoParameters = 64;
-}  // namespace production
-
 class CScriptGrammar {
 public:
     static constexpr int kEndOfSource = 0;          // symbol 0, the pseudo-terminal

@@ -7,6 +7,7 @@
 #include "common/InternalErrorReport.h"
 #include "script/InterpreterTexts.h"
 #include "script/ScriptCommandLine.h"
+#include "script/ScriptProductions.h"
 
 namespace parlevox {
 namespace {
@@ -14,18 +15,7 @@ namespace {
 using namespace script_text;
 using script_ops::Binary;
 
-// Production numbers of the grammar.
-enum : int32_t {
-    kFunction = 0, kParameters = 1, kParameter = 2, kParameterList = 3, kBraceBlock = 4, kSingleBlock = 5,
-    kLastStatement = 6, kStatementList = 7, kAssignment = 8, kIncrement = 9, kParameterAssignment = 10,
-    kWhile = 11, kDoWhile = 12, kFor = 13, kIf = 14, kIfElse = 15, kReturnValue = 16, kClear = 17,
-    kClearKeeping = 18, kCallStatement = 19, kCommandLine = 20, kVariablePlace = 21, kComponentPlace = 22,
-    kElementPlace = 23, kBinary = 26, kString = 27, kUnary = 28, kBrackets = 29, kCallValue = 30,
-    kFunctionValue = 31, kList = 32, kSize = 33, kVariableValue = 34, kNumber = 35, kElementValue = 37,
-    kComponentValue = 38, kNamedCall = 39, kIndirectCall = 40, kLastItem = 41, kItemList = 42,
-    kOr = 53, kAnd = 54, kNot = 55, kSet = 56, kPlusPlus = 61, kNegate = 63, kNoParameters = 64,
-    kReturn = 65,
-};
+using namespace production;
 
 enum ConditionKind { kWhileCondition, kDoCondition, kForCondition, kIfCondition };
 
@@ -189,7 +179,7 @@ CVariable CScriptInterpreter::Evaluate(const CParseTree& node) {
     Depth depth(nodeDepth_, kMaxNodeDepth, kNestedTooDeeply);
     watchdog_.Node();
     switch (node.Production()) {
-        case kBinary: return EvaluateBinaryChain(node);
+        case kBinaryExpression: return EvaluateBinaryChain(node);
         case kString: return CVariable({VariableComponent::String(node.Text())});
         case kNumber: return CVariable({VariableComponent::Int(node.Number())});
         case kFunctionValue: return CVariable({VariableComponent::Function(node.Text())});
@@ -220,11 +210,11 @@ CVariable CScriptInterpreter::Evaluate(const CParseTree& node) {
         }
         case kSize: return script_ops::SizeOf(Evaluate(node.Child(0)));
         case kVariableValue: return *host_.Resolve(node.Variable()).variable;
-        case kElementValue: {
+        case kSquareSubscript: {
             CVariable value = Evaluate(node.Child(0));
             return script_ops::ElementOf(value, Evaluate(node.Child(1)));
         }
-        case kComponentValue: {
+        case kAngleSubscript: {
             CVariable value = Evaluate(node.Child(0));
             return script_ops::ComponentOf(value, Evaluate(node.Child(1)));
         }
@@ -244,7 +234,7 @@ CVariable CScriptInterpreter::EvaluateBinaryChain(const CParseTree& node) {
     pending.reserve(2);
     std::optional<CVariable> value;
     const CParseTree* current = &node;
-    while (current->Production() == kBinary) {
+    while (current->Production() == kBinaryExpression) {
         watchdog_.Node();
         CVariable left = Evaluate(current->Child(0));
         const int32_t op = current->Child(1).Production();
@@ -280,17 +270,17 @@ CVariable CScriptInterpreter::CallNamed(const std::string& name, const CParseTre
 CScriptInterpreter::Target CScriptInterpreter::PlaceOf(const CParseTree& lhs, bool forWriting) {
     Depth depth(nodeDepth_, kMaxNodeDepth, kNestedTooDeeply);
     switch (lhs.Production()) {
-        case kVariablePlace: {
+        case kLhsVariable: {
             ResolvedVariable resolved = host_.Resolve(lhs.Variable());
             if (forWriting && !MayWrite(resolved.access))
                 throw CScriptError(fmt::sprintf(kReadOnly, host_.NameOf(lhs.Variable())));
             return {script_ops::WholeOf(*resolved.variable), resolved};
         }
-        case kComponentPlace:
-        case kElementPlace: {
+        case kLhsAngleSubscript:
+        case kLhsSquareSubscript: {
             Target base = PlaceOf(lhs.Child(0), forWriting);
             CVariable index = Evaluate(lhs.Child(1));
-            base.place = lhs.Production() == kComponentPlace ? script_ops::Subcomponent(base.place, index)
+            base.place = lhs.Production() == kLhsAngleSubscript ? script_ops::Subcomponent(base.place, index)
                                                              : script_ops::Element(base.place, index);
             return base;
         }
