@@ -17,8 +17,6 @@
 
 namespace parlevox {
 
-using prefs::ToBytes;
-using prefs::ToQString;
 namespace {
 
 QIcon Swatch(WindowsColour colour) {

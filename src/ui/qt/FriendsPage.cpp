@@ -15,8 +15,6 @@
 
 namespace parlevox {
 
-using prefs::ToBytes;
-using prefs::ToQString;
 namespace {
 
 QTableWidgetItem* ReadOnlyItem(const QString& text) {

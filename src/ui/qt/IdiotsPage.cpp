@@ -18,8 +18,6 @@
 
 namespace parlevox {
 
-using prefs::ToBytes;
-using prefs::ToQString;
 namespace {
 
 QString MasksOf(const IgnoreEntry& entry) {

@@ -14,8 +14,6 @@
 
 namespace parlevox {
 
-using prefs::ToBytes;
-using prefs::ToQString;
 namespace {
 
 constexpr std::string_view kChannelPrefixes = "#&+!";

@@ -12,9 +12,6 @@
 
 namespace parlevox {
 
-using prefs::ToBytes;
-using prefs::ToQString;
-
 MiscPage::MiscPage(PreferencesContext& context, QWidget* parent) : PreferencesPage(context, parent) {
     OptionsRecord& options = Context().options;
     OptionsRecord::Misc& misc = options.misc;

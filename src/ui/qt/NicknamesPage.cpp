@@ -9,8 +9,6 @@
 
 namespace parlevox {
 
-using prefs::ToBytes;
-using prefs::ToQString;
 namespace {
 
 constexpr std::array<const char*, kNicknameSlots> kNameLabels = {"&First nickname:", "&Second nickname:",

@@ -8,19 +8,6 @@
 
 namespace parlevox {
 
-namespace prefs {
-
-QString ToQString(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string ToBytes(const QString& text) {
-    const QByteArray bytes = text.toLatin1();
-    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
-}
-
-}  // namespace prefs
-
 PreferencesPage::PreferencesPage(PreferencesContext& context, QWidget* parent)
     : QWidget(parent), context_(context), layout_(new QVBoxLayout(this)), problem_(new QLabel(this)) {
     problem_->setObjectName("problem");
@@ -63,7 +50,7 @@ QLineEdit* PreferencesPage::AddText(QFormLayout* form, const char* label, std::s
     auto* edit = new QLineEdit(this);
     form->addRow(tr(label), edit);
     connect(edit, &QLineEdit::textChanged, this, [this, &field, check](const QString& text) {
-        std::string value = prefs::ToBytes(text);
+        std::string value = ToBytes(text);
         QString problem = check ? check(value) : QString();
         ShowProblem(problem);
         if (!problem.isEmpty() || value == field) return;

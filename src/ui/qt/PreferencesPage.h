@@ -3,6 +3,8 @@
 // reads it in Load and writes every edit back at once. An edit that is not
 // valid leaves the setting alone and the page says why in its problem line.
 #include <QWidget>
+
+#include "ui/qt/QtText.h"
 #include <functional>
 #include <string>
 
@@ -16,12 +18,6 @@ class QLineEdit;
 class QVBoxLayout;
 
 namespace parlevox {
-
-// Settings text is bytes; Qt's widgets hold Latin-1.
-namespace prefs {
-QString ToQString(const std::string& text);
-std::string ToBytes(const QString& text);
-}  // namespace prefs
 
 class PreferencesPage : public QWidget {
     Q_OBJECT

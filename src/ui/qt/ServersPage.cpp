@@ -9,8 +9,6 @@
 
 namespace parlevox {
 
-using prefs::ToBytes;
-using prefs::ToQString;
 namespace {
 
 constexpr std::array<const char*, kServerSlots> kHostLabels = {"&First server:", "&Second server:", "&Third server:"};

@@ -17,8 +17,6 @@
 
 namespace parlevox {
 
-using prefs::ToBytes;
-using prefs::ToQString;
 namespace {
 
 // The sound choice: none, the built-in sounds in order, then the user's file.

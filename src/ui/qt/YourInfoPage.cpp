@@ -12,9 +12,6 @@
 
 namespace parlevox {
 
-using prefs::ToBytes;
-using prefs::ToQString;
-
 YourInfoPage::YourInfoPage(PreferencesContext& context, QWidget* parent) : PreferencesPage(context, parent) {
     OptionsRecord& options = Context().options;
     OptionsRecord::YourInfo& info = options.yourInfo;
