@@ -40,6 +40,11 @@ public:
     const std::string& Text() const { return text_; }
     void SetText(std::string text) { text_ = std::move(text); }
 
+    // A note the interpreter keeps on the node about how to evaluate it;
+    // 0 until it has looked. Not part of the tree's value or stored form.
+    uint8_t RunHint() const { return runHint_; }
+    void SetRunHint(uint8_t hint) const { runHint_ = hint; }
+
     // Production numbers in pre-order.
     std::vector<int32_t> ProductionTrace() const;
     bool operator==(const CParseTree& other) const;
@@ -64,6 +69,7 @@ private:
     int32_t number_ = -1;
     VariableReference variable_{kScopeLocal, -1};
     std::string text_;
+    mutable uint8_t runHint_ = 0;
 };
 
 }  // namespace parlevox

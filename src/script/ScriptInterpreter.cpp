@@ -19,13 +19,6 @@ using namespace production;
 
 enum ConditionKind { kWhileCondition, kDoCondition, kForCondition, kIfCondition };
 
-Binary BinaryOf(int32_t production) {
-    static constexpr Binary kOperators[] = {Binary::Equals,        Binary::NotEquals, Binary::Less,  Binary::Greater,
-                                            Binary::LessEquals,    Binary::GreaterEquals, Binary::Plus, Binary::Minus,
-                                            Binary::Divide,        Binary::Times};
-    return kOperators[production - 43];
-}
-
 script_ops::Assign AssignOf(int32_t production) {
     static constexpr script_ops::Assign kOperators[] = {script_ops::Assign::Set, script_ops::Assign::Add,
                                                         script_ops::Assign::Subtract, script_ops::Assign::Multiply,
@@ -114,8 +107,10 @@ void CScriptInterpreter::RunStatement(const CParseTree& node) {
         case kStatementList: return Run(node);
         case kAssignment: return Assign(node);
         case kIncrement: {
+            const int32_t delta = node.Child(1).Production() == kPlusPlus ? 1 : -1;
+            if (StepInteger(node.Child(0), delta)) return;
             Target target = PlaceOf(node.Child(0), true);
-            script_ops::Step(target.place, node.Child(1).Production() == kPlusPlus ? 1 : -1);
+            script_ops::Step(target.place, delta);
             return Written(target.variable);
         }
         case kParameterAssignment: return BindParameters(node.Child(0), Evaluate(node.Child(1)));
@@ -143,10 +138,43 @@ void CScriptInterpreter::RunStatement(const CParseTree& node) {
 }
 
 void CScriptInterpreter::Assign(const CParseTree& node) {
+    if (AssignInteger(node)) return;
     CVariable value = Evaluate(node.Child(2));
     Target target = PlaceOf(node.Child(0), true);
     script_ops::Store(target.place, AssignOf(node.Child(1).Production()), value);
     Written(target.variable);
+}
+
+// `iName = ...` and its compound forms on integers, in place.
+bool CScriptInterpreter::AssignInteger(const CParseTree& node) {
+    const CParseTree& lhs = node.Child(0);
+    if (lhs.Production() != kLhsVariable) return false;
+    int32_t value;
+    if (!integers_.Evaluate(node.Child(2), value)) return false;
+    const ResolvedVariable resolved = host_.Resolve(lhs.Variable());
+    int32_t* target = integers_.WritableInteger(resolved);
+    if (!target) return false;
+    const int32_t op = node.Child(1).Production();
+    if (op == kSet) {
+        *target = value;
+    } else {
+        constexpr script_ops::Binary kCompound[] = {script_ops::Binary::Plus, script_ops::Binary::Minus,
+                                                    script_ops::Binary::Times, script_ops::Binary::Divide};
+        // A quotient by 0 leaves the target alone; the general way reports it.
+        if (!script_ops::ApplyToIntegers(kCompound[op - kSet - 1], *target, value, *target)) return false;
+    }
+    Written(resolved);
+    return true;
+}
+
+bool CScriptInterpreter::StepInteger(const CParseTree& lhs, int32_t delta) {
+    if (lhs.Production() != kLhsVariable) return false;
+    const ResolvedVariable resolved = host_.Resolve(lhs.Variable());
+    int32_t* target = integers_.WritableInteger(resolved);
+    if (!target) return false;
+    *target = script_ops::Wrap(int64_t{*target} + delta);
+    Written(resolved);
+    return true;
 }
 
 void CScriptInterpreter::Loop(const CParseTree& node) {
@@ -168,6 +196,7 @@ void CScriptInterpreter::Loop(const CParseTree& node) {
 }
 
 bool CScriptInterpreter::Condition(const CParseTree& expression, int statementKind) {
+    if (int32_t number; integers_.Evaluate(expression, number)) return number != 0;
     CVariable value = Evaluate(expression);
     if (value.Count() != 1) throw CScriptError(kConditionCount[statementKind]);
     std::optional<bool> truth = value.Truth();
@@ -178,6 +207,8 @@ bool CScriptInterpreter::Condition(const CParseTree& expression, int statementKi
 CVariable CScriptInterpreter::Evaluate(const CParseTree& node) {
     Depth depth(nodeDepth_, kMaxNodeDepth, kNestedTooDeeply);
     watchdog_.Node();
+    if (node.Production() == kBinaryExpression || node.Production() == kUnary)
+        if (int32_t number; integers_.Evaluate(node, number)) return CVariable({VariableComponent::Int(number)});
     switch (node.Production()) {
         case kBinaryExpression: return EvaluateBinaryChain(node);
         case kString: return CVariable({VariableComponent::String(node.Text())});
@@ -256,7 +287,7 @@ CVariable CScriptInterpreter::EvaluateBinaryChain(const CParseTree& node) {
         else if (it->op == kAnd)
             script_ops::SingleInteger(*value, kAndRightType);
         else
-            value = script_ops::Apply(BinaryOf(it->op), std::move(it->left), std::move(*value));
+            value = script_ops::Apply(script_ops::BinaryOfOperator(it->op - kFirstBinaryOp), std::move(it->left), std::move(*value));
     }
     return std::move(*value);
 }

@@ -9,29 +9,13 @@
 #include <string>
 
 #include "script/ParseTree.h"
+#include "script/IntegerShortcut.h"
+#include "script/ScriptRunHost.h"
 #include "script/ScriptValueOps.h"
 #include "script/ScriptWatchdog.h"
 #include "script/VariableResolver.h"
 
 namespace parlevox {
-
-class ScriptRunHost {
-public:
-    virtual ~ScriptRunHost() = default;
-    // The variable a compiled reference names, for the running function;
-    // throws TextError when it has gone.
-    virtual ResolvedVariable Resolve(VariableReference reference) = 0;
-    // The variable's name, for the read-only message.
-    virtual std::string NameOf(VariableReference reference) = 0;
-    // A variable by name, as the tokenizer would find it (for %name% in
-    // command lines); nothing when there is none.
-    virtual std::optional<CVariable> Lookup(const std::string& name) = 0;
-    // Calls the function (script function, plug-in or built-in command)
-    // with its one argument value.
-    virtual CVariable Call(const std::string& name, const CVariable& argument) = 0;
-    // A finished IRC command line, run in the run's window.
-    virtual void RunCommandLine(const std::string& line) = 0;
-};
 
 class CScriptInterpreter {
 public:
@@ -41,7 +25,8 @@ public:
     // Nodes nested deeper than this inside one function.
     static constexpr int kMaxNodeDepth = 2500;
 
-    CScriptInterpreter(ScriptRunHost& host, ScriptWatchdog& watchdog) : host_(host), watchdog_(watchdog) {}
+    CScriptInterpreter(ScriptRunHost& host, ScriptWatchdog& watchdog)
+        : host_(host), watchdog_(watchdog), integers_(host, watchdog) {}
 
     // Binds the argument to the parameters and runs the body; the value of
     // `return`, or no components when the body runs off its end.
@@ -61,6 +46,8 @@ private:
     void Run(const CParseTree& node);
     void RunStatement(const CParseTree& node);
     void Assign(const CParseTree& node);
+    bool AssignInteger(const CParseTree& node);
+    bool StepInteger(const CParseTree& lhs, int32_t delta);
     void Loop(const CParseTree& node);
     CVariable Evaluate(const CParseTree& node);
     CVariable EvaluateBinaryChain(const CParseTree& node);
@@ -72,6 +59,7 @@ private:
 
     ScriptRunHost& host_;
     ScriptWatchdog& watchdog_;
+    IntegerShortcut integers_;
     int callDepth_ = 0;
     int nodeDepth_ = 0;
 };

@@ -22,11 +22,6 @@ template <typename... Args>
     throw CScriptError(fmt::sprintf(format, args...));
 }
 
-// 32-bit wrapping arithmetic without undefined behaviour.
-int32_t Wrap(int64_t value) {
-    return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(value)));
-}
-
 int32_t Divide(int32_t left, int32_t right) {
     if (right == 0) Fault(kDivideByZero);
     if (left == INT32_MIN && right == -1) return INT32_MIN;  // the one quotient that does not fit
@@ -284,19 +279,9 @@ CVariable Apply(Binary op, CVariable left, CVariable right) {
     if (!SameTypes(left, right)) Fault(kIncompatibleOperands);
     if (left.Count() == 1 && left.Component(0).type == ComponentType::Int) {
         // The common case, without the general loop.
-        const int32_t a = left.Component(0).number, b = right.Component(0).number;
-        switch (op) {
-            case Binary::Equals: return Truth(a == b);
-            case Binary::NotEquals: return Truth(a != b);
-            case Binary::Less: return Truth(a < b);
-            case Binary::Greater: return Truth(a > b);
-            case Binary::LessEquals: return Truth(a <= b);
-            case Binary::GreaterEquals: return Truth(a >= b);
-            case Binary::Plus: left.Component(0).number = Wrap(int64_t{a} + b); return left;
-            case Binary::Minus: left.Component(0).number = Wrap(int64_t{a} - b); return left;
-            case Binary::Times: left.Component(0).number = Wrap(int64_t{a} * b); return left;
-            case Binary::Divide: left.Component(0).number = Divide(a, b); return left;
-        }
+        int32_t& number = left.Component(0).number;
+        if (!ApplyToIntegers(op, number, right.Component(0).number, number)) Fault(kDivideByZero);
+        return left;
     }
     switch (op) {
         case Binary::Equals: return Truth(left == right);
@@ -314,6 +299,33 @@ CVariable Apply(Binary op, CVariable left, CVariable right) {
     if (combine == Assign::Add && HasFunction(left, false)) Fault(kAddFunctions);
     for (size_t k = 0; k < left.Count(); ++k) Combine(left.Component(k), right.Component(k), combine, left);
     return left;
+}
+
+Binary BinaryOfOperator(int32_t index) {
+    static constexpr Binary kOperators[] = {Binary::Equals,     Binary::NotEquals,     Binary::Less,
+                                            Binary::Greater,    Binary::LessEquals,    Binary::GreaterEquals,
+                                            Binary::Plus,       Binary::Minus,         Binary::Divide,
+                                            Binary::Times};
+    return kOperators[index];
+}
+
+bool ApplyToIntegers(Binary op, int32_t a, int32_t b, int32_t& result) {
+    switch (op) {
+        case Binary::Equals: result = a == b; break;
+        case Binary::NotEquals: result = a != b; break;
+        case Binary::Less: result = a < b; break;
+        case Binary::Greater: result = a > b; break;
+        case Binary::LessEquals: result = a <= b; break;
+        case Binary::GreaterEquals: result = a >= b; break;
+        case Binary::Plus: result = Wrap(int64_t{a} + b); break;
+        case Binary::Minus: result = Wrap(int64_t{a} - b); break;
+        case Binary::Times: result = Wrap(int64_t{a} * b); break;
+        case Binary::Divide:
+            if (b == 0) return false;
+            result = a == INT32_MIN && b == -1 ? INT32_MIN : a / b;  // the one quotient that does not fit
+            break;
+    }
+    return true;
 }
 
 CVariable Not(CVariable value) {

@@ -5,6 +5,7 @@
 // CScriptError with the language's own texts. Arithmetic wraps in 32 bits.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 #include "script/ScriptError.h"
 #include "script/Variable.h"
@@ -47,9 +48,19 @@ Place Subcomponent(const Place& place, const CVariable& index);
 Place Element(const Place& place, const CVariable& index);
 
 enum class Binary { Equals, NotEquals, Less, Greater, LessEquals, GreaterEquals, Plus, Minus, Times, Divide };
+// The binary operators in the grammar's order, from the first (==) to the
+// tenth (*); && and || follow them there.
+Binary BinaryOfOperator(int32_t index);
 // Every binary operator but && and ||, which the interpreter evaluates
 // itself so that it can skip the right operand.
 CVariable Apply(Binary op, CVariable left, CVariable right);
+// The operator on two single integers into `result`; false for a quotient
+// by 0, which Apply reports as a fault. Comparisons give 1 or 0.
+bool ApplyToIntegers(Binary op, int32_t left, int32_t right, int32_t& result);
+// 32-bit wrapping, as all arithmetic does.
+inline int32_t Wrap(int64_t value) {
+    return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(value)));
+}
 // `!` (not) and `-` (negate).
 CVariable Not(CVariable value);
 CVariable Negate(CVariable value);

@@ -1,6 +1,6 @@
 // Every example of docs/script-language.md runs as the page says: a
-// ```script block's "// returns:" or "// fails:" line is what it must give,
-// with the arguments of its "// call:" line.
+// ```script block's "// returns:", "// fails:" or "// does not compile:" line
+// is what it must give, with the arguments of its "// call:" line.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -41,6 +41,8 @@ std::vector<Example> ExamplesOf(const std::string& page) {
             }
             if (std::string value = After(line, "// returns: "); !value.empty()) current->expected = value;
             if (std::string fault = After(line, "// fails: "); !fault.empty()) current->expected = "fails: " + fault;
+            if (std::string error = After(line, "// does not compile: "); !error.empty())
+                current->expected = "compile: " + error + " @";
         }
     }
     return examples;
@@ -54,7 +56,11 @@ TEST(ScriptLanguageNotesTest, EveryExampleRunsAsThePageSays) {
     ASSERT_GE(examples.size(), 8u);
     for (const Example& example : examples) {
         ASSERT_FALSE(example.expected.empty()) << "an example without its outcome:\n" << example.source;
-        EXPECT_EQ(test::RunScript(example.source, example.arguments), example.expected) << example.source;
+        const std::string outcome = test::RunScript(example.source, example.arguments);
+        if (example.expected.ends_with(" @"))  // a compile error, at whatever offset
+            EXPECT_TRUE(outcome.starts_with(example.expected)) << outcome << "\n" << example.source;
+        else
+            EXPECT_EQ(outcome, example.expected) << example.source;
     }
 }
 
