@@ -12,7 +12,7 @@ if ! command -v lua5.4 >/dev/null || ! command -v tclsh >/dev/null; then
   SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
   $SUDO apt-get install -y -qq --no-install-recommends lua5.4 tcl >/dev/null
 fi
-cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPARLEVOX_TESTS=OFF -DPARLEVOX_BENCH=OFF >/dev/null
+cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" --target parlevox-script >/dev/null
 
 median_seconds() {
