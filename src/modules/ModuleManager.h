@@ -25,10 +25,13 @@ class ModuleLifecycle {
 public:
     virtual ~ModuleLifecycle() = default;
     virtual void Installed(CScriptModule& module) = 0;
+    // Before the module is saved and dropped (its Shutdown function).
     virtual void Removing(CScriptModule& module) = 0;
     // Before a module is written: its reactions and menu items are gathered
     // back from the client's lists.
     virtual void Gather(CScriptModule& module) = 0;
+    // It was saved and is gone: its reactions and menu items leave the lists.
+    virtual void Removed(int32_t moduleId) = 0;
 };
 
 struct InstalledModule {

@@ -16,6 +16,7 @@
 #include "commands/CommandOutput.h"
 #include "irc/ColourCodes.h"
 #include "modules/ModuleManager.h"
+#include "script/ScriptCompiler.h"
 #include "script/ScriptInterpreter.h"
 #include "script/ScriptWatchdog.h"
 #include "script/SystemVariables.h"
@@ -55,9 +56,10 @@ public:
     // function has no tree.
     CVariable CallFunction(CScriptModule& module, CScriptFunction& function, const CVariable& argument,
                            ScriptRunContext& context);
-    // A "/" command's words (after the name; the last ones joined for a
-    // final s parameter) as the function's parameters. Errors are written.
-    void CallAsCommand(CScriptModule& module, CScriptFunction& function, std::string_view argumentText,
+    // A "/" command's words (after the name, each with the spaces the
+    // splitter left on it) as the function's parameters; a last s parameter
+    // takes the rest of the line. The result is dropped; errors are written.
+    void CallAsCommand(CScriptModule& module, CScriptFunction& function, std::span<const std::string_view> words,
                        ScriptRunContext& context);
 
     // The function's parameters as a short type string ("si").
@@ -79,6 +81,10 @@ private:
         ScriptRunContext* context;
     };
     class FrameFunction;
+    struct RunAborted {
+        std::string text;
+    };
+    CVariable RunTree(CScriptFunction& function, const CVariable& argument);
 
     // ScriptRunHost.
     ResolvedVariable Resolve(VariableReference reference) override;

@@ -68,7 +68,7 @@ bool ReferenceExists(VariableReference reference, const CVariableDefinitions& lo
     switch (reference.scope) {
         case kScopeLocal: return locals.FindById(reference.id) != nullptr;
         case kScopeModuleWide: return moduleWide.FindById(reference.id) != nullptr;
-        case kScopeSystem: return reference.id >= 0 && reference.id < SystemVariables::kCount;
+        case kScopeSystem: return reference.id >= 1 && reference.id <= SystemVariables::kCount;
         default: return true;  // a global: its module may be installed later
     }
 }
@@ -185,6 +185,8 @@ std::unique_ptr<CScriptModule> CScriptModule::Parse(std::string_view bytes) {
 
     auto module = std::make_unique<CScriptModule>();
     module->id_ = ReadModuleInt(reader);
+    // Global references carry the id where 0 to 2 name the other scopes.
+    if (module->id_ >= 0 && module->id_ <= kScopeSystem) throw TextError(kModuleCorrupt);
     module->name_ = ReadTextField(reader);
     module->author_ = ReadTextField(reader);
     module->copyright_ = ReadTextField(reader);
