@@ -9,6 +9,7 @@
 #include "modules/ModuleTexts.h"
 #include "platform/SafeFile.h"
 #include "platform/UserInterface.h"
+#include "script/ScriptCompiler.h"
 
 namespace parlevox {
 namespace {
@@ -70,6 +71,7 @@ bool CModuleManager::LoadInstalled(const std::vector<std::string>& paths, const 
         }
         modules_.push_back({std::move(module), path});
     }
+    for (const InstalledModule& installed : modules_) RecompileMarked(*installed.module);
     if (!modules_.empty()) return changed;
     auto user = std::make_unique<CScriptModule>(NewModuleId(), kUserModuleName, "", "");
     const std::string path = JoinPath(programFolder, kUserModuleFile);
@@ -115,6 +117,7 @@ CScriptModule* CModuleManager::Install(const std::string& path) {
     }
     modules_.push_back({std::move(module), path});
     CScriptModule& installed = *modules_.back().module;
+    RecompileMarked(installed);
     if (lifecycle_) lifecycle_->Installed(installed);
     return &installed;
 }
@@ -174,6 +177,17 @@ bool CModuleManager::SaveAs(CScriptModule& module, const std::string& path) {
     if (!SafeFile::WriteAtomically(path, module.Serialize())) return false;
     module.ClearChanges();
     return true;
+}
+
+// A function whose stored tree did not fit its variables is compiled again
+// from its source; one that does not compile waits for the editor.
+void CModuleManager::RecompileMarked(CScriptModule& module) {
+    for (const auto& function : module.Functions()) {
+        if (!function->NeedsRecompile()) continue;
+        CompileResult result = CompileScript(function->Source(), ScopeFor(module, *function, {}));
+        if (auto* tree = std::get_if<std::unique_ptr<CParseTree>>(&result)) function->SetTree(std::move(*tree));
+        function->SetNeedsRecompile(false);
+    }
 }
 
 CModuleManager::FoundFunction CModuleManager::FindFunction(std::string_view name) const {

@@ -105,6 +105,7 @@ private:
     std::unique_ptr<CScriptModule> LoadFile(const std::string& path, const char* fileProblemText, bool showErrors);
     void Show(const std::string& title, const std::string& text) const;
     bool SaveAs(CScriptModule& module, const std::string& path);
+    void RecompileMarked(CScriptModule& module);
 
     UserInterface& ui_;
     std::function<int()> random_;
