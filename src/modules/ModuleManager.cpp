@@ -174,6 +174,7 @@ bool CModuleManager::Save(CScriptModule& module) {
 }
 
 bool CModuleManager::SaveAs(CScriptModule& module, const std::string& path) {
+    if (!saving_) return true;
     if (!SafeFile::WriteAtomically(path, module.Serialize())) return false;
     module.ClearChanges();
     return true;

@@ -48,6 +48,9 @@ public:
     explicit CModuleManager(UserInterface& ui, std::function<int()> random = {});
 
     void SetLifecycle(ModuleLifecycle* lifecycle) { lifecycle_ = lifecycle; }
+    // Off for a client whose changes stay in memory (the headless client,
+    // tests): saves then write nothing.
+    void SetSaving(bool saving) { saving_ = saving; }
 
     // Loads the installed list's files in order (an empty path ends the list
     // with its message; a file that fails is shown and skipped). When none
@@ -110,6 +113,7 @@ private:
     UserInterface& ui_;
     std::function<int()> random_;
     ModuleLifecycle* lifecycle_ = nullptr;
+    bool saving_ = true;
     std::vector<InstalledModule> modules_;
 };
 

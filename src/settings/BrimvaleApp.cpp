@@ -86,6 +86,7 @@ void CBrimvaleApp::LoadOptionsAndListOwners() {
     colours_ = options_.ColourSlots();
     network_->Window().SetSettings(options_.Network());
     hooks.Pump();
+    LoadModules();
     idiots_ = std::make_unique<CIgnoreList>(
         SilenceSender(frontEnd_.loop, network_->WindowHandleOf(), network_->State()),
         saveSettings_ ? IgnoreListSaver(registry_) : CIgnoreList::Saver());
@@ -99,6 +100,20 @@ void CBrimvaleApp::LoadOptionsAndListOwners() {
     hooks.Pump();
 }
 
+// The installed list's files, each shown on the title screen as it loads.
+void CBrimvaleApp::LoadModules() {
+    StartupHooks& hooks = Hooks();
+    modules_ = std::make_unique<CModuleManager>(frontEnd_.ui, [] { return std::rand() & 0x7FFF; });
+    modules_->SetSaving(saveSettings_);
+    if (modules_->LoadInstalled(LoadTextList(registry_, ModuleListLayout()), programFolder_) && saveSettings_)
+        SaveTextList(registry_, ModuleListLayout(), modules_->Paths());
+    for (const InstalledModule& installed : modules_->Modules()) {
+        const CScriptModule& module = *installed.module;
+        hooks.AddTitleIcon({module.Name(), module.Author(), module.Copyright(), module.Icon().value_or(CRawBitmap())});
+        hooks.Pump();
+    }
+}
+
 CLoaderWindow::LoadingTimeSaver CBrimvaleApp::LoadingTimeSaver() {
     if (!saveSettings_) return {};
     return [store = std::weak_ptr<Registry*>(storeForTitle_)](int milliseconds) {
@@ -110,6 +125,9 @@ CBrimvaleApp::~CBrimvaleApp() {
     if (!started_) return;
     StartupHooks& hooks = Hooks();
     sounds_->SwitchOff();  // closing windows makes no sound
+    if (saveSettings_) SaveTextList(registry_, ModuleListLayout(), modules_->Paths());
+    modules_->SaveChanged();
+    modules_.reset();
     hooks.TakingDown(ShutdownStep::Options, *this);
     if (saveSettings_) options_.Save(registry_);
     idiots_.reset();  // saves when changed; sends nothing more

@@ -11,6 +11,7 @@
 #include "display/SoundSystem.h"
 #include "irc/Idiots.h"
 #include "irc/NetworkControl.h"
+#include "modules/ModuleManager.h"
 #include "platform/AudioOutput.h"
 #include "platform/Registry.h"
 #include "platform/RegistryAutoSave.h"
@@ -55,6 +56,7 @@ public:
     CNetworkControl& Network() { return *network_; }
     SystemVariables& Variables() { return *variables_; }
     CSoundSystem& Sounds() { return *sounds_; }
+    CModuleManager& Modules() { return *modules_; }
     // The ignore list ("Idiots"), loaded at start-up without its expired entries.
     CIgnoreList& Idiots() { return *idiots_; }
     // The colour slots as the options give them now; the reference stays valid.
@@ -69,6 +71,7 @@ public:
 private:
     void StartUp(const AppStartOptions& options);
     void LoadOptionsAndListOwners();
+    void LoadModules();
     CLoaderWindow::LoadingTimeSaver LoadingTimeSaver();
     StartupHooks& Hooks() { return frontEnd_.hooks ? *frontEnd_.hooks : noHooks_; }
 
@@ -88,6 +91,7 @@ private:
     std::unique_ptr<SystemVariables> variables_;
     std::unique_ptr<CSoundSystem> sounds_;
     std::unique_ptr<CIgnoreList> idiots_;
+    std::unique_ptr<CModuleManager> modules_;
 };
 
 }  // namespace parlevox

@@ -102,9 +102,16 @@ CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowV
     windows_.onTopicChanged = [this](const std::string& channel, const std::string& topic) {
         TopicChanged(channel, topic);
     };
+    // Last: the modules' Init functions may use any of the above.
+    scripts_ = std::make_unique<CScriptEngine>(
+        app.Modules(), app.Variables(), processor_, [this] { return ScriptRunContext{status_, ""}; }, app.Colours());
+    processor_.AddSource(scripts_->Commands());
 }
 
+// The modules' Shutdown functions run while the windows still exist.
 CChatSession::~CChatSession() {
+    processor_.RemoveSource(scripts_->Commands());
+    scripts_.reset();
     status_.SetCommands(nullptr);
 }
 
@@ -140,6 +147,7 @@ void CChatSession::SetLogging(CChanWnd& window, bool on) {
 }
 
 void CChatSession::OptionsChanged() {
+    scripts_->SetColours(app_.Colours());
     processor_.SetSettings(CommandSettingsOf(app_));
     mainFrame_.SetSettings(MainFrameSettingsOf(app_));
     ctcp_.SetSettings(CTCPSettingsOf(app_));

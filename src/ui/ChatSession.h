@@ -8,6 +8,7 @@
 #include "commands/CommandProcessor.h"
 #include "irc/CTCPHandler.h"
 #include "irc/IgnoreHandler.h"
+#include "modules/ScriptEngine.h"
 #include "display/ChatWindow.h"
 #include "script/ScriptCommandVariables.h"
 #include "ui/ChatWindows.h"
@@ -27,6 +28,7 @@ public:
     ChatWindows& Windows() { return windows_; }
     CStatusWindow& Status() { return status_; }
     CIgnoreHandler& Ignore() { return ignore_; }
+    CScriptEngine& Scripts() { return *scripts_; }
 
     // The one-shot tips explain the desktop's windows; a front end without
     // them turns them off.
@@ -52,6 +54,7 @@ private:
     CMainFrame mainFrame_;
     CCTCPHandler ctcp_;
     CIgnoreHandler ignore_;
+    std::unique_ptr<CScriptEngine> scripts_;
 };
 
 }  // namespace parlevox
