@@ -64,7 +64,8 @@ std::unique_ptr<CScriptFunction> CompiledFunction(const CScriptModule& module, c
     const size_t lineEnd = std::min(text.fileText.find('\n'), text.fileText.size());
     const std::string firstLine = text.fileText.substr(0, lineEnd);
     if (!firstLine.starts_with(kLocalsMark))
-        throw FunctionCompileError{At(text.path, {1, 1}, "the first line names the variables: // locals: iCount sName")};
+        throw FunctionCompileError{
+            At(text.path, {1, 1}, "the first line names the variables: // locals: iCount sName")};
     const std::string body = text.fileText.substr(std::min(lineEnd + 1, text.fileText.size()));
     std::string source = text.crlf ? WithCrLf(body) : body;
 

@@ -68,7 +68,8 @@ std::unique_ptr<CScriptModule> HostileModule() {
     add(module->Globals(), "sGreetingP", 11, VariableAccess::AnyW, {C::String("hi\r\n\t")});
 
     module->Reactions() = {"1\x01" "8000abcd\x01" "Caller\x01" "00000102\x01" "00000000\x01\x01\x01\x01" "0",
-                           "0\x01" "8000abcd\x01/msg #c a\tb\n\x01" "00020101\x01" "00000002\x01#c\x01\"\x01*!*@*\x01" "5",
+                           "0\x01" "8000abcd\x01/msg #c a\tb\n\x01" "00020101\x01"
+                           "00000002\x01#c\x01\"\x01*!*@*\x01" "5",
                            "", "no separators"};
     module->MenuItems() = {{"Slap \"them\"", "Caller", 1, 2}, {"", "", -1, 3}};
 
@@ -199,6 +200,15 @@ TEST(ModuleFolderTest, TheSampleModulePacksAndItsFunctionsWork) {
               Lines{"/me slaps bob around a bit with a large trout"});
     EXPECT_EQ(runner.Run("Slap", CVariable({VariableComponent::String("")})),
               Lines{"/me slaps me around a bit with a large trout"});
+}
+
+// The language notes show the sample's functions; they must be the shipped ones.
+TEST(ModuleFolderTest, TheNotesShowTheSampleAsShipped) {
+    const std::string notes = test::ReadWholeFile(std::string(PARLEVOX_DOCS_DIR) + "/script-language.md");
+    for (const char* name : {"SampleGreet", "Slap", "SampleCoffee"}) {
+        const std::string source = test::ReadWholeFile(std::string(PARLEVOX_SAMPLE_MODULE_DIR) + "/" + name + ".pvs");
+        EXPECT_NE(notes.find("```\n" + source + "```\n"), std::string::npos) << name;
+    }
 }
 
 }  // namespace
