@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "TextTokens.h"
 #include "commands/BuiltInCommands.h"
 #include "common/TextError.h"
 #include "common/TextHelpers.h"
@@ -21,6 +22,9 @@ std::string Replace(std::string_view text, std::string_view from, std::string_vi
         out.append(text.substr(at, found - at)).append(to);
     return out.append(text.substr(at));
 }
+
+// What separates the names of a locals line (ScriptSourceFile), or ends it.
+bool IsLocalsLineSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 std::string WithLf(std::string_view source) { return Replace(source, "\r\n", "\n"); }
 std::string WithCrLf(std::string_view text) { return Replace(WithLf(text), "\n", "\r\n"); }
@@ -104,7 +108,12 @@ std::vector<FunctionText> FunctionTexts(const CScriptModule& module) {
         const std::string& source = function->Source();
         text.crlf = WithCrLf(WithLf(source)) == source;
         text.fileText = std::string(kLocalsMark);
-        for (const auto& local : function->Locals().Entries()) text.fileText += " " + local.name;
+        for (const auto& local : function->Locals().Entries()) {
+            if (local.name.empty() || std::ranges::any_of(local.name, [](char c) { return IsLocalsLineSpace(c); }))
+                throw TextError("the function " + function->Name() + " has a variable whose name " +
+                                TokenText(local.name) + " cannot stand on a locals line");
+            text.fileText += " " + local.name;
+        }
         text.fileText += "\n" + (text.crlf ? WithLf(source) : source);
         texts.push_back(std::move(text));
     }

@@ -102,7 +102,7 @@ void ReadVariables(std::string_view text, CVariableDefinitions& into) {
         const std::string& name = tokens[0].text;
         if (into.FindId(name) != 0) throw TextFileError{"the variable " + name + " is listed twice", line, 1};
         const int32_t id = NumberToken(tokens[2], line);
-        if (id <= 0) throw TextFileError{"a variable id is a number from 1", line, tokens[2].column};
+        if (id == 0) throw TextFileError{"a variable id is not 0", line, tokens[2].column};
         CVariable value;
         try {
             value = CVariable::FromName(name);

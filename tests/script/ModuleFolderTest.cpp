@@ -8,6 +8,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 #include "PackedModuleRunner.h"
 #include "support/TempDir.h"
@@ -200,6 +201,28 @@ TEST(ModuleFolderTest, TheSampleModulePacksAndItsFunctionsWork) {
               Lines{"/me slaps bob around a bit with a large trout"});
     EXPECT_EQ(runner.Run("Slap", CVariable({VariableComponent::String("")})),
               Lines{"/me slaps me around a bit with a large trout"});
+}
+
+// What a text folder cannot hold is refused by name, with nothing half written.
+TEST(ModuleFolderTest, UnpackRefusesWhatTextCannotCarry) {
+    struct Case {
+        const char* function;
+        const char* local;
+        const char* error;
+    } cases[] = {
+        {"a/b", "sX", "the function name a/b cannot be a file name"},
+        {"F", "sA B", "the function F has a variable whose name \"sA B\" cannot stand on a locals line"},
+    };
+    for (const Case& c : cases) {
+        test::TempDir dir;
+        CScriptModule module(1, "M", "", "");
+        module.AddFunction(std::make_unique<CScriptFunction>(c.function)).Locals().Add(c.local, 1);
+        test::WriteWholeFile(dir.File("m"), module.Serialize());
+        Outcome outcome = Unpack(dir.File("m"), dir.File("out"));
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_NE(outcome.err.find(c.error), std::string::npos) << outcome.err;
+        EXPECT_FALSE(std::filesystem::exists(dir.File("out/module.txt")));
+    }
 }
 
 // The language notes show the sample's functions; they must be the shipped ones.
