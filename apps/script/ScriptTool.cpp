@@ -5,6 +5,7 @@
 #include <memory>
 #include <sstream>
 
+#include "ModuleFolder.h"
 #include "commands/BuiltInCommands.h"
 #include "common/TextHelpers.h"
 #include "script/StandaloneScript.h"
@@ -15,6 +16,8 @@ namespace {
 constexpr const char* kUsage =
     "usage: parlevox-script check FILE...\n"
     "       parlevox-script run FILE [ARG...]\n"
+    "       parlevox-script pack FOLDER MODULE-FILE\n"
+    "       parlevox-script unpack MODULE-FILE FOLDER\n"
     "A file holds one function; its first line may name the variables it uses:\n"
     "  // locals: iCount sName asList\n";
 
@@ -103,6 +106,8 @@ int RunScriptTool(const std::vector<std::string>& args, std::FILE* out, std::FIL
         return status;
     }
     if (args.size() >= 2 && args[0] == "run") return Run(args, out, err);
+    if (args.size() == 3 && args[0] == "pack") return PackCommand(args[1], args[2], err);
+    if (args.size() == 3 && args[0] == "unpack") return UnpackCommand(args[1], args[2], err);
     std::fputs(kUsage, args.empty() || args[0] == "--help" ? out : err);
     return args.empty() || args[0] == "--help" ? 0 : 2;
 }

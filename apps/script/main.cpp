@@ -4,6 +4,8 @@
 //   parlevox-script check FILE...      errors as FILE:LINE:COLUMN: message
 //   parlevox-script run FILE [ARG...]  the result, one component a line,
 //                                      after the IRC command lines it ran
+//   parlevox-script pack FOLDER FILE   a module file from a folder of text
+//   parlevox-script unpack FILE FOLDER the reverse
 #include <cstdio>
 #include <string>
 #include <vector>
