@@ -188,7 +188,8 @@ void CReactionList::Run(const std::string& action, CIRCMessage& message) {
         runner_.RunCommandLine(action, window);
         return;
     }
-    std::optional<CVariable> result = runner_.CallFunction(action, window);
+    // The function's own lines carry its own prefix, not both.
+    std::optional<CVariable> result = runner_.CallFunction(action, current);
     message.ReadBackSystemVariables(variables_);
     std::optional<Verdict> verdict = result ? VerdictOf(*result) : std::nullopt;
     if (!verdict) return;

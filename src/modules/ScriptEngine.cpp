@@ -4,7 +4,7 @@ namespace parlevox {
 
 CScriptEngine::CScriptEngine(CModuleManager& modules, SystemVariables& system, CommandLineRunner& commands,
                              CurrentOutput currentOutput, const ColourCodes& colours)
-    : modules_(modules), currentOutput_(std::move(currentOutput)),
+    : modules_(modules), commands_(commands), currentOutput_(std::move(currentOutput)),
       calls_(modules, system, commands, watchdog_), source_(modules, calls_) {
     calls_.SetColours(colours);
     modules_.SetLifecycle(this);
@@ -64,6 +64,20 @@ void CScriptEngine::Gather(CScriptModule& module) {
 
 void CScriptEngine::Removed(int32_t moduleId) {
     if (onRemoved) onRemoved(moduleId);
+}
+
+ReactionWindow CScriptEngine::CurrentWindow() {
+    ScriptRunContext context = currentOutput_();
+    return {context.output, context.channel};
+}
+
+std::optional<CVariable> CScriptEngine::CallFunction(const std::string& name, ReactionWindow& window) {
+    ScriptRunContext context{window.output, window.channel};
+    return calls_.CallByName(name, CVariable(), context);
+}
+
+void CScriptEngine::RunCommandLine(const std::string& line, ReactionWindow& window) {
+    commands_.Run(line, window.channel, "!script", window.output);
 }
 
 }  // namespace parlevox

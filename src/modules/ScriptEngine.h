@@ -8,11 +8,12 @@
 
 #include "modules/ModuleCommandSource.h"
 #include "modules/ModuleManager.h"
+#include "modules/ReactionList.h"
 #include "modules/ScriptCalls.h"
 
 namespace parlevox {
 
-class CScriptEngine final : public ModuleLifecycle {
+class CScriptEngine final : public ModuleLifecycle, public ReactionRunner {
 public:
     // Where Init and Shutdown functions write: the current window.
     using CurrentOutput = std::function<ScriptRunContext()>;
@@ -45,6 +46,11 @@ public:
     void Gather(CScriptModule& module) override;
     void Removed(int32_t moduleId) override;
 
+    // ReactionRunner.
+    ReactionWindow CurrentWindow() override;
+    std::optional<CVariable> CallFunction(const std::string& name, ReactionWindow& window) override;
+    void RunCommandLine(const std::string& line, ReactionWindow& window) override;
+
 private:
     void CallNamed(CScriptModule& module, const std::string& name);
     void CallEach(std::string (CScriptModule::*nameOf)() const);
@@ -52,6 +58,7 @@ private:
     void ShutdownAll();
 
     CModuleManager& modules_;
+    CommandLineRunner& commands_;
     CurrentOutput currentOutput_;
     ScriptWatchdog watchdog_;
     CScriptCalls calls_;

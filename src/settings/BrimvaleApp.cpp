@@ -87,6 +87,8 @@ void CBrimvaleApp::LoadOptionsAndListOwners() {
     network_->Window().SetSettings(options_.Network());
     hooks.Pump();
     LoadModules();
+    reactionTexts_ = LoadTextList(registry_, ReactionListLayout());
+    hooks.Pump();
     idiots_ = std::make_unique<CIgnoreList>(
         SilenceSender(frontEnd_.loop, network_->WindowHandleOf(), network_->State()),
         saveSettings_ ? IgnoreListSaver(registry_) : CIgnoreList::Saver());
@@ -125,7 +127,10 @@ CBrimvaleApp::~CBrimvaleApp() {
     if (!started_) return;
     StartupHooks& hooks = Hooks();
     sounds_->SwitchOff();  // closing windows makes no sound
-    if (saveSettings_) SaveTextList(registry_, ModuleListLayout(), modules_->Paths());
+    if (saveSettings_) {
+        SaveTextList(registry_, ModuleListLayout(), modules_->Paths());
+        SaveTextList(registry_, ReactionListLayout(), reactionTexts_);
+    }
     modules_->SaveChanged();
     modules_.reset();
     hooks.TakingDown(ShutdownStep::Options, *this);

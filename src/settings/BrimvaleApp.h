@@ -57,6 +57,9 @@ public:
     SystemVariables& Variables() { return *variables_; }
     CSoundSystem& Sounds() { return *sounds_; }
     CModuleManager& Modules() { return *modules_; }
+    // The reaction list's stored texts: the chat session's list starts from
+    // them and hands them back when it ends; saved at shutdown.
+    std::vector<std::string>& ReactionTexts() { return reactionTexts_; }
     // The ignore list ("Idiots"), loaded at start-up without its expired entries.
     CIgnoreList& Idiots() { return *idiots_; }
     // The colour slots as the options give them now; the reference stays valid.
@@ -92,6 +95,7 @@ private:
     std::unique_ptr<CSoundSystem> sounds_;
     std::unique_ptr<CIgnoreList> idiots_;
     std::unique_ptr<CModuleManager> modules_;
+    std::vector<std::string> reactionTexts_;
 };
 
 }  // namespace parlevox

@@ -106,13 +106,39 @@ CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowV
     scripts_ = std::make_unique<CScriptEngine>(
         app.Modules(), app.Variables(), processor_, [this] { return ScriptRunContext{status_, ""}; }, app.Colours());
     processor_.AddSource(scripts_->Commands());
+    StartReactions();
 }
 
-// The modules' Shutdown functions run while the windows still exist.
+// The modules' Shutdown functions run while the windows still exist; the
+// modules take their reactions back before the application saves them.
 CChatSession::~CChatSession() {
+    GatherReactions();
+    app_.ReactionTexts() = reactions_->Texts();
+    reactions_.reset();
     processor_.RemoveSource(scripts_->Commands());
     scripts_.reset();
     status_.SetCommands(nullptr);
+}
+
+void CChatSession::StartReactions() {
+    reactions_ = std::make_unique<CReactionList>(app_.Loop(), app_.Network().WindowHandleOf(), app_.Variables(),
+                                                 *scripts_);
+    reactions_->SetColours(app_.Colours());
+    if (std::optional<std::string> lost = reactions_->Load(app_.ReactionTexts()))
+        app_.UI().ShowMessageBox({"Parlevox", *lost, MessageIcon::Exclamation, MessageButtons::Ok});
+    scripts_->onInstalled = [this](CScriptModule& module) { reactions_->Install(module); };
+    scripts_->onGather = [this](CScriptModule& module) { reactions_->Gather(module); };
+    scripts_->onRemoved = [this](int32_t moduleId) { reactions_->RemoveOwnedBy(moduleId); };
+    reactions_->RegisterAll();
+}
+
+void CChatSession::GatherReactions() {
+    for (const InstalledModule& installed : app_.Modules().Modules()) {
+        CScriptModule& module = *installed.module;
+        const std::vector<std::string> before = module.Reactions();
+        reactions_->Gather(module);
+        if (module.Reactions() != before) module.MarkModified();
+    }
 }
 
 void CChatSession::TurnTipsOff() {
@@ -148,6 +174,7 @@ void CChatSession::SetLogging(CChanWnd& window, bool on) {
 
 void CChatSession::OptionsChanged() {
     scripts_->SetColours(app_.Colours());
+    reactions_->SetColours(app_.Colours());
     processor_.SetSettings(CommandSettingsOf(app_));
     mainFrame_.SetSettings(MainFrameSettingsOf(app_));
     ctcp_.SetSettings(CTCPSettingsOf(app_));

@@ -29,6 +29,7 @@ public:
     CStatusWindow& Status() { return status_; }
     CIgnoreHandler& Ignore() { return ignore_; }
     CScriptEngine& Scripts() { return *scripts_; }
+    CReactionList& Reactions() { return *reactions_; }
 
     // The one-shot tips explain the desktop's windows; a front end without
     // them turns them off.
@@ -55,6 +56,10 @@ private:
     CCTCPHandler ctcp_;
     CIgnoreHandler ignore_;
     std::unique_ptr<CScriptEngine> scripts_;
+    std::unique_ptr<CReactionList> reactions_;
+
+    void StartReactions();
+    void GatherReactions();
 };
 
 }  // namespace parlevox

@@ -215,7 +215,7 @@ TEST(ModuleFolderTest, UnpackRefusesWhatTextCannotCarry) {
     };
     for (const Case& c : cases) {
         test::TempDir dir;
-        CScriptModule module(1, "M", "", "");
+        CScriptModule module(0x100, "M", "", "");
         module.AddFunction(std::make_unique<CScriptFunction>(c.function)).Locals().Add(c.local, 1);
         test::WriteWholeFile(dir.File("m"), module.Serialize());
         Outcome outcome = Unpack(dir.File("m"), dir.File("out"));
