@@ -8,79 +8,12 @@
 #include "common/ControlBytes.h"
 #include "display/ChanWnd.h"
 #include "display/MessageWnd.h"
-#include "platform/NullAudioOutput.h"
-#include "platform/PollEventLoop.h"
-#include "settings/BrimvaleApp.h"
-#include "support/NgircdServer.h"
-#include "support/PlainIrcClient.h"
-#include "support/RecordingViews.h"
-#include "support/ScriptedUserInterface.h"
-#include "support/TempDir.h"
-#include "ui/ChatSession.h"
-#include "ui/ConnectDlg.h"
-#include "ui/NamesList.h"
-#include "ui/StatusWindow.h"
+#include "ChatSessionFixture.h"
 
 namespace parlevox::test {
 namespace {
 
-constexpr int kTimeoutMs = 10000;
-
-class ChatSessionTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(server.Started()) << "ngircd did not start";
-        app = std::make_unique<CBrimvaleApp>(FrontEnd{loop, ui, audio, status},
-                                             AppStartOptions{home.File("settings.reg"), home.Path(), false});
-        app->Options().nicknames[0].name = "ours";
-        app->OptionsChanged();
-        session = std::make_unique<CChatSession>(*app, status, views, scheme);
-        dialog = std::make_unique<CConnectDlg>(loop, app->Network().Window(), app->Network().State(), dialogView, ui);
-        dialog->SetSlots({ConnectSlot{"127.0.0.1", static_cast<uint16_t>(server.Port())}});
-        dialog->Start();
-    }
-    void TearDown() override {
-        dialog.reset();
-        session.reset();
-        app.reset();
-    }
-
-    void Type(const std::string& line) { session->Commands().Run(line, {}, {}, status); }
-    bool RunUntil(const std::function<bool()>& done) { return loop.RunUntil(done, kTimeoutMs); }
-    // A line of the window that starts with the text.
-    bool Shown(const std::string& window, const std::string& start) {
-        return RunUntil([&] {
-            for (const auto& shown : views.lines[window])
-                if (shown.rfind(start, 0) == 0) return true;
-            return false;
-        });
-    }
-    CNamesList* Names() { return session->Windows().NamesOf("#pvx"); }
-    std::vector<std::string> Entries() {
-        std::vector<std::string> out;
-        for (size_t i = 0; Names() && i < Names()->Count(); ++i) out.emplace_back(Names()->Entries().At(i));
-        return out;
-    }
-
-    NgircdServer server;
-    PollEventLoop loop;
-    TempDir home;
-    ScriptedUserInterface ui;
-    NullAudioOutput audio{false};
-    CScheme scheme;
-    std::vector<std::string> statusLines;
-    LineRecordingView statusView{statusLines};
-    CStatusWindow status{ui, scheme, statusView};
-    LineRecordingViews views;
-    std::unique_ptr<CBrimvaleApp> app;
-    std::unique_ptr<CChatSession> session;
-    struct : ConnectDlgView {
-        void AddStatusLine(const std::string&) override {}
-        void AllServersFailed() override {}
-        void DialogClosed(bool) override {}
-    } dialogView;
-    std::unique_ptr<CConnectDlg> dialog;
-};
+using ChatSessionTest = ChatSessionFixture;
 
 TEST_F(ChatSessionTest, MembershipAndLinesFollowTheChannel) {
     PlainIrcClient peer(server.Port());
