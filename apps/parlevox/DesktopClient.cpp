@@ -33,7 +33,8 @@ namespace parlevox {
 DesktopClient::DesktopClient(QtEventLoop& loop, const DesktopOptions& options)
     : loop_(loop), options_(options), status_(ui_, scheme_, statusView_) {
     UserInterface::SetCurrent(&ui_);
-    AppStartOptions start{Registry::DefaultFilePath(), ProgramFolder::Path(), true, DataFolder::Path()};
+    AppStartOptions start{Registry::DefaultFilePath(), ProgramFolder::Path(), true, DataFolder::Path(),
+                          DataFolder::ModulesPath()};
     app_ = std::make_unique<CBrimvaleApp>(FrontEnd{loop_, ui_, audio_, status_, &hooks_}, start);
     if (!app_->Started()) return;
     statusView_.Attach(status_, app_->Colours());

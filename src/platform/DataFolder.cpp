@@ -30,4 +30,10 @@ std::string DataFolder::Path() {
     return WithSlash(PARLEVOX_BUILD_DATA_DIR);
 }
 
+std::string DataFolder::ModulesPath() {
+    if (const char* set = std::getenv("PARLEVOX_DATA_DIR"); set && *set) return WithSlash(set) + "modules/";
+    if (std::string installed = InstalledFolder(); !installed.empty()) return installed + "modules/";
+    return WithSlash(PARLEVOX_BUILD_MODULES_DIR);
+}
+
 }  // namespace parlevox

@@ -12,6 +12,9 @@ class DataFolder {
 public:
     // With a trailing "/"; empty when nothing is known.
     static std::string Path();
+    // The shipped script modules: "modules/" of the above, except in the
+    // build tree, where the build packs them into a folder of its own.
+    static std::string ModulesPath();
 };
 
 }  // namespace parlevox

@@ -2,8 +2,10 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 
 #include "irc/IgnoreHandler.h"
+#include "modules/Reaction.h"
 #include "platform/Clock.h"
 #include "platform/Shell.h"
 #include "settings/HelpFiles.h"
@@ -37,7 +39,8 @@ NetworkSettings EarlyNetworkSettings(Registry& registry) {
 }  // namespace
 
 CBrimvaleApp::CBrimvaleApp(FrontEnd frontEnd, const AppStartOptions& options)
-    : frontEnd_(frontEnd), saveSettings_(options.saveSettings), programFolder_(options.programFolder) {
+    : frontEnd_(frontEnd), saveSettings_(options.saveSettings), programFolder_(options.programFolder),
+      shippedModules_(options.modulesFolder) {
     if (!programFolder_.empty() && programFolder_.back() != '/') programFolder_ += '/';
     registry_.Load(options.settingsPath);
     // Nothing is made and nothing written when the former settings cannot move.
@@ -88,6 +91,7 @@ void CBrimvaleApp::LoadOptionsAndListOwners() {
     hooks.Pump();
     LoadModules();
     reactionTexts_ = LoadTextList(registry_, ReactionListLayout());
+    reactionTexts_.insert(reactionTexts_.end(), sampleReactions_.begin(), sampleReactions_.end());
     hooks.Pump();
     idiots_ = std::make_unique<CIgnoreList>(
         SilenceSender(frontEnd_.loop, network_->WindowHandleOf(), network_->State()),
@@ -107,12 +111,36 @@ void CBrimvaleApp::LoadModules() {
     StartupHooks& hooks = Hooks();
     modules_ = std::make_unique<CModuleManager>(frontEnd_.ui, [] { return std::rand() & 0x7FFF; });
     modules_->SetSaving(saveSettings_);
-    if (modules_->LoadInstalled(LoadTextList(registry_, ModuleListLayout()), programFolder_) && saveSettings_)
-        SaveTextList(registry_, ModuleListLayout(), modules_->Paths());
+    const bool firstStart = SettingsSection(registry_, "Modules").ReadInt("Count", -1) < 0;
+    bool listChanged = modules_->LoadInstalled(LoadTextList(registry_, ModuleListLayout()), programFolder_);
+    if (firstStart && !shippedModules_.empty()) {
+        InstallSampleModule();
+        listChanged = true;
+    }
+    if (listChanged && saveSettings_) SaveTextList(registry_, ModuleListLayout(), modules_->Paths());
     for (const InstalledModule& installed : modules_->Modules()) {
         const CScriptModule& module = *installed.module;
         hooks.AddTitleIcon({module.Name(), module.Author(), module.Copyright(), module.Icon().value_or(CRawBitmap())});
         hooks.Pump();
+    }
+}
+
+// A new user starts with the shipped sample beside "User": a copy in the
+// program folder, so that its changes are the user's own. Its reactions
+// join the reaction list once that is loaded.
+void CBrimvaleApp::InstallSampleModule() {
+    const std::string copy = programFolder_ + "Sample.ParlevoxModule";
+    std::error_code error;
+    std::filesystem::copy_file(shippedModules_ + "Sample.ParlevoxModule", copy,
+                               std::filesystem::copy_options::overwrite_existing, error);
+    if (error) return;  // an incomplete installation: the client runs without it
+    CScriptModule* sample = modules_->Install(copy);
+    if (!sample) return;
+    for (const std::string& text : sample->Reactions()) {
+        ParsedReaction parsed = CReaction::FromText(text);
+        if (!parsed.reaction) continue;
+        parsed.reaction->owner = sample->Id();
+        sampleReactions_.push_back(parsed.reaction->ToText());
     }
 }
 

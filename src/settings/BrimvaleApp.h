@@ -36,6 +36,9 @@ struct AppStartOptions {
     std::string programFolder;  // where the traffic log, help and tutorial go
     bool saveSettings = true;   // false: changes stay in memory (the headless client)
     std::string dataFolder = {};  // the shipped help pages (DataFolder::Path()); empty: none
+    // The shipped modules (DataFolder::ModulesPath()), offered at the first
+    // start; empty: none.
+    std::string modulesFolder = {};
 };
 
 class CBrimvaleApp {
@@ -75,6 +78,7 @@ private:
     void StartUp(const AppStartOptions& options);
     void LoadOptionsAndListOwners();
     void LoadModules();
+    void InstallSampleModule();
     CLoaderWindow::LoadingTimeSaver LoadingTimeSaver();
     StartupHooks& Hooks() { return frontEnd_.hooks ? *frontEnd_.hooks : noHooks_; }
 
@@ -85,6 +89,7 @@ private:
     FrontEnd frontEnd_;
     bool saveSettings_;
     std::string programFolder_;
+    std::string shippedModules_;
     ColourCodes colours_;
     bool started_ = false;
     Registry registry_;
@@ -96,6 +101,7 @@ private:
     std::unique_ptr<CIgnoreList> idiots_;
     std::unique_ptr<CModuleManager> modules_;
     std::vector<std::string> reactionTexts_;
+    std::vector<std::string> sampleReactions_;  // joins the reaction list once it is loaded
 };
 
 }  // namespace parlevox

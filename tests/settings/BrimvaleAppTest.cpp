@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "modules/Reaction.h"
+#include "platform/DataFolder.h"
+
 #include "platform/NullAudioOutput.h"
 #include "settings/SettingsSection.h"
 #include "platform/PollEventLoop.h"
@@ -58,11 +61,12 @@ public:
 
 class BrimvaleAppTest : public testing::Test {
 protected:
-    std::unique_ptr<CBrimvaleApp> Start(bool save, StartupHooks* hooks = nullptr) {
+    std::unique_ptr<CBrimvaleApp> Start(bool save, StartupHooks* hooks = nullptr, std::string modulesFolder = {}) {
         AppStartOptions options;
         options.settingsPath = dir.File("registry.reg");
         options.programFolder = dir.Path() + "/";
         options.saveSettings = save;
+        options.modulesFolder = std::move(modulesFolder);
         return std::make_unique<CBrimvaleApp>(FrontEnd{loop, ui, audio, status, hooks}, options);
     }
 
@@ -135,6 +139,22 @@ TEST_F(BrimvaleAppTest, StartUpShowsTheTitleScreenThenLoadsInOrderAndClosesIt) {
     hooks.saveLoadingTime(99);  // the title screen outlived the application: nothing happens
     EXPECT_NE(test::ReadWholeFile(dir.File("registry.reg")).find("\"Loading time\"=dword:000010e1"),
               std::string::npos);
+}
+
+TEST_F(BrimvaleAppTest, TheFirstStartInstallsUserAndTheSampleWithItsReactionsAndLaterOnesKeepTheList) {
+    for (int start = 0; start < 2; ++start) {
+        auto app = Start(true, nullptr, DataFolder::ModulesPath());
+        ASSERT_TRUE(app->Started());
+        ASSERT_EQ(app->Modules().Modules().size(), 2u) << start;
+        EXPECT_EQ(app->Modules().Modules()[0].module->Name(), "User");
+        const CScriptModule* sample = app->Modules().FindByName("Sample");
+        ASSERT_TRUE(sample);
+        EXPECT_EQ(app->Modules().Paths()[1], dir.File("Sample.ParlevoxModule"));
+        ASSERT_EQ(app->ReactionTexts().size(), 2u);
+        for (const std::string& text : app->ReactionTexts())
+            EXPECT_EQ(CReaction::FromText(text).reaction->owner, sample->Id());
+    }
+    EXPECT_TRUE(ui.boxes.empty());
 }
 
 TEST_F(BrimvaleAppTest, ShutdownSavesTheOptionsBeforeTakingDownTheNetworkAndTheVariables) {
