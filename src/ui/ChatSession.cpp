@@ -107,6 +107,10 @@ CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowV
         app.Modules(), app.Variables(), processor_, [this] { return ScriptRunContext{status_, ""}; }, app.Colours());
     processor_.AddSource(scripts_->Commands());
     StartReactions();
+    windows_.onResetScripts = [this] {
+        scripts_->Reset(app_.ProgramFolder());
+        return true;
+    };
 }
 
 // The modules' Shutdown functions run while the windows still exist; the

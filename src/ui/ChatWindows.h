@@ -58,6 +58,8 @@ public:
     std::function<void(bool connected)> onConnectionChange;
     // "/ignore" with a checked mask.
     std::function<bool(const AddressRecord& mask, const std::string& reason)> onAddIgnore;
+    // /scriptreset.
+    std::function<bool()> onResetScripts;
     // "/server": none set, the command says it is not available.
     std::function<bool(const std::string& server, const std::string& rest)> onConnectTo;
 
@@ -73,6 +75,7 @@ public:
     CommandOutput* ChannelWindow(const std::string& channel) override;
     bool PlayLocalSound(const std::string& file) override;
     bool ConnectTo(const std::string& server, const std::string& rest) override;
+    bool ResetScripts() override { return onResetScripts && onResetScripts(); }
     bool AddIgnore(const AddressRecord& mask, const std::string& reason) override {
         return onAddIgnore && onAddIgnore(mask, reason);
     }

@@ -187,6 +187,21 @@ TEST_F(ScriptCallsTest, RemovingRunsShutdownAndSavesAFailedSaveKeepsTheModule) {
     EXPECT_EQ(ui.boxes.back().text, "The module \"Blocked\" couldn't be saved.");
 }
 
+TEST_F(ScriptCallsTest, ScriptResetStopsSavesReloadsAndStartsEveryModule) {
+    Engine();
+    modules.Install(WriteModule(dir, 0x1001, "Cycle",
+                                {{"CycleInit", {}, "CycleInit<> iRuns += 1;"},
+                                 {"CycleShutdown", {}, "CycleShutdown<> iStops += 1;"}},
+                                {"iRuns", "iStops"}));
+    Engine().Reset(dir.Path());
+    ASSERT_EQ(modules.Modules().size(), 1u);
+    // Shutdown's count reached the file before the module was loaded again.
+    EXPECT_EQ(CScriptModule::Parse(test::ReadWholeFile(dir.File("Cycle.ParlevoxModule")))->Globals().Find("iStops")->value,
+              CVariable({VariableComponent::Int(1)}));
+    EXPECT_EQ(Global("Cycle", "iRuns"), CVariable({VariableComponent::Int(2)}));
+    EXPECT_EQ(Global("Cycle", "iStops"), CVariable({VariableComponent::Int(1)}));
+}
+
 TEST_F(ScriptCallsTest, StartUpSkipsWhatFailsAndMakesTheUserModuleWhenNothingLoads) {
     test::WriteWholeFile(dir.File("broken.ParlevoxModule"), "not a module");
     EXPECT_TRUE(modules.LoadInstalled({dir.File("broken.ParlevoxModule"), "", dir.File("never")}, dir.Path()));
