@@ -57,6 +57,10 @@ void DesktopClient::BuildSession() {
     frame_.SetSoundPlayer([this](const char* event) { app_->Sounds().Play(event); });
     ApplyNickOverride();
     session_ = std::make_unique<CChatSession>(*app_, status_, views_, scheme_);
+    session_->activeWindowName = [this] {
+        const ChatWindowWidget* active = frame_.ActiveWindow();
+        return active ? active->WindowName() : std::string();
+    };
     status_.SetCommands(&session_->Commands());
     views_.SetNamesOf([this](const std::string& channel) { return session_->Windows().NamesOf(channel); });
     // Plain text typed into the status window goes to the channel joined last.

@@ -2,6 +2,7 @@
 
 #include "common/TextHelpers.h"
 #include "display/ChanWnd.h"
+#include "display/MessageWnd.h"
 #include "settings/BrimvaleApp.h"
 #include "platform/Clock.h"
 #include "settings/IgnoreListStore.h"
@@ -104,7 +105,7 @@ CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowV
     };
     // Last: the modules' Init functions may use any of the above.
     scripts_ = std::make_unique<CScriptEngine>(
-        app.Modules(), app.Variables(), processor_, [this] { return ScriptRunContext{status_, ""}; }, app.Colours());
+        app.Modules(), app.Variables(), processor_, [this] { return CurrentWindow(); }, app.Colours());
     processor_.AddSource(scripts_->Commands());
     StartReactions();
     windows_.onResetScripts = [this] {
@@ -122,6 +123,13 @@ CChatSession::~CChatSession() {
     processor_.RemoveSource(scripts_->Commands());
     scripts_.reset();
     status_.SetCommands(nullptr);
+}
+
+ScriptRunContext CChatSession::CurrentWindow() {
+    const std::string name = activeWindowName ? activeWindowName() : std::string();
+    if (CChanWnd* channel = windows_.FindChannel(name)) return {*channel, channel->Name()};
+    if (CMessageWnd* query = windows_.FindQuery(name)) return {*query, query->Name()};
+    return {status_, ""};
 }
 
 void CChatSession::StartReactions() {

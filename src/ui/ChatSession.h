@@ -34,6 +34,12 @@ public:
     // The one-shot tips explain the desktop's windows; a front end without
     // them turns them off.
     void TurnTipsOff();
+    // The name of the window the person last activated ("#channel", a
+    // nick, "~Status"); scripts started from outside a window (Init,
+    // reactions) write there. Unset: the status window.
+    std::function<std::string()> activeWindowName;
+    ScriptRunContext CurrentWindow();
+
     // After the application's options changed.
     void OptionsChanged();
     // Starts or stops a channel's log and remembers the choice for the
