@@ -7,7 +7,7 @@
 
 #include "FunctionCompiling.h"
 #include "ModuleTextForms.h"
-#include "PngFile.h"
+#include "display/PngFile.h"
 #include "common/TextError.h"
 
 namespace parlevox {

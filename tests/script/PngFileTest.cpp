@@ -1,6 +1,6 @@
 // Icons drawn in a paint program come with any of the five row filters and
 // often with alpha; damaged files must be refused, not crash.
-#include "PngFile.h"
+#include "display/PngFile.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>

@@ -1,8 +1,9 @@
-#include "PngFile.h"
+#include "display/PngFile.h"
 
 #include <zlib.h>
 
 #include <cstdlib>
+#include <vector>
 
 #include "common/TextError.h"
 
@@ -57,15 +58,22 @@ void Unfilter(std::string& data, size_t rowBytes, int height, size_t pixelBytes)
 }  // namespace
 
 std::string EncodePng(const CRawBitmap& bitmap) {
-    std::string raw;  // each row: filter type 0, then red, green, blue per pixel
-    for (int y = 0; y < bitmap.Height(); ++y) {
-        raw += '\0';
+    std::vector<uint8_t> rgb;
+    rgb.reserve(static_cast<size_t>(bitmap.Width()) * static_cast<size_t>(bitmap.Height()) * 3);
+    for (int y = 0; y < bitmap.Height(); ++y)
         for (int x = 0; x < bitmap.Width(); ++x) {
             const BgrColour colour = bitmap.PixelColour(x, y);
-            raw += static_cast<char>(colour.red);
-            raw += static_cast<char>(colour.green);
-            raw += static_cast<char>(colour.blue);
+            rgb.insert(rgb.end(), {colour.red, colour.green, colour.blue});
         }
+    return EncodeRgbPng(bitmap.Width(), bitmap.Height(), rgb);
+}
+
+std::string EncodeRgbPng(int width, int height, const std::vector<uint8_t>& rgb) {
+    std::string raw;  // each row: filter type 0, then red, green, blue per pixel
+    const size_t rowBytes = static_cast<size_t>(width) * 3;
+    for (int y = 0; y < height; ++y) {
+        raw += '\0';
+        raw.append(reinterpret_cast<const char*>(rgb.data()) + static_cast<size_t>(y) * rowBytes, rowBytes);
     }
     uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
     std::string packed(packedSize, '\0');
@@ -74,8 +82,8 @@ std::string EncodePng(const CRawBitmap& bitmap) {
     packed.resize(packedSize);
 
     std::string header;
-    PutBigEndian(header, static_cast<uint32_t>(bitmap.Width()));
-    PutBigEndian(header, static_cast<uint32_t>(bitmap.Height()));
+    PutBigEndian(header, static_cast<uint32_t>(width));
+    PutBigEndian(header, static_cast<uint32_t>(height));
     header += std::string("\x08\x02\x00\x00\x00", 5);  // 8 bits, RGB, deflate, standard filters, no interlace
     std::string png(kSignature);
     Chunk(png, "IHDR", header);
