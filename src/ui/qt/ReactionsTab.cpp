@@ -42,6 +42,7 @@ ReactionsTab::ReactionsTab(CReactionEditor& reactions, CScriptEditor& editor, QW
                                        tr(texts::kReactionLabelFunction), tr(texts::kReactionLabelEventType),
                                        tr(texts::kReactionLabelSender), tr(texts::kReactionLabelChannel),
                                        tr(texts::kReactionLabelType), tr(texts::kReactionLabelNumeric)});
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->verticalHeader()->hide();
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -151,8 +152,7 @@ void ReactionsTab::Refresh() {
             for (int column = 0; column < kColumnCount; ++column)
                 table_->item(row, column)->setToolTip(ToQString(lines[static_cast<size_t>(row)]));
         }
-        table_->resizeColumnsToContents();
-        if (chosen >= 0 && chosen < table_->rowCount()) table_->selectRow(chosen);
+            if (chosen >= 0 && chosen < table_->rowCount()) table_->selectRow(chosen);
     }
     FillOwners(owner_->count() ? owner_->currentData().toInt() : (editor_.Module() ? editor_.Module()->Id() : 0));
 }

@@ -77,6 +77,7 @@ ScriptFunctionsTab::ScriptFunctionsTab(CScriptEditor& editor, QWidget* parent)
     splitter->addWidget(left);
     splitter->addWidget(right);
     splitter->setStretchFactor(1, 3);
+    splitter->setSizes({200, 600});
     splitter->setChildrenCollapsible(false);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter);

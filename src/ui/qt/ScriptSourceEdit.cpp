@@ -59,7 +59,9 @@ void ScriptSourceEdit::UpdateGutter(const QRect& rect, int dy) {
 
 void ScriptSourceEdit::PaintGutter(QPaintEvent* event) {
     QPainter painter(gutter_);
-    painter.fillRect(event->rect(), palette().color(QPalette::AlternateBase));
+    painter.fillRect(event->rect(), palette().color(QPalette::Window));
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawLine(gutter_->width() - 1, event->rect().top(), gutter_->width() - 1, event->rect().bottom());
     painter.setPen(palette().color(QPalette::PlaceholderText));
     QTextBlock block = firstVisibleBlock();
     int top = qRound(blockBoundingGeometry(block).translated(contentOffset()).top());
@@ -67,7 +69,7 @@ void ScriptSourceEdit::PaintGutter(QPaintEvent* event) {
     while (block.isValid() && top <= event->rect().bottom()) {
         const int bottom = top + qRound(blockBoundingRect(block).height());
         if (block.isVisible() && bottom >= event->rect().top())
-            painter.drawText(0, top, gutter_->width() - 4, lineHeight, Qt::AlignRight,
+            painter.drawText(0, top, gutter_->width() - 6, lineHeight, Qt::AlignRight,
                              QString::number(block.blockNumber() + 1));
         block = block.next();
         top = bottom;

@@ -33,6 +33,7 @@ ScriptVariablesTab::ScriptVariablesTab(CScriptVariables& variables, CScriptEdito
     scope_->setObjectName("scope");
     name_->setObjectName("name");
     table_->setHorizontalHeaderLabels({tr("Scope"), tr("Name"), tr("Type"), tr("Rights"), tr("Value")});
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->verticalHeader()->hide();
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -96,7 +97,6 @@ void ScriptVariablesTab::Refresh() {
         table_->setItem(row, kAccess, new QTableWidgetItem(ToQString(v.access)));
         table_->setItem(row, kValue, new QTableWidgetItem(ToQString(v.value)));
     }
-    table_->resizeColumnsToContents();
     SelectionChanged();
 }
 
