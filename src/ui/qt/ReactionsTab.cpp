@@ -91,7 +91,7 @@ void ReactionsTab::BuildEditor(QWidget* box) {
     action_ = new QLineEdit(box);
     action_->setObjectName("action");
     action_->setPlaceholderText(tr("A function name, or an IRC command line starting with /"));
-    auto* makeFunction = new QPushButton(tr("New &function"), box);
+    auto* makeFunction = new QPushButton(tr("&New function"), box);
     makeFunction->setObjectName("newFunction");
     makeFunction->setToolTip(tr("Make a function of this name in the owner module, ready to edit"));
     connect(makeFunction, &QPushButton::clicked, this, &ReactionsTab::MakeFunction);
@@ -112,7 +112,7 @@ void ReactionsTab::BuildEditor(QWidget* box) {
     auto* blank = new QPushButton(tr("&Clear"), box);
     auto* add = new QPushButton(tr("&Add"), box);
     auto* update = new QPushButton(tr("&Update"), box);
-    auto* remove = new QPushButton(tr("&Remove"), box);
+    auto* remove = new QPushButton(tr("R&emove"), box);
     add->setObjectName("add");
     update->setObjectName("update");
     remove->setObjectName("remove");

@@ -32,7 +32,7 @@ ScriptFunctionsTab::ScriptFunctionsTab(CScriptEditor& editor, QWidget* parent)
     compile_->setToolTip(tr("Compile the function (Ctrl+Enter)"));
 
     auto* create = new QPushButton(tr("&New..."), this);
-    rename_ = new QPushButton(tr("Re&name..."), this);
+    rename_ = new QPushButton(tr("Ren&ame..."), this);
     delete_ = new QPushButton(tr("&Delete"), this);
     create->setObjectName("new");
     rename_->setObjectName("rename");
@@ -53,7 +53,7 @@ ScriptFunctionsTab::ScriptFunctionsTab(CScriptEditor& editor, QWidget* parent)
     auto* left = new QWidget(this);
     auto* leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(0, 0, 0, 0);
-    auto* moduleLabel = new QLabel(tr("&Module:"), left);
+    auto* moduleLabel = new QLabel(tr("M&odule:"), left);
     moduleLabel->setBuddy(modules_);
     leftLayout->addWidget(moduleLabel);
     leftLayout->addWidget(modules_);

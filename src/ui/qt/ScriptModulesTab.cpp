@@ -31,7 +31,7 @@ ScriptModulesTab::ScriptModulesTab(CScriptEditor& editor, QWidget* parent)
     details_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
 
     auto* install = new QPushButton(tr("&Install..."), this);
-    remove_ = new QPushButton(tr("&Remove"), this);
+    remove_ = new QPushButton(tr("R&emove"), this);
     auto* create = new QPushButton(tr("&New..."), this);
     install->setObjectName("install");
     remove_->setObjectName("remove");

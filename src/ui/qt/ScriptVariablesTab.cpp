@@ -46,7 +46,7 @@ ScriptVariablesTab::ScriptVariablesTab(CScriptVariables& variables, CScriptEdito
 
     auto* add = new QPushButton(tr("&Add"), this);
     delete_ = new QPushButton(tr("&Delete"), this);
-    access_ = new QPushButton(tr("Change &rights"), this);
+    access_ = new QPushButton(tr("Change r&ights"), this);
     add->setObjectName("add");
     delete_->setObjectName("delete");
     access_->setObjectName("rights");

@@ -31,6 +31,7 @@ ScriptingWindow::ScriptingWindow(const ScriptingContext& context, QWidget* paren
     tabs_->addTab(variablesTab_, tr("&Variables"));
     tabs_->addTab(reactionsTab_, tr("&Reactions"));
     tabs_->setDocumentMode(true);
+    // The tabs' Alt letters (M, F, V, R) are kept free on every page.
 
     // Each tab shows what the others may have changed.
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
