@@ -27,6 +27,7 @@
 #include "ui/qt/JoinWindow.h"
 #include "ui/qt/PreferencesDialog.h"
 #include "ui/qt/QtEventLoop.h"
+#include "ui/qt/ScriptingWindow.h"
 
 namespace parlevox {
 
@@ -139,6 +140,7 @@ void DesktopClient::OnControl(MainFrameWidget::Control control) {
         case Control::JoinChannel: return OpenJoinWindow();
         case Control::Preferences: return OpenPreferences();
         case Control::CommandLine: return OpenCommandLine();
+        case Control::Scripting: return OpenScripting();
         case Control::NotifyList: return NotAvailable("The notify list");
         case Control::Help: help_->OpenContents(); return;
     }
@@ -199,6 +201,17 @@ void DesktopClient::OpenPreferences() {
     }
     preferences_->show();
     preferences_->raise();
+}
+
+// Kept once made, so that it opens again on the tab and function it showed.
+void DesktopClient::OpenScripting() {
+    if (!scripting_) {
+        ScriptingContext context{app_->Modules(), session_->Scripts().Calls(), session_->Reactions(), ui_};
+        scripting_ = std::make_unique<ScriptingWindow>(context, &frame_);
+    }
+    scripting_->show();
+    scripting_->raise();
+    scripting_->activateWindow();
 }
 
 void DesktopClient::OptionsChanged() {
@@ -264,6 +277,7 @@ void DesktopClient::Shutdown() {
     if (signalWatch_) loop_.UnwatchFd(signalWatch_);
     if (signalFd_ >= 0) close(signalFd_);
     preferences_.reset();
+    scripting_.reset();  // it works on the session's scripts and reactions
     connectDialog_.reset();
     session_.reset();
     app_.reset();

@@ -28,6 +28,7 @@ class CommandLineWindowWidget;
 class HelpLauncher;
 class JoinWindow;
 class PreferencesDialog;
+class ScriptingWindow;
 class QtEventLoop;
 class WindowPositions;
 
@@ -64,6 +65,7 @@ private:
     void OpenPreferences();
     void OpenJoinWindow();
     void OpenCommandLine();
+    void OpenScripting();
     void NotAvailable(const char* what);
     void Join(const std::string& channel);
     void OnConnectionChange(bool connected);
@@ -90,6 +92,7 @@ private:
     std::unique_ptr<CChatSession> session_;
     std::unique_ptr<CConnectDlg> connectDialog_;
     std::unique_ptr<PreferencesDialog> preferences_;
+    std::unique_ptr<ScriptingWindow> scripting_;
     std::unique_ptr<HelpLauncher> help_;
     QPointer<CommandLineWindowWidget> commandLine_;
     int signalFd_ = -1;

@@ -1,7 +1,8 @@
 // parlevox-guidocpics: remakes the desktop client's pictures in docs/ from
 // its own windows, drawn offscreen: the main window over a real chat
 // session (a loopback server in the same loop plays the IRC server), and
-// the title screen while it loads.
+// the title screen while it loads, and the Scripting window with a module's
+// functions.
 // Run by the "docs" build target with the docs folder as its argument.
 #include <QApplication>
 #include <QImage>
@@ -26,6 +27,8 @@
 #include "ui/qt/ChatWindowWidget.h"
 #include "ui/qt/MainFrameWidget.h"
 #include "ui/qt/QtChatViews.h"
+#include "ui/qt/ScriptFunctionsTab.h"
+#include "ui/qt/ScriptingWindow.h"
 #include "ui/qt/StatusWindowWidget.h"
 #include "ui/qt/SwitchBar.h"
 
@@ -141,6 +144,65 @@ bool TitleScreen(const std::string& folder) {
     return saved;
 }
 
+// A module's functions as someone writing a channel greeter would have them.
+struct PictureFunction {
+    const char* name;
+    const char* source;
+};
+constexpr PictureFunction kGreeterFunctions[] = {
+    {"GreeterInit", "GreeterInit<>\r\n  {\r\n  iGreeted = 0;\r\n  }\r\n"},
+    {"Welcome",
+     "// Says hello to whoever joins, once a session.\r\n"
+     "Welcome<>\r\n  {\r\n  if (sSysSenderNick != sGreetedLast)\r\n    {\r\n"
+     "    iGreeted += 1;\r\n    sGreetedLast = sSysSenderNick;\r\n"
+     "    /msg %sSysChannel% Welcome, %sSysSenderNick%!\r\n    }\r\n"
+     "  return <1,0>;\r\n  }\r\n"},
+    {"GreetCount", "GreetCount<>\r\n  {\r\n  /echo Greeted %iGreeted% people.\r\n  }\r\n"},
+    {"Farewell", "Farewell<>\r\n  {\r\n  /msg %sSysSenderNick% See you soon!\r\n  return <1,0>;\r\n  }\r\n"},
+};
+
+bool ScriptingWindowPicture(const std::string& folder) {
+    PollEventLoop loop;
+    test::TempDir home;
+    test::ScriptedUserInterface ui;
+    NullAudioOutput audio{false};
+    CScheme scheme;
+    StatusWindowWidget statusWidget;
+    CStatusWindow status{ui, scheme, statusWidget};
+    QtChatViews views;
+    auto app = std::make_unique<CBrimvaleApp>(FrontEnd{loop, ui, audio, status},
+                                              AppStartOptions{home.File("settings.reg"), home.Path(), false});
+    auto session = std::make_unique<CChatSession>(*app, status, views, scheme);
+    CScriptModule* greeter = app->Modules().Create("Greeter", "pat", "Free to use", DiscIcon({40, 160, 60}),
+                                                   home.File("Greeter.ParlevoxModule"));
+    if (!greeter) return false;
+    greeter->Globals().Add("iGreeted", greeter->NextVariableId());
+    greeter->ModuleWide().Add("sGreetedLast", greeter->NextVariableId());
+    bool saved = false;
+    {
+        ScriptingWindow window(
+            ScriptingContext{app->Modules(), session->Scripts().Calls(), session->Reactions(), ui});
+        for (const PictureFunction& function : kGreeterFunctions) {
+            window.Editor().SelectModule(greeter->Id());
+            window.Editor().NewFunction(function.name);
+            window.Editor().SetSource(function.source);
+            window.Editor().Compile();
+        }
+        window.Editor().SelectFunction("Welcome");
+        window.resize(820, 520);
+        window.show();
+        window.ShowTab(ScriptingWindow::Tab::Functions);
+        window.FunctionsTab().Refresh();
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+        saved = window.grab().save(QString::fromStdString(folder + "/scripting-window.png"));
+    }
+    if (!saved) std::fprintf(stderr, "parlevox-guidocpics: cannot write scripting-window.png\n");
+    for (const auto& box : ui.boxes) std::fprintf(stderr, "parlevox-guidocpics: %s\n", box.text.c_str());
+    session.reset();
+    app.reset();
+    return saved && ui.boxes.empty();
+}
+
 }  // namespace
 }  // namespace parlevox
 
@@ -152,5 +214,6 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     bool title = parlevox::TitleScreen(argv[1]);
-    return parlevox::MainWindow(argv[1]) && title ? 0 : 1;
+    bool scripting = parlevox::ScriptingWindowPicture(argv[1]);
+    return parlevox::MainWindow(argv[1]) && title && scripting ? 0 : 1;
 }

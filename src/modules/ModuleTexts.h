@@ -40,4 +40,34 @@ inline constexpr const char* kCompileErrorHead = "An error was detected during c
 inline constexpr const char* kCompileErrorTail = "\n\nThe cursor will be placed at the approximate location of the error.";
 inline constexpr const char* kUncompiledTitle = "Uncompiled source warning";
 
+// The scripting window's own questions and prompts.
+inline constexpr const char* kUncompiledQuestion =
+    "The function %s has changes that have not been compiled. Until it is compiled, calls run the version compiled "
+    "last (or fail, when it has never been compiled).\n\nLeave it without compiling?";
+inline constexpr const char* kInstallTitle = "Install Module";
+inline constexpr const char* kModuleExtension = "ParlevoxModule";
+inline constexpr const char* kRemoveModuleTitle = "Remove module";
+inline constexpr const char* kRemoveModuleQuestion =
+    "Remove the module \"%s\"? Its Shutdown function runs and it is saved to its file, which stays where it is.";
+inline constexpr const char* kNewModuleTitle = "New Module";
+inline constexpr const char* kNewModuleName = "Name of the new module (it cannot be changed later):";
+inline constexpr const char* kNewModuleAuthor = "Author of the module:";
+inline constexpr const char* kNewModuleCopyright = "Copyright notice of the module:";
+inline constexpr const char* kNewFunctionTitle = "New function";
+inline constexpr const char* kNewFunctionPrompt = "Name of the new function:";
+inline constexpr const char* kRenameFunctionTitle = "Rename function";
+inline constexpr const char* kRenameFunctionPrompt = "New name of the function:";
+inline constexpr const char* kFunctionNameTitle = "Function name";
+inline constexpr const char* kBadFunctionName =
+    "A function name is made of letters and digits and does not start with a digit.";
+inline constexpr const char* kDeleteFunctionTitle = "Delete function";
+inline constexpr const char* kDeleteFunctionQuestion = "Delete the function %s of the module %s? This cannot be undone.";
+inline constexpr const char* kBadVariableName =
+    "A variable name is made of letters and digits; its lower-case start gives its type (s, i, f, or a followed by "
+    "one of them), as in sNick or aiCounts.";
+inline constexpr const char* kVariableExists = "A variable of that name already exists there.";
+inline constexpr const char* kDeleteVariableTitle = "Delete variable";
+inline constexpr const char* kDeleteVariableQuestion =
+    "Delete the variable %s? Compiled functions that use it fail when they reach it until they are compiled again.";
+
 }  // namespace parlevox::module_text

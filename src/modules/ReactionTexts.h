@@ -48,4 +48,11 @@ inline constexpr const char* kReactionNotDecimal = "Field %d of a reaction is no
 inline constexpr const char* kReactionNotHex = "Field %d of a reaction is not a hexadecimal number: \"%s\".";
 inline constexpr const char* kReactionNoEventType = "The reaction's event selector %08x names no event type.";
 
+// The Reactions tab's own questions.
+inline constexpr const char* kRemoveReactionTitle = "Remove reaction";
+inline constexpr const char* kRemoveReactionQuestion = "Remove the selected reaction?";
+inline constexpr const char* kReactionFunctionTitle = "New reaction function";
+inline constexpr const char* kReactionFunctionNeedsName =
+    "Enter the name of the new function (not an IRC /-command) and select its owner module first.";
+
 }  // namespace parlevox::texts

@@ -27,6 +27,11 @@ public:
                                                       const std::string& /*proposedPath*/) {
         return std::nullopt;
     }
+    // An open dialog for an existing file, filter as above. Nothing when the
+    // person cancels or there is no way to ask.
+    virtual std::optional<std::string> ChooseOpenFile(const std::string& /*title*/, const std::string& /*filter*/) {
+        return std::nullopt;
+    }
     // Puts plain text on the clipboard. Without a clipboard it cannot be opened.
     virtual ClipboardResult SetClipboardText(const std::string&) { return ClipboardResult::CannotOpen; }
 

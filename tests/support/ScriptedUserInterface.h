@@ -29,6 +29,13 @@ public:
     std::optional<std::string> ChooseSaveFile(const std::string& title, const std::string& filter,
                                               const std::string& defaultExtension,
                                               const std::string& proposedPath) override;
+    std::optional<std::string> ChooseOpenFile(const std::string& title, const std::string& filter) override {
+        openDialogs.push_back({title, filter, "", ""});
+        if (openAnswers.empty()) return std::nullopt;
+        std::optional<std::string> answer = openAnswers.front();
+        openAnswers.pop_front();
+        return answer;
+    }
     ClipboardResult SetClipboardText(const std::string& text) override {
         clipboard.push_back(text);
         return clipboardAnswer;
@@ -38,6 +45,8 @@ public:
     std::vector<Prompt> prompts;
     std::vector<SaveDialog> saveDialogs;
     std::deque<std::optional<std::string>> saveAnswers;
+    std::vector<SaveDialog> openDialogs;  // title and filter
+    std::deque<std::optional<std::string>> openAnswers;
     std::deque<MessageResult> boxAnswers;
     std::deque<std::optional<std::string>> promptAnswers;
     std::vector<std::string> clipboard;

@@ -88,6 +88,7 @@ void MainFrameWidget::BuildControls() {
         bar->addWidget(button);
     };
     addTextButton("Command line", "The command line window (Ctrl+L)", Control::CommandLine);
+    addTextButton("Scripting", "Modules, script functions, variables and reactions", Control::Scripting);
     addTextButton("Help", "Help (F1)", Control::Help);
 
     channelBar_ = new ChannelButtonBar(this);

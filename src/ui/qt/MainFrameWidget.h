@@ -26,7 +26,7 @@ class MainFrameWidget : public QMainWindow {
     Q_OBJECT
 
 public:
-    enum class Control { Connect, Disconnect, JoinChannel, NotifyList, Preferences, CommandLine, Help };
+    enum class Control { Connect, Disconnect, JoinChannel, NotifyList, Preferences, CommandLine, Scripting, Help };
     using SoundPlayer = std::function<void(const char* event)>;
 
     explicit MainFrameWidget(QWidget* parent = nullptr);

@@ -127,6 +127,13 @@ std::optional<std::string> QtUserInterface::ChooseSaveFile(const std::string& ti
     return WithExtension(QFile::encodeName(chosen).toStdString(), defaultExtension);
 }
 
+std::optional<std::string> QtUserInterface::ChooseOpenFile(const std::string& title, const std::string& filter) {
+    const QString chosen =
+        QFileDialog::getOpenFileName(QApplication::activeWindow(), ToQString(title), QString(), QtFilter(filter));
+    if (chosen.isEmpty()) return std::nullopt;
+    return QFile::encodeName(chosen).toStdString();
+}
+
 ClipboardResult QtUserInterface::SetClipboardText(const std::string& text) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard) return ClipboardResult::CannotOpen;

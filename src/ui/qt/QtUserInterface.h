@@ -19,6 +19,7 @@ public:
     std::optional<std::string> ChooseSaveFile(const std::string& title, const std::string& filter,
                                               const std::string& defaultExtension,
                                               const std::string& proposedPath) override;
+    std::optional<std::string> ChooseOpenFile(const std::string& title, const std::string& filter) override;
     ClipboardResult SetClipboardText(const std::string& text) override;
 
     // The box as it will be shown, not yet run.

@@ -1,0 +1,180 @@
+// The Scripting window's widgets over a real session: a function written in
+// the source editor, compiled with Ctrl+Enter into an error (the box, the
+// cursor at the error), fixed and compiled into something callable; the
+// questions before leaving uncompiled source; a reaction added in the form.
+#include "ui/qt/ScriptingWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include "display/Scheme.h"
+#include "modules/ModuleTexts.h"
+#include "modules/ReactionTexts.h"
+#include "platform/NullAudioOutput.h"
+#include "platform/PollEventLoop.h"
+#include "settings/BrimvaleApp.h"
+#include "support/RecordingViews.h"
+#include "support/ScriptedUserInterface.h"
+#include "support/TempDir.h"
+#include "ui/ChatSession.h"
+#include "ui/StatusWindow.h"
+#include "ui/qt/ReactionsTab.h"
+#include "ui/qt/ScriptFunctionsTab.h"
+#include "ui/qt/ScriptSourceEdit.h"
+
+namespace parlevox {
+namespace {
+
+using namespace module_text;
+using Tab = ScriptingWindow::Tab;
+
+class ScriptingWindowTest : public ::testing::Test {
+protected:
+    ScriptingWindowTest() {
+        app = std::make_unique<CBrimvaleApp>(FrontEnd{loop, ui, audio, status},
+                                             AppStartOptions{home.File("settings.reg"), home.Path(), false});
+        session = std::make_unique<CChatSession>(*app, status, views, scheme);
+        window = std::make_unique<ScriptingWindow>(
+            ScriptingContext{app->Modules(), session->Scripts().Calls(), session->Reactions(), ui});
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        window->ShowTab(Tab::Functions);
+    }
+    ~ScriptingWindowTest() override {
+        window.reset();
+        session.reset();
+        app.reset();
+    }
+    ScriptFunctionsTab& Functions() { return window->FunctionsTab(); }
+    ScriptSourceEdit& Source() { return Functions().Source(); }
+    QPushButton* Button(QWidget& tab, const char* name) { return tab.findChild<QPushButton*>(name); }
+    // Makes a function with the New button and types its source.
+    void Write(const char* name, const char* source) {
+        ui.promptAnswers.push_back(name);
+        Button(Functions(), "new")->click();
+        Source().selectAll();
+        Type(source);
+    }
+    // Keys into the source editor, Return for each line feed.
+    void Type(const QString& text) {
+        const QStringList lines = text.split('\n');
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (i) QTest::keyClick(&Source(), Qt::Key_Return);
+            QTest::keyClicks(&Source(), lines[i]);
+        }
+    }
+    std::optional<CVariable> Call(const char* name) {
+        struct : CommandOutput {
+            void AddLine(std::string_view) override {}
+            void Clear() override {}
+        } output;
+        ScriptRunContext context{output, ""};
+        return session->Scripts().Calls().CallByName(name, CVariable(), context);
+    }
+
+    PollEventLoop loop;
+    test::TempDir home;
+    test::ScriptedUserInterface ui;
+    NullAudioOutput audio{false};
+    CScheme scheme;
+    std::vector<std::string> statusLines;
+    test::LineRecordingView statusView{statusLines};
+    CStatusWindow status{ui, scheme, statusView};
+    test::LineRecordingViews views;
+    std::unique_ptr<CBrimvaleApp> app;
+    std::unique_ptr<CChatSession> session;
+    std::unique_ptr<ScriptingWindow> window;
+};
+
+TEST_F(ScriptingWindowTest, ACompileErrorPutsTheCursorThereAndTheFixCompiles) {
+    Write("Answer", "Answer<>\n  {\n  return 6 * ;\n  }\n");
+    EXPECT_EQ(Functions().List().currentItem()->text(), "Answer");
+    QTest::keyClick(&Source(), Qt::Key_Return, Qt::ControlModifier);
+
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].title, kCompileErrorTitle);
+    EXPECT_EQ(ui.boxes[0].text.rfind(kCompileErrorHead, 0), 0u);
+    EXPECT_TRUE(ui.boxes[0].text.ends_with(kCompileErrorTail));
+    // Ctrl+Enter did not type a line break, and the cursor sits where the
+    // compiler stopped: on the statement's end, where the operand is missing.
+    const QString shown = Source().toPlainText();
+    EXPECT_EQ(shown, "Answer<>\n  {\n  return 6 * ;\n  }\n");
+    const int cursor = Source().textCursor().position();
+    EXPECT_GE(cursor, shown.indexOf("6 *"));
+    EXPECT_LE(cursor, shown.indexOf(";"));
+    EXPECT_EQ(Call("Answer"), CVariable());
+
+    QTextCursor atSemicolon = Source().textCursor();
+    atSemicolon.setPosition(static_cast<int>(shown.indexOf(";")));
+    Source().setTextCursor(atSemicolon);
+    Type("7");
+    Functions().CompileButton().click();
+    EXPECT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(window->findChild<QLabel*>("state")->text(), "Compiled.");
+    EXPECT_EQ(Call("Answer"), CVariable({VariableComponent::Int(42)}));
+    // Stored with the line ends of a module file.
+    EXPECT_EQ(window->Editor().Function()->Source(), "Answer<>\r\n  {\r\n  return 6 * 7;\r\n  }\r\n");
+}
+
+TEST_F(ScriptingWindowTest, LeavingUncompiledSourceAsksFirst) {
+    Write("First", "First<>\n  {\n  return 1;\n  }\n");
+    Functions().CompileButton().click();
+    Write("Second", "Second<>\n  {\n  return 2;\n  }\n");
+    ASSERT_TRUE(ui.boxes.empty());
+
+    ui.boxAnswers = {MessageResult::No};
+    Functions().List().setCurrentRow(0);
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].title, kUncompiledTitle);
+    EXPECT_EQ(Functions().List().currentItem()->text(), "Second");
+    EXPECT_TRUE(Source().toPlainText().startsWith("Second"));
+
+    // Escape asks too; No keeps the window open, Yes closes it.
+    ui.boxAnswers = {MessageResult::No, MessageResult::Yes};
+    QTest::keyClick(&Source(), Qt::Key_Escape);
+    EXPECT_TRUE(window->isVisible());
+    QTest::keyClick(&Source(), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(ui.boxes.size(), 3u);
+}
+
+TEST_F(ScriptingWindowTest, AReactionIsAddedFromTheForm) {
+    window->ShowTab(Tab::Reactions);
+    ReactionsTab& tab = window->ReactionsPage();
+    auto* action = tab.findChild<QLineEdit*>("action");
+    auto* owner = tab.findChild<QComboBox*>("owner");
+    ASSERT_TRUE(action && owner);
+    owner->setCurrentIndex(0);  // no module
+    action->setText("/msg #pvx hi");
+    Button(tab, "add")->click();
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].title, texts::kFunctionAndModuleRequiredTitle);
+
+    owner->setCurrentIndex(owner->findText(kUserModuleName));
+    tab.findChild<QCheckBox*>("sender")->setChecked(true);
+    tab.findChild<QComboBox*>("eventType")->setCurrentIndex(
+        tab.findChild<QComboBox*>("eventType")->findData(CReaction::kNewEventSelector));
+    Button(tab, "add")->click();
+    ASSERT_EQ(session->Reactions().Reactions().size(), 1u);
+    const CReaction& added = session->Reactions().Reactions()[0];
+    EXPECT_EQ(added.action, "/msg #pvx hi");
+    EXPECT_EQ(added.filterFlags, CReaction::kFilterSender);
+    EXPECT_EQ(tab.Table().rowCount(), 1);
+    EXPECT_EQ(tab.Table().item(0, 1)->text(), kUserModuleName);
+
+    // Unticking Active in the table switches the reaction off.
+    tab.Table().item(0, 0)->setCheckState(Qt::Unchecked);
+    EXPECT_FALSE(session->Reactions().Reactions()[0].IsEnabled());
+}
+
+}  // namespace
+}  // namespace parlevox
