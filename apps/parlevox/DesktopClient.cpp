@@ -104,7 +104,9 @@ void DesktopClient::Place(const OptionsRecord::Positions& stored) {
 // command line.
 void DesktopClient::CompleteMainWindow() {
     if (shuttingDown_ || completed_) return;
-    if (TitleScreenWidget* title = hooks_.TitleScreen()) {
+    // A screen that finished already waits only for its deletion: its
+    // finished() has been sent and will not come again.
+    if (TitleScreenWidget* title = hooks_.TitleScreen(); title && !title->IsFinished()) {
         connect(title, &TitleScreenWidget::finished, this, [this] { CompleteMainWindow(); }, Qt::QueuedConnection);
         return;
     }
