@@ -23,6 +23,9 @@ inline constexpr const char* kChangesLost =
 inline constexpr const char* kUserModuleName = "User";
 inline constexpr const char* kInstallFilter = "Parlevox script modules (*.ParlevoxModule)|*.ParlevoxModule||";
 inline constexpr const char* kSaveNewModuleTitle = "Save New Module As";
+inline constexpr const char* kIconFilter =
+    "Module icons, 48 x 48 (*.png;*.raw)|*.png;*.raw|24-bit raw graphics (*.raw)|*.raw||";
+inline constexpr const char* kIconWrongSize = "The icon must be a picture of 48 x 48 pixels.";
 
 inline constexpr const char* kNotCompiled =
     "Attempt to call the function %s which hasn't been compiled; compile it from the Editor window.";

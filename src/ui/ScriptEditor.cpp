@@ -4,9 +4,15 @@
 
 #include <algorithm>
 
+#include "common/TextError.h"
+#include "common/TextHelpers.h"
+#include "display/ImageTexts.h"
+#include "display/ModuleIconImport.h"
+#include "display/PngFile.h"
 #include "modules/ModuleTexts.h"
 #include "modules/ReactionTexts.h"
 #include "modules/ScriptCalls.h"
+#include "platform/SafeFile.h"
 #include "platform/UserInterface.h"
 #include "script/AnsiCharacters.h"
 
@@ -178,15 +184,44 @@ CScriptModule* CScriptEditor::NewModule() {
     if (!author) return nullptr;
     std::optional<std::string> copyright = ui_.PromptText(kNewModuleCopyright, kNewModuleTitle, "");
     if (!copyright) return nullptr;
+    std::optional<CRawBitmap> icon = ChooseIcon();
     std::optional<std::string> path =
         ui_.ChooseSaveFile(kSaveNewModuleTitle, kInstallFilter, kModuleExtension, *name + "." + kModuleExtension);
     if (!path || !MayLeaveFunction()) return nullptr;
-    CScriptModule* made = modules_.Create(*name, *author, *copyright, std::nullopt, *path);
+    CScriptModule* made = modules_.Create(*name, *author, *copyright, std::move(icon), *path);
     if (made) {
         moduleId_ = made->Id();
         function_.clear();
     }
     return made;
+}
+
+// The icon is fixed with the module, so it is offered once, here; cancelling
+// leaves the module without one. A PNG of 48 x 48 pixels, or the raw RGB
+// file the icon import has always taken.
+std::optional<CRawBitmap> CScriptEditor::ChooseIcon() {
+    std::optional<std::string> path = ui_.ChooseOpenFile(texts::kSetIconTitle, kIconFilter);
+    if (!path) return std::nullopt;
+    CRawBitmap icon;
+    const bool png = path->size() >= 4 && EqualsIgnoringCase(std::string_view(*path).substr(path->size() - 4), ".png");
+    if (!png) {
+        if (!ModuleIconImport::Load(ui_, *path, icon)) return std::nullopt;
+        return icon;
+    }
+    std::string problem;
+    if (std::optional<std::string> bytes = SafeFile::ReadAll(*path)) {
+        try {
+            icon = DecodePng(*bytes);
+            if (icon.Width() == CScriptModule::kIconSize && icon.Height() == CScriptModule::kIconSize) return icon;
+            problem = kIconWrongSize;
+        } catch (const TextError& error) {
+            problem = error.Text();
+        }
+    } else {
+        problem = texts::kIconFileError;
+    }
+    ui_.ShowMessageBox({texts::kSetIconErrorTitle, problem, MessageIcon::Exclamation, MessageButtons::Ok});
+    return std::nullopt;
 }
 
 bool CScriptEditor::Confirm(const std::string& title, const std::string& text) {

@@ -73,6 +73,7 @@ public:
 
 private:
     bool Confirm(const std::string& title, const std::string& text);
+    std::optional<CRawBitmap> ChooseIcon();
     void ChooseFirstFunction();
 
     CModuleManager& modules_;

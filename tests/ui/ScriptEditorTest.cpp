@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "display/PngFile.h"
+
 #include <filesystem>
 
 #include "display/Scheme.h"
@@ -168,10 +170,17 @@ TEST_F(ScriptEditorTest, ModulesAreMadeInstalledAndRemoved) {
     ui.promptAnswers = {"Tools", "Ada", "(c) Ada"};
     const std::string path = home.File("Tools.ParlevoxModule");
     ui.saveAnswers = {path};
+    CRawBitmap drawn = CRawBitmap::TrueColour(CScriptModule::kIconSize, CScriptModule::kIconSize);
+    drawn.Row(0)[0] = 77;
+    test::WriteWholeFile(home.File("tools.PNG"), EncodePng(drawn));
+    ui.openAnswers = {home.File("tools.PNG")};
     CScriptModule* made = editor->NewModule();
     ASSERT_TRUE(made);
     EXPECT_EQ(editor->Module(), made);
     EXPECT_EQ(made->Author(), "Ada");
+    ASSERT_TRUE(made->Icon());
+    EXPECT_EQ(made->Icon()->Row(0)[0], 77);
+
     ASSERT_EQ(ui.saveDialogs.size(), 1u);
     EXPECT_EQ(ui.saveDialogs[0].title, kSaveNewModuleTitle);
     EXPECT_EQ(ui.saveDialogs[0].filter, kInstallFilter);
@@ -189,8 +198,18 @@ TEST_F(ScriptEditorTest, ModulesAreMadeInstalledAndRemoved) {
     ASSERT_TRUE(installed);
     EXPECT_EQ(installed->Name(), "Kit");
     EXPECT_EQ(editor->Module(), installed);
-    EXPECT_EQ(ui.openDialogs.at(0).filter, kInstallFilter);
+    EXPECT_EQ(ui.openDialogs.at(1).filter, kInstallFilter);
     EXPECT_EQ(editor->InstallModule(), nullptr);  // cancelled
+
+    // A picture of another size is refused with its reason; the module is made without one.
+    test::WriteWholeFile(home.File("big.png"), EncodePng(CRawBitmap::TrueColour(64, 64)));
+    ui.promptAnswers = {"Other", "", ""};
+    ui.openAnswers = {home.File("big.png")};
+    ui.saveAnswers = {home.File("Other.ParlevoxModule")};
+    CScriptModule* other = editor->NewModule();
+    ASSERT_TRUE(other);
+    EXPECT_FALSE(other->Icon());
+    EXPECT_EQ(ui.boxes.back().text, kIconWrongSize);
 }
 
 TEST_F(ScriptEditorTest, VariablesAreAddedByNameListedAndChanged) {
