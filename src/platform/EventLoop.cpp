@@ -12,6 +12,10 @@ EventLoop::EventLoop() : mailbox_(std::make_shared<LoopMailbox>()) {
 }
 
 EventLoop::~EventLoop() {
+    DetachMailbox();
+}
+
+void EventLoop::DetachMailbox() {
     std::lock_guard<std::mutex> lock(mailbox_->mutex_);
     mailbox_->loop_ = nullptr;
 }

@@ -84,6 +84,10 @@ public:
     size_t TargetCount() const { return targets_.size(); }
 
 protected:
+    // Threads stop reaching the loop. Every final loop class calls it first
+    // in its destructor: a thread that delivered after the derived part was
+    // gone would call its Wake.
+    void DetachMailbox();
     // Milliseconds until the earliest timer, 0 if work is waiting, -1 if none.
     int NextTimeoutMs() const;
     // Steps 3-5 of an iteration: due timers, posted messages, thread tasks.

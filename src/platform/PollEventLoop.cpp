@@ -13,6 +13,7 @@ namespace parlevox {
 PollEventLoop::PollEventLoop() : wakeFd_(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {}
 
 PollEventLoop::~PollEventLoop() {
+    DetachMailbox();
     if (wakeFd_ >= 0) close(wakeFd_);
 }
 

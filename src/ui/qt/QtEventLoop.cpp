@@ -14,7 +14,9 @@ QtEventLoop::QtEventLoop() {
     connect(&driver_, &QTimer::timeout, this, [this] { Iterate(); });
 }
 
-QtEventLoop::~QtEventLoop() = default;
+QtEventLoop::~QtEventLoop() {
+    DetachMailbox();
+}
 
 int QtEventLoop::WatchFd(int fd, bool read, bool write, FdCallback callback) {
     int id = watchers_.Watch(fd, read, write, std::move(callback));
