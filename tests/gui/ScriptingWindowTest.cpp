@@ -21,6 +21,7 @@
 #include "platform/NullAudioOutput.h"
 #include "platform/PollEventLoop.h"
 #include "settings/BrimvaleApp.h"
+#include "support/OfflineSession.h"
 #include "support/RecordingViews.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TempDir.h"
@@ -36,12 +37,9 @@ namespace {
 using namespace module_text;
 using Tab = ScriptingWindow::Tab;
 
-class ScriptingWindowTest : public ::testing::Test {
+class ScriptingWindowTest : public ::testing::Test, protected test::OfflineSession {
 protected:
     ScriptingWindowTest() {
-        app = std::make_unique<CBrimvaleApp>(FrontEnd{loop, ui, audio, status},
-                                             AppStartOptions{home.File("settings.reg"), home.Path(), false});
-        session = std::make_unique<CChatSession>(*app, status, views, scheme);
         window = std::make_unique<ScriptingWindow>(
             ScriptingContext{app->Modules(), session->Scripts().Calls(), session->Reactions(), ui});
         window->show();
@@ -51,8 +49,6 @@ protected:
     }
     ~ScriptingWindowTest() override {
         window.reset();
-        session.reset();
-        app.reset();
     }
     ScriptFunctionsTab& Functions() { return window->FunctionsTab(); }
     ScriptSourceEdit& Source() { return Functions().Source(); }
@@ -72,26 +68,7 @@ protected:
             QTest::keyClicks(&Source(), lines[i]);
         }
     }
-    std::optional<CVariable> Call(const char* name) {
-        struct : CommandOutput {
-            void AddLine(std::string_view) override {}
-            void Clear() override {}
-        } output;
-        ScriptRunContext context{output, ""};
-        return session->Scripts().Calls().CallByName(name, CVariable(), context);
-    }
 
-    PollEventLoop loop;
-    test::TempDir home;
-    test::ScriptedUserInterface ui;
-    NullAudioOutput audio{false};
-    CScheme scheme;
-    std::vector<std::string> statusLines;
-    test::LineRecordingView statusView{statusLines};
-    CStatusWindow status{ui, scheme, statusView};
-    test::LineRecordingViews views;
-    std::unique_ptr<CBrimvaleApp> app;
-    std::unique_ptr<CChatSession> session;
     std::unique_ptr<ScriptingWindow> window;
 };
 

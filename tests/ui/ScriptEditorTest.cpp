@@ -16,6 +16,7 @@
 #include "platform/PollEventLoop.h"
 #include "script/VariableTexts.h"
 #include "settings/BrimvaleApp.h"
+#include "support/OfflineSession.h"
 #include "support/RecordingViews.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TempDir.h"
@@ -29,40 +30,16 @@ namespace {
 
 using namespace module_text;
 
-class ScriptEditorTest : public ::testing::Test {
+class ScriptEditorTest : public ::testing::Test, protected test::OfflineSession {
 protected:
     ScriptEditorTest() {
-        app = std::make_unique<CBrimvaleApp>(FrontEnd{loop, ui, audio, status},
-                                             AppStartOptions{home.File("settings.reg"), home.Path(), false});
-        session = std::make_unique<CChatSession>(*app, status, views, scheme);
         editor = std::make_unique<CScriptEditor>(app->Modules(), session->Scripts().Calls(), ui);
     }
     ~ScriptEditorTest() override {
         editor.reset();
-        session.reset();
-        app.reset();
     }
     CScriptModule& User() { return *app->Modules().FindByName(kUserModuleName); }
-    std::optional<CVariable> Call(const char* name) {
-        struct : CommandOutput {
-            void AddLine(std::string_view) override {}
-            void Clear() override {}
-        } output;
-        ScriptRunContext context{output, ""};
-        return session->Scripts().Calls().CallByName(name, CVariable(), context);
-    }
 
-    PollEventLoop loop;
-    test::TempDir home;
-    test::ScriptedUserInterface ui;
-    NullAudioOutput audio{false};
-    CScheme scheme;
-    std::vector<std::string> statusLines;
-    test::LineRecordingView statusView{statusLines};
-    CStatusWindow status{ui, scheme, statusView};
-    test::LineRecordingViews views;
-    std::unique_ptr<CBrimvaleApp> app;
-    std::unique_ptr<CChatSession> session;
     std::unique_ptr<CScriptEditor> editor;
 };
 

@@ -6,7 +6,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -19,6 +18,7 @@
 #include "ui/ReactionEditor.h"
 #include "ui/ScriptEditor.h"
 #include "ui/qt/QtText.h"
+#include "ui/qt/RowTable.h"
 
 namespace parlevox {
 namespace {
@@ -38,16 +38,10 @@ int Depth(const EventTypeNode& node) {
 ReactionsTab::ReactionsTab(CReactionEditor& reactions, CScriptEditor& editor, QWidget* parent)
     : QWidget(parent), reactions_(reactions), editor_(editor), table_(new QTableWidget(0, kColumnCount, this)) {
     table_->setObjectName("reactions");
-    table_->setHorizontalHeaderLabels({tr(texts::kReactionLabelActive), tr(texts::kReactionLabelOwner),
-                                       tr(texts::kReactionLabelFunction), tr(texts::kReactionLabelEventType),
-                                       tr(texts::kReactionLabelSender), tr(texts::kReactionLabelChannel),
-                                       tr(texts::kReactionLabelType), tr(texts::kReactionLabelNumeric)});
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->horizontalHeader()->setStretchLastSection(true);
-    table_->verticalHeader()->hide();
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    SetUpRowTable(table_, {tr(texts::kReactionLabelActive), tr(texts::kReactionLabelOwner),
+                           tr(texts::kReactionLabelFunction), tr(texts::kReactionLabelEventType),
+                           tr(texts::kReactionLabelSender), tr(texts::kReactionLabelChannel),
+                           tr(texts::kReactionLabelType), tr(texts::kReactionLabelNumeric)});
     connect(table_, &QTableWidget::itemSelectionChanged, this, &ReactionsTab::RowChosen);
     connect(table_, &QTableWidget::itemChanged, this, &ReactionsTab::ActiveToggled);
 

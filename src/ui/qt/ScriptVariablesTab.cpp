@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +10,7 @@
 
 #include "ui/ScriptEditor.h"
 #include "ui/ScriptVariables.h"
+#include "ui/qt/RowTable.h"
 #include "ui/qt/QtText.h"
 
 namespace parlevox {
@@ -32,13 +32,7 @@ ScriptVariablesTab::ScriptVariablesTab(CScriptVariables& variables, CScriptEdito
     table_->setObjectName("variables");
     scope_->setObjectName("scope");
     name_->setObjectName("name");
-    table_->setHorizontalHeaderLabels({tr("Scope"), tr("Name"), tr("Type"), tr("Rights"), tr("Value")});
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->horizontalHeader()->setStretchLastSection(true);
-    table_->verticalHeader()->hide();
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    SetUpRowTable(table_, {tr("Scope"), tr("Name"), tr("Type"), tr("Rights"), tr("Value")});
     for (VariableScope scope : {VariableScope::Local, VariableScope::ModuleWide, VariableScope::Global})
         scope_->addItem(tr(CScriptVariables::ScopeName(scope)), static_cast<int>(scope));
     scope_->setCurrentIndex(1);
