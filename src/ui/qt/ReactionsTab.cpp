@@ -112,7 +112,9 @@ void ReactionsTab::BuildEditor(QWidget* box) {
     remove->setObjectName("remove");
     connect(blank, &QPushButton::clicked, this, [this] {
         table_->clearSelection();
-        Load(CReactionEditor::Blank(owner_->currentData().toInt()));
+        // A new reaction belongs to the module being worked on.
+        const int32_t owner = editor_.Module() ? editor_.Module()->Id() : owner_->currentData().toInt();
+        Load(CReactionEditor::Blank(owner));
     });
     connect(add, &QPushButton::clicked, this, &ReactionsTab::Add);
     connect(update, &QPushButton::clicked, this, &ReactionsTab::Update);
