@@ -73,6 +73,21 @@ void BM_LoadInstalledModules(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadInstalledModules)->Unit(benchmark::kMillisecond);
 
+// Finding the function a call by name reaches among the 5,000 installed:
+// the first module's, so every later module is passed over.
+void BM_FindFunctionByName(benchmark::State& state) {
+    const std::string folder = (std::filesystem::temp_directory_path() / "parlevox-module-bench").string();
+    std::filesystem::create_directories(folder);
+    std::vector<std::string> paths;
+    for (int i = 0; i < kModules; ++i) paths.push_back(WriteModule(folder, i));
+    SilentUserInterface ui;
+    CModuleManager modules(ui);
+    modules.LoadInstalled(paths, folder);
+    for (auto _ : state) benchmark::DoNotOptimize(modules.FindFunction("FN0X7").function);
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_FindFunctionByName);
+
 }  // namespace
 }  // namespace parlevox
 

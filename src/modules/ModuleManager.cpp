@@ -3,6 +3,7 @@
 #include <fmt/printf.h>
 
 #include <algorithm>
+#include <cctype>
 #include <random>
 
 #include "common/TextError.h"
@@ -19,6 +20,12 @@ using namespace module_text;
 int DefaultRandom() {
     static std::mt19937 generator{std::random_device{}()};
     return static_cast<int>(generator() & 0x7FFF);
+}
+
+std::string LowerCase(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return lower;
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
@@ -70,6 +77,7 @@ bool CModuleManager::LoadInstalled(const std::vector<std::string>& paths, const 
             continue;
         }
         modules_.push_back({std::move(module), path});
+        Adopt(*modules_.back().module);
     }
     for (const InstalledModule& installed : modules_) RecompileMarked(*installed.module);
     if (!modules_.empty()) return changed;
@@ -77,11 +85,19 @@ bool CModuleManager::LoadInstalled(const std::vector<std::string>& paths, const 
     const std::string path = JoinPath(programFolder, kUserModuleFile);
     if (!SaveAs(*user, path)) Show(kErrorSavingTitle, kUserModuleNotSaved);
     modules_.push_back({std::move(user), path});
+    Adopt(*modules_.back().module);
     return true;
 }
 
 void CModuleManager::UnloadAll() {
     modules_.clear();
+    ++changes_;
+}
+
+// The module's function changes count among the list's.
+void CModuleManager::Adopt(CScriptModule& module) {
+    module.SetChangeCounter(&changes_);
+    ++changes_;
 }
 
 std::vector<std::string> CModuleManager::Paths() const {
@@ -117,6 +133,7 @@ CScriptModule* CModuleManager::Install(const std::string& path) {
     }
     modules_.push_back({std::move(module), path});
     CScriptModule& installed = *modules_.back().module;
+    Adopt(installed);
     RecompileMarked(installed);
     if (lifecycle_) lifecycle_->Installed(installed);
     return &installed;
@@ -137,6 +154,7 @@ bool CModuleManager::Uninstall(int32_t id) {
     }
     modules_.erase(std::find_if(modules_.begin(), modules_.end(),
                                 [&](const InstalledModule& installed) { return installed.module.get() == module; }));
+    ++changes_;
     if (lifecycle_) lifecycle_->Removed(id);
     return true;
 }
@@ -155,6 +173,7 @@ CScriptModule* CModuleManager::Create(std::string name, std::string author, std:
     }
     modules_.push_back({std::move(module), path});
     CScriptModule& created = *modules_.back().module;
+    Adopt(created);
     if (lifecycle_) lifecycle_->Installed(created);
     return &created;
 }
@@ -192,11 +211,16 @@ void CModuleManager::RecompileMarked(CScriptModule& module) {
 }
 
 CModuleManager::FoundFunction CModuleManager::FindFunction(std::string_view name) const {
-    for (auto it = modules_.rbegin(); it != modules_.rend(); ++it)
-        if (CScriptFunction* function = it->module->FindFunction(name, true)) return {it->module.get(), function};
-    return {};
+    if (indexedAt_ != changes_) {
+        index_.clear();
+        for (const InstalledModule& installed : modules_)  // later modules overwrite earlier ones
+            for (const auto& function : installed.module->Functions())
+                index_[LowerCase(function->Name())] = {installed.module.get(), function.get()};
+        indexedAt_ = changes_;
+    }
+    auto found = index_.find(LowerCase(name));
+    return found == index_.end() ? FoundFunction{} : found->second;
 }
-
 std::vector<ModuleGlobals> CModuleManager::GlobalsList() const {
     std::vector<ModuleGlobals> globals;
     for (const InstalledModule& installed : modules_)

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "modules/ScriptModule.h"
@@ -84,7 +85,8 @@ public:
     bool Save(CScriptModule& module);
 
     // The function a call by name reaches: the last installed module that
-    // has it, names compared without regard to case.
+    // has it, names compared without regard to case. Looked up in an index
+    // that is made again after any change of the modules or their functions.
     struct FoundFunction {
         CScriptModule* module = nullptr;
         CScriptFunction* function = nullptr;
@@ -109,11 +111,17 @@ private:
     void Show(const std::string& title, const std::string& text) const;
     bool SaveAs(CScriptModule& module, const std::string& path);
     void RecompileMarked(CScriptModule& module);
+    void Adopt(CScriptModule& module);
 
     UserInterface& ui_;
     std::function<int()> random_;
     ModuleLifecycle* lifecycle_ = nullptr;
     bool saving_ = true;
+    // Calls by name: lower-case name to function, valid for one count of
+    // changes.
+    uint64_t changes_ = 0;
+    mutable uint64_t indexedAt_ = UINT64_MAX;
+    mutable std::unordered_map<std::string, FoundFunction> index_;
     std::vector<InstalledModule> modules_;
 };
 

@@ -23,7 +23,6 @@ public:
     explicit CScriptFunction(std::string name);  // with the new-function source, editor value 1 set
 
     const std::string& Name() const { return name_; }
-    void Rename(std::string name);
     const std::string& Source() const { return source_; }
     // Keeps the tree: the editor warns that the newest source is not compiled.
     void SetSource(std::string source);
@@ -58,6 +57,9 @@ public:
     static std::unique_ptr<CScriptFunction> Read(ByteReader& reader, ModuleFileVersion version);
 
 private:
+    friend class CScriptModule;  // renames go through the module, which keeps calls' index current
+    void Rename(std::string name);
+
     std::string name_;
     std::string source_;
     std::unique_ptr<CParseTree> tree_;

@@ -112,6 +112,7 @@ CScriptFunction* CScriptModule::FindFunction(std::string_view name, bool ignoreC
 CScriptFunction& CScriptModule::AddFunction(std::unique_ptr<CScriptFunction> function) {
     functions_.push_back(std::move(function));
     modified_ = true;
+    NamesChanged();
     return *functions_.back();
 }
 
@@ -121,7 +122,13 @@ bool CScriptModule::RemoveFunction(std::string_view name) {
     if (found == functions_.end()) return false;
     functions_.erase(found);
     modified_ = true;
+    NamesChanged();
     return true;
+}
+
+void CScriptModule::RenameFunction(CScriptFunction& function, std::string name) {
+    function.Rename(std::move(name));
+    NamesChanged();
 }
 
 std::string CScriptModule::InitFunctionName() const {

@@ -72,6 +72,10 @@ public:
     // Appends; the caller has checked that the name is free.
     CScriptFunction& AddFunction(std::unique_ptr<CScriptFunction> function);
     bool RemoveFunction(std::string_view name);
+    void RenameFunction(CScriptFunction& function, std::string name);
+    // Counted up by every change of the functions' names or number; the
+    // module list shares one counter among its modules.
+    void SetChangeCounter(uint64_t* counter) { changeCounter_ = counter; }
 
     // "My Tools" gives MyToolsInit and MyToolsShutdown.
     std::string InitFunctionName() const;
@@ -106,6 +110,11 @@ private:
     std::vector<std::unique_ptr<CScriptFunction>> functions_;
     bool modified_ = false;
     int32_t nextVariableId_ = 1;
+    uint64_t* changeCounter_ = nullptr;
+
+    void NamesChanged() {
+        if (changeCounter_) ++*changeCounter_;
+    }
 };
 
 }  // namespace parlevox

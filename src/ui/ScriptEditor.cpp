@@ -108,7 +108,7 @@ bool CScriptEditor::RenameFunction(const std::string& name) {
         ui_.ShowMessageBox({kFunctionNameTitle, texts::kReactionFunctionExists, MessageIcon::Exclamation});
         return false;
     }
-    function->Rename(name);
+    module->RenameFunction(*function, name);
     module->MarkModified();
     function_ = name;
     return true;

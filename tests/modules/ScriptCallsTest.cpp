@@ -119,6 +119,16 @@ TEST_F(ScriptCallsTest, CallsByNameReachTheLastInstalledModuleAndCheckParameters
     EXPECT_EQ(calls.CallByName("Nobody", CVariable(), context), std::nullopt);
     EXPECT_EQ(Said(), std::vector<std::string>{"Incorrect parameters calling function Count; had s, expected i."});
     EXPECT_EQ(output.lines[0].substr(0, 1), "\x03");
+
+    // Renaming, removing and uninstalling change what a name reaches at once.
+    CScriptModule& later = *modules.FindByName("Second");
+    later.RenameFunction(*later.FindFunction("Which"), "Other");
+    EXPECT_EQ(calls.CallByName("Which", CVariable(), context), CVariable({VariableComponent::Int(1)}));
+    EXPECT_EQ(calls.CallByName("other", CVariable(), context), CVariable({VariableComponent::Int(2)}));
+    later.RemoveFunction("Other");
+    EXPECT_EQ(calls.CallByName("Other", CVariable(), context), std::nullopt);
+    ASSERT_TRUE(modules.Uninstall(0x1001));
+    EXPECT_EQ(calls.CallByName("Which", CVariable(), context), std::nullopt);
 }
 
 TEST_F(ScriptCallsTest, SlashCommandWordsBecomeTheParameters) {
