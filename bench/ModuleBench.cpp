@@ -55,36 +55,39 @@ std::string WriteModule(const std::string& folder, int index) {
     return path;
 }
 
-void BM_LoadInstalledModules(benchmark::State& state) {
+// The 50 module files in a folder of their own for as long as it lives.
+struct InstalledFiles {
+    InstalledFiles() {
+        std::filesystem::create_directories(folder);
+        for (int i = 0; i < kModules; ++i) paths.push_back(WriteModule(folder, i));
+    }
+    ~InstalledFiles() { std::filesystem::remove_all(folder); }
     const std::string folder = (std::filesystem::temp_directory_path() / "parlevox-module-bench").string();
-    std::filesystem::create_directories(folder);
     std::vector<std::string> paths;
-    for (int i = 0; i < kModules; ++i) paths.push_back(WriteModule(folder, i));
+};
+
+void BM_LoadInstalledModules(benchmark::State& state) {
+    InstalledFiles files;
     SilentUserInterface ui;
     for (auto _ : state) {
         CModuleManager modules(ui);
-        modules.LoadInstalled(paths, folder);
+        modules.LoadInstalled(files.paths, files.folder);
         benchmark::DoNotOptimize(modules.Modules().size());
     }
     uintmax_t bytes = 0;
-    for (const std::string& path : paths) bytes += std::filesystem::file_size(path);
+    for (const std::string& path : files.paths) bytes += std::filesystem::file_size(path);
     state.counters["MB"] = static_cast<double>(bytes) / 1e6;
-    std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_LoadInstalledModules)->Unit(benchmark::kMillisecond);
 
 // Finding the function a call by name reaches among the 5,000 installed:
 // the first module's, so every later module is passed over.
 void BM_FindFunctionByName(benchmark::State& state) {
-    const std::string folder = (std::filesystem::temp_directory_path() / "parlevox-module-bench").string();
-    std::filesystem::create_directories(folder);
-    std::vector<std::string> paths;
-    for (int i = 0; i < kModules; ++i) paths.push_back(WriteModule(folder, i));
+    InstalledFiles files;
     SilentUserInterface ui;
     CModuleManager modules(ui);
-    modules.LoadInstalled(paths, folder);
+    modules.LoadInstalled(files.paths, files.folder);
     for (auto _ : state) benchmark::DoNotOptimize(modules.FindFunction("FN0X7").function);
-    std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_FindFunctionByName);
 

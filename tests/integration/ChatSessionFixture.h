@@ -10,6 +10,7 @@
 #include "platform/PollEventLoop.h"
 #include "settings/BrimvaleApp.h"
 #include "support/NgircdServer.h"
+#include "support/OfflineSession.h"
 #include "support/PlainIrcClient.h"
 #include "support/RecordingViews.h"
 #include "support/ScriptedUserInterface.h"
@@ -23,24 +24,18 @@ namespace parlevox::test {
 
 inline constexpr int kTimeoutMs = 10000;
 
-class ChatSessionFixture : public ::testing::Test {
+class ChatSessionFixture : public ::testing::Test, protected OfflineSession {
 protected:
     void SetUp() override {
         ASSERT_TRUE(server.Started()) << "ngircd did not start";
-        app = std::make_unique<CBrimvaleApp>(FrontEnd{loop, ui, audio, status},
-                                             AppStartOptions{home.File("settings.reg"), home.Path(), false});
         app->Options().nicknames[0].name = "ours";
         app->OptionsChanged();
-        session = std::make_unique<CChatSession>(*app, status, views, scheme);
+        session->OptionsChanged();
         dialog = std::make_unique<CConnectDlg>(loop, app->Network().Window(), app->Network().State(), dialogView, ui);
         dialog->SetSlots({ConnectSlot{"127.0.0.1", static_cast<uint16_t>(server.Port())}});
         dialog->Start();
     }
-    void TearDown() override {
-        dialog.reset();
-        session.reset();
-        app.reset();
-    }
+    void TearDown() override { dialog.reset(); }
 
     void Type(const std::string& line) { session->Commands().Run(line, {}, {}, status); }
     bool RunUntil(const std::function<bool()>& done) { return loop.RunUntil(done, kTimeoutMs); }
@@ -60,17 +55,6 @@ protected:
     }
 
     NgircdServer server;
-    PollEventLoop loop;
-    TempDir home;
-    ScriptedUserInterface ui;
-    NullAudioOutput audio{false};
-    CScheme scheme;
-    std::vector<std::string> statusLines;
-    LineRecordingView statusView{statusLines};
-    CStatusWindow status{ui, scheme, statusView};
-    LineRecordingViews views;
-    std::unique_ptr<CBrimvaleApp> app;
-    std::unique_ptr<CChatSession> session;
     struct : ConnectDlgView {
         void AddStatusLine(const std::string&) override {}
         void AllServersFailed() override {}
