@@ -4,12 +4,27 @@
 // on the console, and tests script the answers.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/MessageBox.h"
 
 namespace parlevox {
 
 enum class ClipboardResult { Done, CannotOpen, CannotSet };
+
+// A question answered by picking one choice (radio buttons) with OK and
+// Cancel. A choice may have a heading shown above it; consecutive choices
+// with the same heading share it.
+struct ChoiceRequest {
+    struct Choice {
+        std::string heading;
+        std::string text;
+    };
+    std::string title;
+    std::string text;
+    std::vector<Choice> choices;
+    int initial = 0;
+};
 
 class UserInterface {
 public:
@@ -32,6 +47,9 @@ public:
     virtual std::optional<std::string> ChooseOpenFile(const std::string& /*title*/, const std::string& /*filter*/) {
         return std::nullopt;
     }
+    // The chosen index; nothing when the person cancels or there is no way
+    // to ask.
+    virtual std::optional<int> ChooseOption(const ChoiceRequest& /*request*/) { return std::nullopt; }
     // Puts plain text on the clipboard. Without a clipboard it cannot be opened.
     virtual ClipboardResult SetClipboardText(const std::string&) { return ClipboardResult::CannotOpen; }
 

@@ -36,6 +36,13 @@ public:
         openAnswers.pop_front();
         return answer;
     }
+    std::optional<int> ChooseOption(const ChoiceRequest& request) override {
+        choices.push_back(request);
+        if (choiceAnswers.empty()) return std::nullopt;
+        std::optional<int> answer = choiceAnswers.front();
+        choiceAnswers.pop_front();
+        return answer;
+    }
     ClipboardResult SetClipboardText(const std::string& text) override {
         clipboard.push_back(text);
         return clipboardAnswer;
@@ -49,9 +56,10 @@ public:
     std::deque<std::optional<std::string>> openAnswers;
     std::deque<MessageResult> boxAnswers;
     std::deque<std::optional<std::string>> promptAnswers;
+    std::vector<ChoiceRequest> choices;
+    std::deque<std::optional<int>> choiceAnswers;
     std::vector<std::string> clipboard;
     ClipboardResult clipboardAnswer = ClipboardResult::Done;
-
 };
 
 }  // namespace parlevox::test
