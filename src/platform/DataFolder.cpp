@@ -36,4 +36,10 @@ std::string DataFolder::ModulesPath() {
     return WithSlash(PARLEVOX_BUILD_MODULES_DIR);
 }
 
+std::string DataFolder::SchemesPath() {
+    if (const char* set = std::getenv("PARLEVOX_DATA_DIR"); set && *set) return WithSlash(set) + "schemes/";
+    if (std::string installed = InstalledFolder(); !installed.empty()) return installed + "schemes/";
+    return WithSlash(PARLEVOX_BUILD_SCHEMES_DIR);
+}
+
 }  // namespace parlevox

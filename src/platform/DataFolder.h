@@ -15,6 +15,9 @@ public:
     // The shipped script modules: "modules/" of the above, except in the
     // build tree, where the build packs them into a folder of its own.
     static std::string ModulesPath();
+    // The shipped schemes: "schemes/" of the above, except in the build
+    // tree, where the build makes them into a folder of its own.
+    static std::string SchemesPath();
 };
 
 }  // namespace parlevox
