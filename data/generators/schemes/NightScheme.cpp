@@ -29,8 +29,8 @@ AlphaImage Stars() {
         stars.FillShape(Circle(x, y, 0.45f + 0.6f * brightness), Solid(tint), brightness, 1, box);
         if (brightness > 0.88f) {  // the brightest twinkle
             stars.Glow(x, y, 6, tint, 0.35f);
-            stars.FillShape(Capsule(x - 5, y, x + 5, y, 0.3f), Solid(tint), 0.55f, 1.4f, box);
-            stars.FillShape(Capsule(x, y - 5, x, y + 5, 0.3f), Solid(tint), 0.55f, 1.4f, box);
+            stars.FillShape(Capsule(x - 4.5f, y, x + 4.5f, y, 0.3f), Solid(tint), 0.45f, 1.4f, box);
+            stars.FillShape(Capsule(x, y - 4.5f, x, y + 4.5f, 0.3f), Solid(tint), 0.45f, 1.4f, box);
         }
     }
     return stars.ToAlphaImage();
@@ -39,7 +39,7 @@ AlphaImage Stars() {
 AlphaImage Moon() {
     Layer moon(kMoonSize, kMoonSize);
     const float c = kMoonSize / 2.f, r = 22;
-    moon.Glow(c, c, c, Hex(0xB9C6FF), 0.28f);
+    moon.Glow(c, c, c, Hex(0xB9C6FF), 0.36f);
     moon.FillShape(Circle(c, c, r), Solid(Hex(0x283056)), 0.55f);  // the unlit side, faintly
     moon.FillShape(Subtract(Circle(c, c, r), Circle(c + 10, c - 7, r - 1)),
                    VerticalGradient(c - r, c + r, Hex(0xFBF6E2), Hex(0xE2DCC0)), 1, 1.2f);
