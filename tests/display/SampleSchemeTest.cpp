@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -31,6 +33,9 @@ struct Sample {
     const char* file;
     const char* golden;
 };
+void PrintTo(const Sample& sample, std::ostream* out) {
+    *out << sample.file;
+}
 const Sample kCalm{"Calm.ParlevoxScheme", "scheme-calm-640x400.png"};
 const Sample kNight{"Night.ParlevoxScheme", "scheme-night-640x400.png"};
 
@@ -52,18 +57,22 @@ CRawBitmap Background(const CScheme& scheme, int width, int height) {
 }
 
 // Contrast of two colours as the web's accessibility guidelines measure
-// it: 1 for none, 21 for black on white; 4.5 is enough for body text.
+// it, from their luminances: 1 for none, 21 for black on white; 4.5 is
+// enough for body text.
 double Luminance(BgrColour colour) {
-    auto linear = [](uint8_t value) {
-        const double v = value / 255.0;
-        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) + 0.0722 * linear(colour.blue);
+    static const std::array<double, 256> linear = [] {
+        std::array<double, 256> table{};
+        for (size_t i = 0; i < table.size(); ++i) {
+            const double v = static_cast<double>(i) / 255;
+            table[i] = v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        }
+        return table;
+    }();
+    return 0.2126 * linear[colour.red] + 0.7152 * linear[colour.green] + 0.0722 * linear[colour.blue];
 }
 
-double Contrast(BgrColour a, BgrColour b) {
-    const double la = Luminance(a), lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+double Contrast(double luminanceA, double luminanceB) {
+    return (std::max(luminanceA, luminanceB) + 0.05) / (std::min(luminanceA, luminanceB) + 0.05);
 }
 
 class RecordingRunner : public CommandRunner {
@@ -126,26 +135,28 @@ TEST_P(SampleSchemeTest, DrawsTheStoredBackground) {
 // parts, quits and nicknames, links, own lines, problems) reads on the
 // background behind the text area at a usual and at a wide size (where the
 // hills rise highest behind the text). Stars and the moon are allowed a few
-// pixels: 99.5% of the area must do.
+// pixels: 99.5% of the area must do. Selected text, colour 0 on colour 1,
+// reads too.
 TEST_P(SampleSchemeTest, TextColoursReadOnTheTextArea) {
     SchemeOwner owner(Load(GetParam()));
     const CScheme& scheme = owner.Scheme();
-    EXPECT_GE(Contrast(scheme.Colour(0), scheme.Colour(1)), 7.0) << "selected text shows colour 0 on colour 1";
+    EXPECT_GE(Contrast(Luminance(scheme.Colour(0)), Luminance(scheme.Colour(1))), 7.0)
+        << "selected text shows colour 0 on colour 1";
     for (auto [width, height] : {std::pair{720, 420}, std::pair{1400, 500}}) {
         NullPaneView view;
         OutputSuppression suppression;
         COutputWnd pane(owner, view, nullptr, nullptr, suppression);
         pane.Resize(width, height);
-        const PixelRect text = pane.Layout().text;
-        const std::vector<BgrColour> behind = Crop(pane.Paint(), text);
+        std::vector<double> behind;
+        for (BgrColour pixel : Crop(pane.Paint(), pane.Layout().text)) behind.push_back(Luminance(pixel));
         ASSERT_FALSE(behind.empty());
         for (int index : {1, 5, 9, 3, 2, 12, 14, 4}) {
+            const double text = Luminance(scheme.Colour(index));
             std::vector<double> contrasts;
-            for (BgrColour pixel : behind) contrasts.push_back(Contrast(scheme.Colour(index), pixel));
-            std::sort(contrasts.begin(), contrasts.end());
-            const double required = index == 1 ? 7.0 : 4.5;
-            EXPECT_GE(contrasts[contrasts.size() / 200], required)
-                << "colour " << index << " at " << width << "x" << height;
+            for (double pixel : behind) contrasts.push_back(Contrast(text, pixel));
+            const auto fifthWorst = contrasts.begin() + static_cast<ptrdiff_t>(contrasts.size() / 200);
+            std::nth_element(contrasts.begin(), fifthWorst, contrasts.end());
+            EXPECT_GE(*fifthWorst, index == 1 ? 7.0 : 4.5) << "colour " << index << " at " << width << "x" << height;
         }
     }
 }
@@ -170,6 +181,7 @@ TEST_P(SampleSchemeTest, HotspotAnswersTheMouse) {
         EXPECT_TRUE(spot.left >= 0 && spot.top >= 0 && spot.right <= width && spot.bottom <= height)
             << width << "x" << height;
     }
+    pane.Resize(720, 420);
     const PixelRect spot = scheme.HotspotRect(0, 720, 420);
     const int x = (spot.left + spot.right) / 2, y = (spot.top + spot.bottom) / 2;
     const auto normal = Crop(pane.Paint(), spot);
