@@ -61,8 +61,10 @@ public:
 
 class BrimvaleAppTest : public testing::Test {
 protected:
-    std::unique_ptr<CBrimvaleApp> Start(bool save, StartupHooks* hooks = nullptr, std::string modulesFolder = {}) {
+    std::unique_ptr<CBrimvaleApp> Start(bool save, StartupHooks* hooks = nullptr, std::string modulesFolder = {},
+                                        std::string schemesFolder = {}) {
         AppStartOptions options;
+        options.schemesFolder = std::move(schemesFolder);
         options.settingsPath = dir.File("registry.reg");
         options.programFolder = dir.Path() + "/";
         options.saveSettings = save;
@@ -154,6 +156,23 @@ TEST_F(BrimvaleAppTest, TheFirstStartInstallsUserAndTheSampleWithItsReactionsAnd
         for (const std::string& text : app->ReactionTexts())
             EXPECT_EQ(CReaction::FromText(text).reaction->owner, sample->Id());
     }
+    EXPECT_TRUE(ui.boxes.empty());
+}
+
+TEST_F(BrimvaleAppTest, TheFirstStartInstallsTheSampleSchemesAndARemovedOneStaysRemoved) {
+    const SchemeWindow channel{SchemeWindow::Kind::Channel, "#linux", "irc.example.net"};
+    const SchemeWindow chat{SchemeWindow::Kind::PrivateChat, "bob", "irc.example.net"};
+    {
+        auto app = Start(true, nullptr, {}, DataFolder::SchemesPath());
+        CSchemeManager& schemes = app->Schemes();
+        ASSERT_EQ(schemes.Paths(), (std::vector<std::string>{"Calm.ParlevoxScheme", "Night.ParlevoxScheme"}));
+        EXPECT_EQ(schemes.IndexForWindow(channel), 1);
+        EXPECT_EQ(schemes.IndexForWindow(chat), 2);
+        schemes.Remove(2);
+    }
+    auto app = Start(true, nullptr, {}, DataFolder::SchemesPath());
+    EXPECT_EQ(app->Schemes().Paths(), std::vector<std::string>{"Calm.ParlevoxScheme"});
+    EXPECT_EQ(app->Schemes().IndexForWindow(chat), 0);
     EXPECT_TRUE(ui.boxes.empty());
 }
 
