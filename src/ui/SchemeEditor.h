@@ -99,7 +99,7 @@ public:
     bool ImportImage(int row, HotspotLook look, ImageSource source, const std::string& path, int width = 0,
                      int height = 0);
     // The hot spot's image for the look; null when it has none.
-    const CSchemeImage* HotspotImage(int row, HotspotLook look) const;
+    CSchemeImage* HotspotImage(int row, HotspotLook look) const;
 
     // Hot spot sounds: event 0 mouse-over, 1 button-down, 2 button-up.
     bool ChooseHotspotSound(int row, int event);

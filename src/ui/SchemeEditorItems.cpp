@@ -28,7 +28,7 @@ int ParseSide(const std::string& text) {
 
 }  // namespace
 
-const CSchemeImage* CSchemeEditor::HotspotImage(int row, HotspotLook look) const {
+CSchemeImage* CSchemeEditor::HotspotImage(int row, HotspotLook look) const {
     const CSchemeHotspot* hotspot = HotspotAt(row);
     return hotspot ? working_->ItemOfKind<CSchemeImage>(hotspot->ImageRef(look)) : nullptr;
 }
