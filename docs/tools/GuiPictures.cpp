@@ -15,6 +15,7 @@
 #include <string>
 
 #include "display/LoaderWindow.h"
+#include "display/OutputWnd.h"
 #include "display/Scheme.h"
 #include "display/SchemeManager.h"
 #include "platform/NullAudioOutput.h"
@@ -30,6 +31,7 @@
 #include "ui/qt/ChatWindowWidget.h"
 #include "ui/qt/MainFrameWidget.h"
 #include "ui/qt/QtChatViews.h"
+#include "ui/qt/OutputPaneWidget.h"
 #include "ui/qt/SchemeGraphicsPage.h"
 #include "ui/qt/SchemesWindow.h"
 #include "ui/qt/ScriptFunctionsTab.h"
@@ -275,10 +277,15 @@ bool SchemeEditorPicture(const std::string& folder) {
         editor.SetFontFace("DejaVu Sans");
         editor.SetFontSize(13);
         editor.SetUsageTexts({{false, "#sunset #dawn"}, {true, {}}, {true, {}}, {true, {}}});
-        window.GraphicsPage().Load();
+        window.Reload();
         window.GraphicsPage().List().setCurrentRow(button);
-        window.resize(1000, 620);
+        window.resize(1060, 640);
         window.show();
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+        // The mouse over the hot spot: the preview shows its mouse-over picture.
+        const QSize pane = window.Preview().viewport()->size();
+        const PixelRect spot = editor.Scheme().HotspotRect(0, pane.width(), pane.height());
+        window.Preview().Pane()->MouseMove((spot.left + spot.right) / 2, (spot.top + spot.bottom) / 2);
         for (int i = 0; i < 5; ++i) QApplication::processEvents();
         saved = window.grab().save(QString::fromStdString(folder + "/scheme-editor.png"));
         window.Editor().Cancel();

@@ -45,6 +45,7 @@ SchemeFontPage::SchemeFontPage(CSchemeEditor& editor, QWidget* parent)
     });
 
     auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     form->addRow(tr("&Font:"), face_);
     form->addRow(tr("&Size:"), size_);
     form->addRow(QString(), smooth_);

@@ -42,6 +42,7 @@ SchemeMarginsPage::SchemeMarginsPage(CSchemeEditor& editor, QWidget* parent)
     boxLayout->addWidget(area_);
     boxLayout->addWidget(note);
     auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     form->addRow(tr("&First line indent:"), firstIndent_);
     form->addRow(tr("&Continuation indent:"), continuationIndent_);
     auto* layout = new QVBoxLayout(this);

@@ -53,6 +53,7 @@ SchemesWindow::SchemesWindow(const SchemesWindowContext& context, int index, QWi
     splitter->addWidget(previewBox);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
+    splitter->setSizes({600, 400});
     splitter->setChildrenCollapsible(false);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Apply | QDialogButtonBox::Cancel, this);
@@ -67,7 +68,7 @@ SchemesWindow::SchemesWindow(const SchemesWindowContext& context, int index, QWi
     layout->addWidget(buttons);
 
     editor_.SetChangeCallback([this] { Edited(); });
-    resize(980, 600);
+    resize(1040, 620);
 }
 
 // The pages and the view hold the editor and the pane by reference.
@@ -86,7 +87,7 @@ void SchemesWindow::Edited() {
     apply_->setEnabled(true);
 }
 
-void SchemesWindow::LoadPages() {
+void SchemesWindow::Reload() {
     graphics_->Load();
     colours_->Load();
     font_->Load();
@@ -96,7 +97,7 @@ void SchemesWindow::LoadPages() {
 
 void SchemesWindow::Apply() {
     editor_.Apply();
-    LoadPages();
+    Reload();
     apply_->setEnabled(false);
 }
 

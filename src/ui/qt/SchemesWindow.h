@@ -43,6 +43,8 @@ public:
     ~SchemesWindow() override;
 
     void ShowPage(Page page);
+    // Refills every page from the working copy.
+    void Reload();
     CSchemeEditor& Editor() { return editor_; }
     OutputPaneWidget& Preview() const { return *preview_; }
     SchemeGraphicsPage& GraphicsPage() const { return *graphics_; }
@@ -58,7 +60,6 @@ public slots:
 
 private:
     void Edited();
-    void LoadPages();
 
     CSchemeEditor editor_;
     OutputPaneWidget* preview_;
