@@ -35,7 +35,7 @@ HeadlessClient::HeadlessClient(PollEventLoop& loop, const HeadlessOptions& optio
     app_ = std::make_unique<CBrimvaleApp>(FrontEnd{loop_, ui, audio_, status_}, start);
     if (!app_->Started()) return;
     ApplyNick();
-    session_ = std::make_unique<CChatSession>(*app_, status_, views_, scheme_);
+    session_ = std::make_unique<CChatSession>(*app_, status_, views_);
     session_->TurnTipsOff();  // they speak of the desktop's switch bar
     session_->Windows().onConnectionChange = [this](bool connected) { OnConnectionChange(connected); };
     connectDialog_ = std::make_unique<CConnectDlg>(loop_, Network().Window(), Network().State(), *this, ui);

@@ -35,7 +35,7 @@ DesktopClient::DesktopClient(QtEventLoop& loop, const DesktopOptions& options)
     : loop_(loop), options_(options), status_(ui_, scheme_, statusView_) {
     UserInterface::SetCurrent(&ui_);
     AppStartOptions start{Registry::DefaultFilePath(), ProgramFolder::Path(), true, DataFolder::Path(),
-                          DataFolder::ModulesPath()};
+                          DataFolder::ModulesPath(), DataFolder::SchemesPath()};
     app_ = std::make_unique<CBrimvaleApp>(FrontEnd{loop_, ui_, audio_, status_, &hooks_}, start);
     if (!app_->Started()) return;
     statusView_.Attach(status_, app_->Colours());
@@ -57,7 +57,7 @@ void DesktopClient::BuildSession() {
     frame_.SetPositions(positions_.get());
     frame_.SetSoundPlayer([this](const char* event) { app_->Sounds().Play(event); });
     ApplyNickOverride();
-    session_ = std::make_unique<CChatSession>(*app_, status_, views_, scheme_);
+    session_ = std::make_unique<CChatSession>(*app_, status_, views_);
     session_->activeWindowName = [this] {
         const ChatWindowWidget* active = frame_.ActiveWindow();
         return active ? active->WindowName() : std::string();

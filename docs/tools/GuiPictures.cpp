@@ -78,7 +78,7 @@ bool MainWindow(const std::string& folder) {
                                               AppStartOptions{home.File("settings.reg"), home.Path(), false});
     app->Options().nicknames[0].name = "pat";
     app->OptionsChanged();
-    auto session = std::make_unique<CChatSession>(*app, status, views, scheme);
+    auto session = std::make_unique<CChatSession>(*app, status, views);
     session->TurnTipsOff();
     statusWidget.Attach(status, app->Colours());
     views.SetNamesOf([&](const std::string& channel) { return session->Windows().NamesOf(channel); });
@@ -179,7 +179,7 @@ bool ScriptingWindowPicture(const std::string& folder) {
     QtChatViews views;
     auto app = std::make_unique<CBrimvaleApp>(FrontEnd{loop, ui, audio, status},
                                               AppStartOptions{home.File("settings.reg"), home.Path(), false});
-    auto session = std::make_unique<CChatSession>(*app, status, views, scheme);
+    auto session = std::make_unique<CChatSession>(*app, status, views);
     CScriptModule* greeter = app->Modules().Create("Greeter", "pat", "Free to use", DiscIcon({40, 160, 60}),
                                                    home.File("Greeter.ParlevoxModule"));
     if (!greeter) return false;

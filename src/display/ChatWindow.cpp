@@ -36,9 +36,25 @@ CChatWindow::CChatWindow(const ChatWindowServices& services, std::string name, C
       view_(view),
       pane_(*this, view.PaneView(), nullptr, services.sounds) {
     pane_.Model().SetMarking(services.marking);
+    services_.schemes.RegisterPane(*this);
 }
 
-CChatWindow::~CChatWindow() = default;
+CChatWindow::~CChatWindow() {
+    services_.schemes.UnregisterPane(*this);
+}
+
+SchemeWindow CChatWindow::SchemeTarget() const {
+    SchemeWindow target;
+    target.kind = IsChannelWindow() ? SchemeWindow::Kind::Channel : SchemeWindow::Kind::PrivateChat;
+    target.name = name_;
+    target.serverName = services_.connection.serverName;
+    return target;
+}
+
+void CChatWindow::SchemeChanged() {
+    pane_.SchemeChanged();
+    if (onSchemeChanged) onSchemeChanged();
+}
 
 void CChatWindow::SetCaption(std::string caption) {
     if (caption == caption_) return;
@@ -64,7 +80,7 @@ void CChatWindow::Show(CIRCMessage& message, const std::string& line) {
 }
 
 const CScheme& CChatWindow::Scheme() const {
-    return services_.scheme;
+    return services_.schemes.SchemeForWindow(SchemeTarget());
 }
 
 ActionContext CChatWindow::HotspotContext() const {

@@ -4,6 +4,7 @@
 // processor and shows them as the user's own events, and saves its
 // contents. The toolkit side is a ChatWindowView.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -13,13 +14,13 @@
 #include "display/CommandRunner.h"
 #include "display/LinkMarking.h"
 #include "display/OutputWnd.h"
+#include "display/SchemeManager.h"
 #include "irc/ColourCodes.h"
 #include "irc/ConnectionState.h"
 #include "irc/EventHandlerWindow.h"
 
 namespace parlevox {
 
-class CScheme;
 class CSoundSystem;
 class UserInterface;
 
@@ -32,7 +33,7 @@ struct ChatWindowServices {
     CommandLineRunner& commands;
     CSoundSystem* sounds;  // null: no sounds
     UserInterface& ui;
-    const CScheme& scheme;
+    CSchemeManager& schemes;  // each window asks it for its scheme
     std::string programFolder;  // ends with "/"
     bool muckSupport = false;
     LinkMarkingSettings marking;  // web addresses and highlight words in the panes
@@ -62,7 +63,8 @@ private:
 class CChatWindow : public EventHandlerWindow,
                     public OutputPaneOwner,
                     public CommandOutput,
-                    public CommandRunner {
+                    public CommandRunner,
+                    public SchemeListener {
 public:
     CChatWindow(const ChatWindowServices& services, std::string name, ChatWindowView& view);
     ~CChatWindow() override;
@@ -85,6 +87,12 @@ public:
     // CommandOutput: commands write here.
     void AddLine(std::string_view text) override;
     void Clear() override;
+
+    // What the schemes' usage lists are matched against.
+    SchemeWindow SchemeTarget() const;
+    // SchemeListener: the pane asks again and repaints; then onSchemeChanged.
+    void SchemeChanged() override;
+    std::function<void()> onSchemeChanged;
 
     // OutputPaneOwner.
     const CScheme& Scheme() const override;

@@ -54,6 +54,7 @@ public:
 private:
     std::string path_;
     uint32_t recordCount_;
+    uint32_t appended_ = 0;
     std::string records_;
 };
 

@@ -79,6 +79,8 @@ public:
     // appended; false with the writer's message shown when it failed.
     bool NewScheme(const std::string& path);
     bool CloneScheme(int index, const std::string& path);
+    // The scheme saved at path and appended.
+    bool AddScheme(const CScheme& scheme, const std::string& path);
 
     // The editor protocol: a working copy; the copy put in place (panes
     // told) and a fresh copy to go on with; the last copy put in place and
@@ -96,7 +98,7 @@ public:
     // The window id of the per-window editing command: "#" + channel,
     // "~" + kind name, or a nickname; narrows the entry's usage to it (the
     // server list stays).
-    static void NarrowUsageTo(CScheme& scheme, std::string_view windowId);
+    static void NarrowUsage(CScheme& scheme, std::string_view windowId);
     // A general scheme: its channel list holds "*", or it has no channel
     // and its private-chat list holds "*".
     static bool IsGeneral(const CScheme& scheme);
@@ -112,9 +114,10 @@ private:
         std::string path;  // stored form; empty for the default
     };
 
-    bool ValidInstalledIndex(int index, const char* operation) const;
+    bool ValidInstalledIndex(int index) const;
+    // Loads the file and appends it; the box shown when it fails.
+    bool Append(const std::string& path);
     std::string StoredPath(const std::string& path) const;
-    bool SaveNew(const CScheme& scheme, const std::string& path);
     void Changed();
 
     UserInterface& ui_;

@@ -40,7 +40,8 @@ NetworkSettings EarlyNetworkSettings(Registry& registry) {
 
 CBrimvaleApp::CBrimvaleApp(FrontEnd frontEnd, const AppStartOptions& options)
     : frontEnd_(frontEnd), saveSettings_(options.saveSettings), programFolder_(options.programFolder),
-      shippedModules_(options.modulesFolder) {
+      shippedModules_(options.modulesFolder),
+      shippedSchemes_(options.schemesFolder) {
     if (!programFolder_.empty() && programFolder_.back() != '/') programFolder_ += '/';
     registry_.Load(options.settingsPath);
     // Nothing is made and nothing written when the former settings cannot move.
@@ -90,6 +91,7 @@ void CBrimvaleApp::LoadOptionsAndListOwners() {
     network_->Window().SetSettings(options_.Network());
     hooks.Pump();
     LoadModules();
+    LoadSchemes();
     reactionTexts_ = LoadTextList(registry_, ReactionListLayout());
     reactionTexts_.insert(reactionTexts_.end(), sampleReactions_.begin(), sampleReactions_.end());
     hooks.Pump();
@@ -144,6 +146,33 @@ void CBrimvaleApp::InstallSampleModule() {
     }
 }
 
+void CBrimvaleApp::LoadSchemes() {
+    schemes_ = std::make_unique<CSchemeManager>(frontEnd_.ui, programFolder_);
+    const bool firstStart =
+        SettingsSection(registry_, SchemeManagerListLayout().section).ReadInt(ListStorage::kCountName, -1) < 0;
+    schemes_->LoadInstalled(LoadTextList(registry_, SchemeManagerListLayout()));
+    if (firstStart && !shippedSchemes_.empty()) InstallSampleSchemes();
+    SaveSchemeList();
+}
+
+// A new user starts with the shipped schemes: copies in the program folder,
+// so that editing them changes the user's own.
+void CBrimvaleApp::InstallSampleSchemes() {
+    for (const char* name : {"Calm.ParlevoxScheme", "Night.ParlevoxScheme"}) {
+        const std::string copy = programFolder_ + name;
+        std::error_code error;
+        std::filesystem::copy_file(shippedSchemes_ + name, copy, std::filesystem::copy_options::overwrite_existing,
+                                   error);
+        if (!error) schemes_->Install(copy);  // else an incomplete installation: the client runs without it
+    }
+}
+
+void CBrimvaleApp::SaveSchemeList() {
+    if (!schemes_ || !schemes_->Dirty()) return;
+    if (saveSettings_) SaveTextList(registry_, SchemeManagerListLayout(), schemes_->Paths());
+    schemes_->ClearDirty();
+}
+
 CLoaderWindow::LoadingTimeSaver CBrimvaleApp::LoadingTimeSaver() {
     if (!saveSettings_) return {};
     return [store = std::weak_ptr<Registry*>(storeForTitle_)](int milliseconds) {
@@ -161,6 +190,7 @@ CBrimvaleApp::~CBrimvaleApp() {
     }
     modules_->SaveChanged();
     modules_.reset();
+    SaveSchemeList();
     hooks.TakingDown(ShutdownStep::Options, *this);
     if (saveSettings_) options_.Save(registry_);
     idiots_.reset();  // saves when changed; sends nothing more

@@ -11,6 +11,7 @@
 #include "display/SoundSystem.h"
 #include "irc/Idiots.h"
 #include "irc/NetworkControl.h"
+#include "display/SchemeManager.h"
 #include "modules/ModuleManager.h"
 #include "platform/AudioOutput.h"
 #include "platform/Registry.h"
@@ -39,6 +40,9 @@ struct AppStartOptions {
     // The shipped modules (DataFolder::ModulesPath()), offered at the first
     // start; empty: none.
     std::string modulesFolder = {};
+    // The shipped schemes (DataFolder::SchemesPath()), installed at the
+    // first start; empty: none.
+    std::string schemesFolder = {};
 };
 
 class CBrimvaleApp {
@@ -60,6 +64,7 @@ public:
     SystemVariables& Variables() { return *variables_; }
     CSoundSystem& Sounds() { return *sounds_; }
     CModuleManager& Modules() { return *modules_; }
+    CSchemeManager& Schemes() { return *schemes_; }
     // The reaction list's stored texts: the chat session's list starts from
     // them and hands them back when it ends; saved at shutdown.
     std::vector<std::string>& ReactionTexts() { return reactionTexts_; }
@@ -70,6 +75,9 @@ public:
     // Where the client's relative paths resolve (ends with "/").
     const std::string& ProgramFolder() const { return programFolder_; }
 
+    // Writes the installed schemes' list when it changed (also at shutdown).
+    void SaveSchemeList();
+
     // After the options record changed: saves it (when saving) and hands
     // the new values to the parts that took them at start-up.
     void OptionsChanged();
@@ -79,6 +87,8 @@ private:
     void LoadOptionsAndListOwners();
     void LoadModules();
     void InstallSampleModule();
+    void LoadSchemes();
+    void InstallSampleSchemes();
     CLoaderWindow::LoadingTimeSaver LoadingTimeSaver();
     StartupHooks& Hooks() { return frontEnd_.hooks ? *frontEnd_.hooks : noHooks_; }
 
@@ -90,6 +100,7 @@ private:
     bool saveSettings_;
     std::string programFolder_;
     std::string shippedModules_;
+    std::string shippedSchemes_;
     ColourCodes colours_;
     bool started_ = false;
     Registry registry_;
@@ -100,6 +111,7 @@ private:
     std::unique_ptr<CSoundSystem> sounds_;
     std::unique_ptr<CIgnoreList> idiots_;
     std::unique_ptr<CModuleManager> modules_;
+    std::unique_ptr<CSchemeManager> schemes_;
     std::vector<std::string> reactionTexts_;
     std::vector<std::string> sampleReactions_;  // joins the reaction list once it is loaded
 };

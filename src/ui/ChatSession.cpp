@@ -71,12 +71,12 @@ private:
 
 // The windows take the processor by reference before it is made: they run
 // nothing through it until a window opens, by which time it exists.
-CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowViews& views, const CScheme& scheme)
+CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowViews& views)
     : app_(app),
       status_(status),
       variables_(app.Variables()),
       services_{app.Loop(),   app.Network().WindowHandleOf(), app.Network().State(), app.Colours(), processor_,
-                &app.Sounds(), app.UI(), scheme, app.ProgramFolder(), app.Options().misc.muckSupport,
+                &app.Sounds(), app.UI(), app.Schemes(), app.ProgramFolder(), app.Options().misc.muckSupport,
                 MarkingOf(app)},
       windows_(services_, views),
       processor_(app.Loop(), app.Network().WindowHandleOf(), app.Network().State(), windows_, variables_,

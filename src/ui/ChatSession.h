@@ -21,7 +21,7 @@ class CStatusWindow;
 
 class CChatSession {
 public:
-    CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowViews& views, const CScheme& scheme);
+    CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowViews& views);
     ~CChatSession();
 
     CommandProcessor& Commands() { return processor_; }

@@ -109,11 +109,13 @@ CChanWnd& ChatWindows::OpenChannel(const std::string& channel) {
     if (CChanWnd* open = FindChannel(channel)) return *open;
     Entry& entry = Add(ChatWindowKind::Channel, channel);
     entry.names = std::make_unique<CNamesList>(services_.loop, services_.networkWindow, services_.connection, channel);
-    entry.names->SetScheme(&services_.scheme);
     entry.names->SetActions(&entry);
     entry.names->SetDoubleClickCommand(doubleClickCommand_);
     auto window = std::make_unique<CChanWnd>(services_, channel, *entry.names, *entry.view);
     CChanWnd& made = *window;
+    CNamesList& names = *entry.names;
+    names.SetScheme(&made.Scheme());
+    made.onSchemeChanged = [&names, &made] { names.SetScheme(&made.Scheme()); };
     entry.window = std::move(window);
     entry.view->Attach(made.Handle());
     views_.Opened(entry.view->Inner(), made);
@@ -166,6 +168,8 @@ void ChatWindows::CloseMotdWindow() {
 }
 
 void ChatWindows::ConnectionChanged(bool connected) {
+    // Schemes may be for some servers only.
+    services_.schemes.NotifyPanes();
     if (onConnectionChange) onConnectionChange(connected);
 }
 

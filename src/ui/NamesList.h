@@ -78,8 +78,11 @@ public:
     void Select(int index);
 
     // Scheme: the painter draws with it; without one nothing is drawn. The
-    // background is white until a scheme gives its colour.
-    void SetScheme(const CScheme* scheme) { scheme_ = scheme; }
+    // background is white until a scheme gives its colour. The view is told.
+    void SetScheme(const CScheme* scheme) {
+        scheme_ = scheme;
+        NotifyChanged();
+    }
     const CScheme* Scheme() const { return scheme_; }
     WindowsColour Background() const;
 

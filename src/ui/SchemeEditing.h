@@ -3,15 +3,16 @@
 // with the scheme manager, with their dialogs: the one-shot install hint,
 // the file dialogs, the "Edit scheme" question. Opening the editor window
 // itself is the front end's (SchemeEditorOpener).
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "display/SchemeManager.h"
+#include "platform/UserInterface.h"
 
 namespace parlevox {
 
 class Registry;
-class UserInterface;
 
 class SchemeEditorOpener {
 public:
@@ -39,6 +40,12 @@ public:
     // The "SchemeEdit" command: "#channel", "~KindName" or a nickname.
     // False when the person cancelled or a file could not be made.
     bool EditSchemeForWindow(std::string_view windowId, const std::string& serverName = {});
+
+    // The "Edit scheme" question's choices, in order.
+    static constexpr int kCopyCurrent = 0;
+    static constexpr int kMakeBlank = 1;
+    static constexpr int kEditExisting = 2;
+    static ChoiceRequest EditSchemeQuestion();
 
 private:
     std::optional<std::string> AskNewPath(const char* title);

@@ -123,7 +123,7 @@ protected:
     }
 
     ChatWindowServices Services() {
-        return {loop, network.Handle(), state, colours, runner, sounds.get(), ui, scheme, dir.Path() + "/", muck, {}};
+        return {loop, network.Handle(), state, colours, runner, sounds.get(), ui, schemes, dir.Path() + "/", muck, {}};
     }
 
     PollEventLoop loop;
@@ -137,7 +137,7 @@ protected:
     CapturingRunner runner;
     NullAudioOutput audio;
     std::unique_ptr<CSoundSystem> sounds;
-    CScheme scheme;
+    CSchemeManager schemes{ui, "/"};
     bool muck = false;
     RecordingChatView view;
 };

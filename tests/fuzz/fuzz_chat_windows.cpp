@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace parlevox;
     World& world = TheWorld();
     world.app->Network().State().currentNick = "me";
-    CChatSession session(*world.app, world.status, world.views, world.scheme);
+    CChatSession session(*world.app, world.status, world.views);
     session.Windows().OpenChannel("#x");
     session.Windows().OpenQueryWindow("bob");
     std::string_view input(reinterpret_cast<const char*>(data), size);

@@ -40,7 +40,7 @@ protected:
                                              AppStartOptions{home.File("settings.reg"), home.Path(), false});
         app->Options().nicknames[0].name = "ours";
         app->OptionsChanged();
-        session = std::make_unique<CChatSession>(*app, status, views, scheme);
+        session = std::make_unique<CChatSession>(*app, status, views);
         session->TurnTipsOff();
         statusWidget.Attach(status, app->Colours());
         views.SetNamesOf([this](const std::string& channel) { return session->Windows().NamesOf(channel); });

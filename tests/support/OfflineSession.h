@@ -24,7 +24,7 @@ public:
     OfflineSession()
         : app(std::make_unique<CBrimvaleApp>(FrontEnd{loop, ui, audio, status},
                                              AppStartOptions{home.File("settings.reg"), home.Path(), false})),
-          session(std::make_unique<CChatSession>(*app, status, views, scheme)) {}
+          session(std::make_unique<CChatSession>(*app, status, views)) {}
     ~OfflineSession() {
         session.reset();
         app.reset();

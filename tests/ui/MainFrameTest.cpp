@@ -49,10 +49,10 @@ protected:
     }
 
     ColourCodes colours;
-    CScheme scheme;
+    CSchemeManager schemes{ui, "/"};
     NoCommands commands;
     LineRecordingViews views;
-    ChatWindows windows{ChatWindowServices{loop, network->Handle(), state, colours, commands, nullptr, ui, scheme, "/",
+    ChatWindows windows{ChatWindowServices{loop, network->Handle(), state, colours, commands, nullptr, ui, schemes, "/",
                                            false, {}},
                         views};
     RecordingTips tips;
