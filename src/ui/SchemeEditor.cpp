@@ -230,16 +230,22 @@ void CSchemeEditor::SetUsageTexts(const SchemeUsageTexts& texts) {
 
 void CSchemeEditor::Apply() {
     if (!open_) return;
-    working_ = schemes_.ApplyEdit(index_, *working_);
+    if (std::unique_ptr<CScheme> fresh = schemes_.ApplyEdit(index_, *working_)) working_ = std::move(fresh);
     applied_ = true;
     Changed();
 }
 
 bool CSchemeEditor::Ok() {
     if (!open_) return true;
-    if (!schemes_.EndEdit(index_, *working_)) return false;
-    open_ = applied_ = false;
-    return true;
+    if (schemes_.EndEdit(index_, *working_)) {
+        open_ = applied_ = false;
+        return true;
+    }
+    // The copy is in place but not in the file: editing goes on, and so
+    // does the manager's editing flag, which EndEdit cleared.
+    if (std::unique_ptr<CScheme> fresh = schemes_.BeginEdit(index_)) working_ = std::move(fresh);
+    applied_ = true;
+    return false;
 }
 
 // Apply put the scheme in place for every window: keeping it only until

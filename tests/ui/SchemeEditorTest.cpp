@@ -49,8 +49,10 @@ TEST_F(SchemeEditorTest, RemovalsKeepEveryHotspotOnItsOwnItems) {
     const int second = editor->AddHotspot();
     const std::string firstName = editor->HotspotAt(first)->Name();
     const std::string secondName = editor->HotspotAt(second)->Name();
-    // The second hot spot borrows the first one's normal picture.
+    // The second hot spot borrows the first one's normal picture; the first
+    // one's new action lies after both of them in the item list.
     editor->HotspotAt(second)->SetImageRef(kPressed, editor->HotspotAt(first)->ImageRef(kNormal));
+    editor->SetHotspotAction(first, HotspotActionKind::Command, "/join #sunset");
     const int items = Scheme().ItemCount();
 
     auto expectSecondIntact = [&](int row) {
@@ -70,8 +72,11 @@ TEST_F(SchemeEditorTest, RemovalsKeepEveryHotspotOnItsOwnItems) {
     editor->RemoveGraphic(0);  // an item below all of them
     EXPECT_EQ(Scheme().ItemCount(), items - 5);
     expectSecondIntact(0);
+    // Its items go, the borrowed one too; its own pressed picture, which it
+    // stopped using above, is no longer its to take.
     editor->RemoveGraphic(0);
-    EXPECT_EQ(Scheme().ItemCount(), 0);
+    ASSERT_EQ(Scheme().ItemCount(), 1);
+    EXPECT_EQ(NameAt(0), secondName + "D");
     EXPECT_TRUE(ui.boxes.empty()) << ui.boxes.front().text;
 }
 
