@@ -4,8 +4,10 @@
 
 namespace parlevox {
 
-SchemeEditorWindows::SchemeEditorWindows(SchemesWindowContext context, QWidget* parent)
-    : QObject(parent), context_(std::move(context)), parent_(parent) {}
+// Not the parent's child: whoever owns this deletes it, with its windows.
+SchemeEditorWindows::SchemeEditorWindows(SchemesWindowContext context, QWidget* parent,
+                                         std::function<SchemePreviewLook()> currentLook)
+    : context_(std::move(context)), parent_(parent), currentLook_(std::move(currentLook)) {}
 
 // Windows still open end their editing (as Cancel) before the manager goes.
 SchemeEditorWindows::~SchemeEditorWindows() {
@@ -20,6 +22,7 @@ SchemesWindow* SchemeEditorWindows::WindowFor(int index) const {
 void SchemeEditorWindows::OpenSchemeEditor(int index) {
     SchemesWindow* window = WindowFor(index);
     if (!window) {
+        if (currentLook_) context_.look = currentLook_();
         window = new SchemesWindow(context_, index, parent_);
         window->setAttribute(Qt::WA_DeleteOnClose);
         windows_[index] = window;

@@ -4,6 +4,7 @@
 // itself when it closes.
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <map>
 
 #include "ui/SchemeEditing.h"
@@ -18,8 +19,10 @@ class SchemeEditorWindows final : public QObject, public SchemeEditorOpener {
 
 public:
     // The context's references must outlive the windows; parent is the
-    // window they stay in front of.
-    SchemeEditorWindows(SchemesWindowContext context, QWidget* parent = nullptr);
+    // window they stay in front of. currentLook, when given, is asked for
+    // the preview's colours as each window opens.
+    SchemeEditorWindows(SchemesWindowContext context, QWidget* parent = nullptr,
+                        std::function<SchemePreviewLook()> currentLook = {});
     ~SchemeEditorWindows() override;
 
     void OpenSchemeEditor(int index) override;
@@ -33,6 +36,7 @@ signals:
 private:
     SchemesWindowContext context_;
     QWidget* parent_;
+    std::function<SchemePreviewLook()> currentLook_;
     std::map<int, QPointer<SchemesWindow>> windows_;
 };
 
