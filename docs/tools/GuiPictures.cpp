@@ -277,6 +277,10 @@ bool SchemeEditorPicture(const std::string& folder) {
         editor.SetFontFace("DejaVu Sans");
         editor.SetFontSize(13);
         editor.SetUsageTexts({{false, "#sunset #dawn"}, {true, {}}, {true, {}}, {true, {}}});
+        // Names a person would give them, the same in every run.
+        editor.ImageAt(sky)->SetName("evening sky");
+        editor.FadeboxAt(panel)->SetName("text panel");
+        editor.HotspotAt(button)->SetName("join button");
         window.Reload();
         window.GraphicsPage().List().setCurrentRow(button);
         window.resize(1060, 640);
