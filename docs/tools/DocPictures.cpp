@@ -1,6 +1,7 @@
 // parlevox-docpics: remakes the pictures in docs/ from the client's own
-// drawing code. Run by the "docs" build target with the docs folder as its
-// argument; writes title-screen.png and output-pane.png there.
+// drawing code. Run by the "docs" build target with the docs folder and the
+// folder of the built sample schemes as its arguments; writes
+// title-screen.png, output-pane.png, scheme-calm.png and scheme-night.png.
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -8,11 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "common/TextError.h"
 #include "display/BitmapResource.h"
+#include "display/ChatLineFormatter.h"
 #include "display/OutputPainter.h"
 #include "display/OutputWnd.h"
 #include "display/Scheme.h"
+#include "display/SchemeFile.h"
 #include "platform/UserInterface.h"
+#include "settings/OptionsRecord.h"
 #include "support/PngWriter.h"
 
 namespace parlevox {
@@ -22,11 +27,12 @@ class StillOwner : public OutputPaneOwner {
 public:
     const CScheme& Scheme() const override { return scheme; }
     ActionContext HotspotContext() const override { return {}; }
-    bool IsChannelWindow() const override { return true; }
+    bool IsChannelWindow() const override { return channel; }
     void OnNicknameMenu(const std::string&, int, int) override {}
     void OnContextMenu(int, int) override {}
     UserInterface& UI() const override { return UserInterface::Current(); }
     CScheme scheme;
+    bool channel = true;
 };
 
 bool WritePng(const CRawBitmap& image, const std::string& path) {
@@ -135,6 +141,73 @@ bool OutputPane(const std::string& folder) {
     return written;
 }
 
+// The lines of a busy channel, as its window writes them with the
+// installer's colour slots.
+std::vector<std::string> ChannelLines() {
+    const OptionsRecord::Colours slots;
+    const ColourCodes colours(slots.values);
+    const ChatLineFormatter f(colours, "ada");
+    return {
+        f.Join({"ada", "ada", "example.net"}),
+        f.TopicOnJoin("Parlevox: a desktop IRC client for Linux | new schemes: Calm and Night"),
+        f.Message("bob", "morning ada! the build from last night is up"),
+        f.Message("ada", "thanks, trying it now"),
+        f.Message("cyd", "the release notes are at http://parlevox.example.org/notes.html"),
+        f.Action("bob", "puts the kettle on"),
+        f.Mode("bob", "+v", {"cyd"}),
+        f.Message("dee", "does the new scheme follow the window when I make it bigger?"),
+        f.Message("ada", "yes: the hills keep their shape and the card keeps its margins, at any size"),
+        f.Join({"eve", "eve", "garden.example.com"}),
+        f.Message("eve", "hello all \x02:)\x02"),
+        f.NickChange("dee", "deedee"),
+        f.Message("cyd", "\x03" "3green\x03" "1, \x03" "4red\x03" "1 and \x03" "12blue\x03" "1 all read well on it"),
+        f.Part({"fay", "fay", "example.org"}, "lunch"),
+        f.Message("bob", "click the little sun in the corner for a hint"),
+        f.Message("ada", "nice, it chimes"),
+    };
+}
+
+// A quiet private chat late at night.
+std::vector<std::string> PrivateLines() {
+    const OptionsRecord::Colours slots;
+    const ColourCodes colours(slots.values);
+    const ChatLineFormatter f(colours, "ada");
+    return {
+        f.Message("bob", "still up?"),
+        f.Message("ada", "yes, finishing the night scheme for private chats"),
+        f.Message("bob", "is that the one with the moon?"),
+        f.Message("ada", "the moon, some stars and the lights of a few houses on the hills"),
+        f.Action("bob", "looks out of the window"),
+        f.Message("bob", "ours is nearly full tonight"),
+        f.PrivateNotice("bob", "sent you the screenshot"),
+        f.Message("ada", "got it: \x02" "bold\x02, \x1F" "italic\x1F and \x03" "4co\x03" "7lo\x03" "9ur\x03" "11s\x03" "1 all read well"),
+        f.Message("bob", "the link too: http://parlevox.example.org/schemes.html"),
+        f.Message("ada", "good night!"),
+        f.Message("bob", "sleep well \x02:)\x02"),
+    };
+}
+
+// A window's pane under one of the sample schemes.
+bool SchemePane(const std::string& schemeFile, bool channel, const std::vector<std::string>& lines,
+                const std::string& path) {
+    StillOwner owner;
+    try {
+        owner.scheme = ReadSchemeFile(schemeFile);
+    } catch (const TextError& error) {
+        std::fprintf(stderr, "parlevox-docpics: %s: %s\n", schemeFile.c_str(), error.Text());
+        return false;
+    }
+    owner.channel = channel;
+    NullPaneView view;
+    OutputSuppression suppression;
+    COutputWnd pane(owner, view, nullptr, nullptr, suppression);
+    pane.Model().SetMarking({12, 4, {}});
+    pane.Resize(720, 420);
+    pane.SchemeChanged();
+    for (const std::string& line : lines) pane.AddLine(line);
+    return WritePng(pane.Paint(), path);
+}
+
 }  // namespace
 }  // namespace parlevox
 
@@ -145,12 +218,16 @@ extern "C" const char* __lsan_default_suppressions() {
 }
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: parlevox-docpics <docs folder>\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: parlevox-docpics <docs folder> <sample schemes folder>\n");
         return 2;
     }
-    const std::string folder = argv[1];
+    const std::string folder = argv[1], schemes = argv[2];
     const bool title = parlevox::TitleScreen(folder);
     const bool pane = parlevox::OutputPane(folder);
-    return title && pane ? 0 : 1;
+    const bool calm = parlevox::SchemePane(schemes + "/Calm.ParlevoxScheme", true, parlevox::ChannelLines(),
+                                           folder + "/scheme-calm.png");
+    const bool night = parlevox::SchemePane(schemes + "/Night.ParlevoxScheme", false, parlevox::PrivateLines(),
+                                            folder + "/scheme-night.png");
+    return title && pane && calm && night ? 0 : 1;
 }

@@ -15,6 +15,10 @@ public:
     AlphaImage() = default;
     // Solid black; sizes must be checked by the caller (CRawBitmap::ValidSize).
     AlphaImage(int width, int height);
+    // The pixels copied in bulk from bytes of this layout; width x height x 4
+    // of them must be there (checked by the caller).
+    AlphaImage(int width, int height, const uint8_t* pixels)
+        : width_(width), height_(height), pixels_(pixels, pixels + static_cast<size_t>(width) * height * kBytesPerPixel) {}
     // Every pixel solid in one colour.
     void Fill(uint8_t blue, uint8_t green, uint8_t red);
 

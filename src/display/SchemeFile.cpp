@@ -21,6 +21,9 @@ constexpr size_t kHeaderSize = kHeaderTextSize + 8;
 constexpr size_t kRecordHeadSize = 68;
 // Compressed data never needs much more room than the data itself; a file
 // beyond this is refused before it is read.
+// Deflate turns no byte into more than this many (two 1-bit codes for a
+// 258-byte match).
+constexpr uint64_t kMaxInflateRatio = 1032;
 constexpr uint64_t kMaxFileSize = kHeaderSize + SchemeFileReader::kMaxDataSize + SchemeFileReader::kMaxDataSize / 64;
 
 [[noreturn]] void Fail(const char* message) {
@@ -47,10 +50,12 @@ FileHeader ReadHeader(std::string_view file) {
     if (file.size() < kHeaderTextSize) Fail(texts::kSchemeFileCorrupt);
     std::string_view text = file.substr(0, kHeaderTextSize);
     if (text.substr(0, text.find('\0')) != texts::kSchemeFileHeader) Fail(texts::kNotASchemeFile);
-    if (file.size() < kHeaderSize) Fail(texts::kSchemeFileCorrupt);
+    if (file.size() < kHeaderSize || file.size() > kMaxFileSize) Fail(texts::kSchemeFileCorrupt);
     FileHeader header{U32At(file, kHeaderTextSize), U32At(file, kHeaderTextSize + 4), file.substr(kHeaderSize)};
-    // Both are refused before anything is allocated for them.
+    // Refused before anything is allocated for them: sizes the body could
+    // not fill and counts the data could not hold.
     if (header.dataSize > SchemeFileReader::kMaxDataSize ||
+        header.dataSize > kMaxInflateRatio * header.body.size() ||
         header.recordCount > header.dataSize / kRecordHeadSize)
         Fail(texts::kSchemeFileCorrupt);
     return header;

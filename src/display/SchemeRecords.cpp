@@ -255,10 +255,9 @@ std::unique_ptr<CSchemeImage> ReadImage(std::string_view name, std::string_view 
     const int32_t height = in.ReadI32();
     const AnchoredRect rect = ReadRect(in);
     REQUIRE_LAYOUT(CRawBitmap::ValidSize(width, height) && PixelBytes(width, height) <= in.Remaining());
-    auto item = std::make_unique<CSchemeImage>(name);
-    item->Image() = AlphaImage(width, height);
     std::string_view pixels = in.ReadBytes(static_cast<size_t>(PixelBytes(width, height)));
-    if (!pixels.empty()) std::memcpy(item->Image().Pixels().data(), pixels.data(), pixels.size());
+    auto item = std::make_unique<CSchemeImage>(name);
+    item->Image() = AlphaImage(width, height, reinterpret_cast<const uint8_t*>(pixels.data()));
     item->Rect() = rect;
     return item;
 }
