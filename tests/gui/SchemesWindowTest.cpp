@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -105,6 +106,39 @@ TEST_F(SchemesWindowTest, EscapeClosesWithoutTheUnappliedChanges) {
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(schemes.Editing());
     EXPECT_TRUE(schemes.SchemeAt(1).DrawOrder().empty());
+}
+
+TEST_F(SchemesWindowTest, TheGraphicsListFollowsTheDrawOrder) {
+    std::unique_ptr<SchemesWindow> window = Open();
+    SchemeGraphicsPage& page = window->GraphicsPage();
+    CSchemeEditor& editor = window->Editor();
+    QListWidget& list = page.List();
+    Field<QPushButton>(page, "addImage").click();
+    Field<QPushButton>(page, "addHotspot").click();
+    Field<QPushButton>(page, "addFadebox").click();
+    ASSERT_EQ(list.count(), 3);
+    EXPECT_EQ(list.currentRow(), 2) << "a new graphic is chosen";
+    Field<QPushButton>(page, "graphicUp").click();
+    EXPECT_EQ(list.currentRow(), 1);
+    ASSERT_NE(editor.FadeboxAt(1), nullptr) << "the fade box now draws below the hot spot";
+    EXPECT_TRUE(list.item(1)->text().contains("fade box"));
+
+    // Top, in pixels: the top-left point's y offset, and nothing else.
+    Field<QSpinBox>(page, "rect10").setValue(40);
+    const AnchoredRect fadeRect = *editor.RectAt(1);
+    EXPECT_EQ(fadeRect.topLeft.yOffset, 40);
+    EXPECT_EQ(fadeRect.topLeft.xOffset, 0);
+    EXPECT_EQ(fadeRect.bottomRight.yShareOfHeight, 100);
+
+    list.setCurrentRow(2);
+    Field<QComboBox>(page, "actionKind").setCurrentIndex(static_cast<int>(HotspotActionKind::Command));
+    QTest::keyClicks(&Field<QLineEdit>(page, "actionText"), "/join #x");
+    EXPECT_EQ(editor.HotspotAction(2).kind, HotspotActionKind::Command);
+    EXPECT_EQ(editor.HotspotAction(2).text, "/join #x");
+    Field<QPushButton>(page, "removeGraphic").click();
+    EXPECT_EQ(list.count(), 2);
+    EXPECT_EQ(list.currentRow(), 1) << "the row above is chosen";
+    EXPECT_EQ(editor.Scheme().ItemCount(), 2) << "the hot spot took its own items";
 }
 
 TEST_F(SchemesWindowTest, ThePageIsGreyedWhileAnEditorIsOpen) {
