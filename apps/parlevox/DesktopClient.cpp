@@ -25,7 +25,9 @@
 #include "ui/MainFrameTexts.h"
 #include "ui/qt/CommandLineWindowWidget.h"
 #include "ui/qt/JoinWindow.h"
+#include "ui/SchemeEditing.h"
 #include "ui/qt/PreferencesDialog.h"
+#include "ui/qt/SchemeEditorWindows.h"
 #include "ui/qt/QtEventLoop.h"
 #include "ui/qt/ScriptingWindow.h"
 
@@ -57,6 +59,7 @@ void DesktopClient::BuildSession() {
     frame_.SetPositions(positions_.get());
     frame_.SetSoundPlayer([this](const char* event) { app_->Sounds().Play(event); });
     ApplyNickOverride();
+    BuildSchemeEditing();
     session_ = std::make_unique<CChatSession>(*app_, status_, views_);
     session_->activeWindowName = [this] {
         const ChatWindowWidget* active = frame_.ActiveWindow();
@@ -195,10 +198,23 @@ void DesktopClient::OpenJoinWindow() {
     window->show();
 }
 
+// The scheme editor windows preview with the colour slots and link colour
+// the windows use at the time each one opens.
+void DesktopClient::BuildSchemeEditing() {
+    auto look = [this] {
+        const OptionsRecord::Colours& colours = app_->Options().colours;
+        return SchemePreviewLook{app_->Colours(), {colours.values[colour::kWebAddress],
+                                                   colours.values[colour::kHighlight], {}}};
+    };
+    schemeWindows_ = std::make_unique<SchemeEditorWindows>(
+        SchemesWindowContext{app_->Schemes(), ui_, look(), &audio_, &app_->Sounds()}, &frame_, look);
+    schemeEditing_ = std::make_unique<SchemeEditing>(app_->Schemes(), ui_, app_->Store(), schemeWindows_.get());
+}
+
 void DesktopClient::OpenPreferences() {
     if (!preferences_) {
         PreferencesContext context{app_->Options(), [this] { OptionsChanged(); }, app_->Idiots(), app_->Sounds(),
-                                   scheme_};
+                                   scheme_, app_->Schemes(), *schemeEditing_};
         preferences_ = std::make_unique<PreferencesDialog>(context, &frame_);
     }
     preferences_->show();
@@ -279,6 +295,8 @@ void DesktopClient::Shutdown() {
     if (signalWatch_) loop_.UnwatchFd(signalWatch_);
     if (signalFd_ >= 0) close(signalFd_);
     preferences_.reset();
+    schemeEditing_.reset();
+    schemeWindows_.reset();  // an editor still open ends its edit while the manager is there
     scripting_.reset();  // it works on the session's scripts and reactions
     connectDialog_.reset();
     session_.reset();

@@ -28,6 +28,8 @@ class CommandLineWindowWidget;
 class HelpLauncher;
 class JoinWindow;
 class PreferencesDialog;
+class SchemeEditing;
+class SchemeEditorWindows;
 class ScriptingWindow;
 class QtEventLoop;
 class WindowPositions;
@@ -66,6 +68,7 @@ private:
     void OpenJoinWindow();
     void OpenCommandLine();
     void OpenScripting();
+    void BuildSchemeEditing();
     void NotAvailable(const char* what);
     void Join(const std::string& channel);
     void OnConnectionChange(bool connected);
@@ -91,6 +94,8 @@ private:
     std::unique_ptr<WindowPositions> positions_;
     std::unique_ptr<CChatSession> session_;
     std::unique_ptr<CConnectDlg> connectDialog_;
+    std::unique_ptr<SchemeEditorWindows> schemeWindows_;
+    std::unique_ptr<SchemeEditing> schemeEditing_;
     std::unique_ptr<PreferencesDialog> preferences_;
     std::unique_ptr<ScriptingWindow> scripting_;
     std::unique_ptr<HelpLauncher> help_;

@@ -1,11 +1,12 @@
 // parlevox-guidocpics: remakes the desktop client's pictures in docs/ from
 // its own windows, drawn offscreen: the main window over a real chat
 // session (a loopback server in the same loop plays the IRC server), and
-// the title screen while it loads, and the Scripting window with a module's
-// functions.
+// the title screen while it loads, the Scripting window with a module's
+// functions, and the scheme editor window with its preview.
 // Run by the "docs" build target with the docs folder as its argument.
 #include <QApplication>
 #include <QImage>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <algorithm>
@@ -14,10 +15,13 @@
 #include <string>
 
 #include "display/LoaderWindow.h"
+#include "display/OutputWnd.h"
 #include "display/Scheme.h"
+#include "display/SchemeManager.h"
 #include "platform/NullAudioOutput.h"
 #include "platform/PollEventLoop.h"
 #include "settings/BrimvaleApp.h"
+#include "settings/OptionsRecord.h"
 #include "support/LoopbackServer.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TempDir.h"
@@ -27,6 +31,9 @@
 #include "ui/qt/ChatWindowWidget.h"
 #include "ui/qt/MainFrameWidget.h"
 #include "ui/qt/QtChatViews.h"
+#include "ui/qt/OutputPaneWidget.h"
+#include "ui/qt/SchemeGraphicsPage.h"
+#include "ui/qt/SchemesWindow.h"
 #include "ui/qt/ScriptFunctionsTab.h"
 #include "ui/qt/ScriptingWindow.h"
 #include "ui/qt/StatusWindowWidget.h"
@@ -203,6 +210,95 @@ bool ScriptingWindowPicture(const std::string& folder) {
     return saved && ui.boxes.empty();
 }
 
+// A picture filled by a function of the position (0-255 each way) giving
+// blue, green, red; opacity solid.
+template <typename Colour>
+AlphaImage Painted(int width, int height, Colour colour) {
+    AlphaImage image(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const BgrColour c = colour(x * 255 / std::max(width - 1, 1), y * 255 / std::max(height - 1, 1));
+            uint8_t* pixel = image.Pixel(x, y);
+            pixel[0] = 255;
+            pixel[1] = c.blue;
+            pixel[2] = c.green;
+            pixel[3] = c.red;
+        }
+    return image;
+}
+
+// A button picture: a rounded plate in the colour, lighter at the top.
+AlphaImage Plate(int width, int height, BgrColour colour) {
+    AlphaImage image = Painted(width, height, [&](int, int y) {
+        auto shade = [y](uint8_t channel) { return static_cast<uint8_t>(std::min(255, channel + (255 - y) / 4)); };
+        return BgrColour{shade(colour.blue), shade(colour.green), shade(colour.red)};
+    });
+    const int corners[][2] = {{0, 0}, {width - 1, 0}, {0, height - 1}, {width - 1, height - 1}};
+    for (const auto& corner : corners) image.Pixel(corner[0], corner[1])[0] = 0;
+    return image;
+}
+
+// "Sunset": an evening sky behind a pale panel for the text, and a hot spot
+// that joins the channel, the window showing the hot spot's page.
+bool SchemeEditorPicture(const std::string& folder) {
+    test::TempDir home;
+    test::ScriptedUserInterface ui;
+    CSchemeManager schemes(ui, home.Path() + "/");
+    if (!schemes.NewScheme(home.File("Sunset.ParlevoxScheme"))) return false;
+    OptionsRecord options;
+    SchemePreviewLook look{options.ColourSlots(), {options.colours.values[colour::kWebAddress],
+                                                   options.colours.values[colour::kHighlight], {}}};
+    bool saved = false;
+    {
+        SchemesWindow window(SchemesWindowContext{schemes, ui, look}, 1);
+        CSchemeEditor& editor = window.Editor();
+        const int sky = editor.AddImage();
+        editor.ImageAt(sky)->Image() = Painted(64, 64, [](int, int y) {
+            return BgrColour{static_cast<uint8_t>(90 + y / 3), static_cast<uint8_t>(70 + y / 2),
+                             static_cast<uint8_t>(120 + y / 2)};
+        });
+        editor.SetRect(sky, {{0, 0, 0, 0, 0, 0}, {0, 256, 0, 0, 0, 256}});
+        const int panel = editor.AddFadebox();
+        editor.SetRect(panel, {{10, 0, 0, 10, 0, 0}, {-10, 256, 0, -44, 0, 256}});
+        editor.SetFadebox(panel, 215, RgbColour(255, 250, 240));
+        const int button = editor.AddHotspot();
+        editor.SetRect(button, {{-106, 256, 0, -36, 0, 256}, {-10, 256, 0, -10, 0, 256}});
+        const BgrColour plates[] = {{40, 90, 200}, {30, 140, 240}, {20, 60, 150}};
+        const HotspotLook looks[] = {HotspotLook::Normal, HotspotLook::MouseOver, HotspotLook::Pressed};
+        for (int i = 0; i < 3; ++i) {
+            CSchemeImage* image = editor.HotspotImage(button, looks[i]);
+            image->Image() = Plate(96, 26, plates[i]);
+            image->Rect() = *editor.RectAt(button);
+        }
+        editor.SetHotspotAction(button, HotspotActionKind::Command, "/join #sunset");
+        TextMargins margins = editor.Scheme().Margins();
+        margins.rect = {{18, 0, 0, 16, 0, 0}, {-18, 256, 0, -50, 0, 256}};
+        editor.SetMargins(margins);
+        editor.SetFontFace("DejaVu Sans");
+        editor.SetFontSize(13);
+        editor.SetUsageTexts({{false, "#sunset #dawn"}, {true, {}}, {true, {}}, {true, {}}});
+        // Names a person would give them, the same in every run.
+        editor.ImageAt(sky)->SetName("evening sky");
+        editor.FadeboxAt(panel)->SetName("text panel");
+        editor.HotspotAt(button)->SetName("join button");
+        window.Reload();
+        window.GraphicsPage().List().setCurrentRow(button);
+        window.resize(1060, 640);
+        window.show();
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+        // The mouse over the hot spot: the preview shows its mouse-over picture.
+        const QSize pane = window.Preview().viewport()->size();
+        const PixelRect spot = editor.Scheme().HotspotRect(0, pane.width(), pane.height());
+        window.Preview().Pane()->MouseMove((spot.left + spot.right) / 2, (spot.top + spot.bottom) / 2);
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+        saved = window.grab().save(QString::fromStdString(folder + "/scheme-editor.png"));
+        window.Editor().Cancel();
+    }
+    if (!saved) std::fprintf(stderr, "parlevox-guidocpics: cannot write scheme-editor.png\n");
+    for (const auto& box : ui.boxes) std::fprintf(stderr, "parlevox-guidocpics: %s\n", box.text.c_str());
+    return saved && ui.boxes.empty();
+}
+
 }  // namespace
 }  // namespace parlevox
 
@@ -215,5 +311,6 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     bool title = parlevox::TitleScreen(argv[1]);
     bool scripting = parlevox::ScriptingWindowPicture(argv[1]);
-    return parlevox::MainWindow(argv[1]) && title && scripting ? 0 : 1;
+    bool schemeEditor = parlevox::SchemeEditorPicture(argv[1]);
+    return parlevox::MainWindow(argv[1]) && title && scripting && schemeEditor ? 0 : 1;
 }

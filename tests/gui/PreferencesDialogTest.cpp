@@ -20,11 +20,14 @@
 #include <vector>
 
 #include "display/Scheme.h"
+#include "display/SchemeManager.h"
 #include "platform/NullAudioOutput.h"
 #include "platform/PollEventLoop.h"
+#include "platform/Registry.h"
 #include "settings/BrimvaleApp.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TempDir.h"
+#include "ui/SchemeEditing.h"
 #include "ui/qt/IdiotsPage.h"
 #include "ui/qt/PreferencesPage.h"
 
@@ -43,11 +46,12 @@ protected:
     PreferencesDialogTest() {
         AppStartOptions options {.settingsPath = dir.File("registry.reg"), .programFolder = dir.Path() + "/"};
         app = std::make_unique<CBrimvaleApp>(FrontEnd {loop, ui, audio, status}, options);
+        schemeEditing = std::make_unique<SchemeEditing>(app->Schemes(), ui, app->Store(), nullptr);
         dialog = std::make_unique<PreferencesDialog>(PreferencesContext {
             app->Options(), [this] {
                 ++changes;
                 app->OptionsChanged();
-            }, app->Idiots(), app->Sounds(), scheme});
+            }, app->Idiots(), app->Sounds(), scheme, app->Schemes(), *schemeEditing});
     }
 
     template <typename Widget>
@@ -68,6 +72,7 @@ protected:
     DiscardStatus status;
     CScheme scheme;
     std::unique_ptr<CBrimvaleApp> app;
+    std::unique_ptr<SchemeEditing> schemeEditing;
     std::unique_ptr<PreferencesDialog> dialog;
     int changes = 0;
 };
@@ -115,7 +120,8 @@ TEST_F(PreferencesDialogTest, ColourChoicesShowTheSchemesColourMap) {
     map[9] = RgbColour(1, 2, 3);
     scheme.SetColours(map);
     PreferencesDialog own(
-        PreferencesContext {app->Options(), [] {}, app->Idiots(), app->Sounds(), scheme});
+        PreferencesContext {app->Options(), [] {}, app->Idiots(), app->Sounds(), scheme, app->Schemes(),
+                            *schemeEditing});
     auto* combo = own.PageWidget(Page::Colours).findChild<QComboBox*>("colour1");
     ASSERT_NE(combo, nullptr);
     ASSERT_EQ(combo->count(), 16);
@@ -247,7 +253,11 @@ protected:
     NullAudioOutput audio;
     CSoundSystem sounds {audio, {}};
     CScheme scheme;
-    PreferencesContext context {options, [] {}, idiots, sounds, scheme};
+    test::ScriptedUserInterface ui;
+    CSchemeManager schemes {ui, "/nonexistent/"};
+    Registry registry;
+    SchemeEditing schemeEditing {schemes, ui, registry, nullptr};
+    PreferencesContext context {options, [] {}, idiots, sounds, scheme, schemes, schemeEditing};
     IdiotsPage page {context};
     QTableWidget& table = Field<QTableWidget>("idiots");
 };

@@ -9,6 +9,8 @@ namespace parlevox {
 
 class CIgnoreList;
 class CScheme;
+class CSchemeManager;
+class SchemeEditing;
 class CSoundSystem;
 class OptionsRecord;
 
@@ -18,6 +20,8 @@ struct PreferencesContext {
     CIgnoreList& idiots;  // saves itself and sends SILENCE -; no optionsChanged needed
     CSoundSystem& sounds;  // saved through its own saver after each edit
     const CScheme& scheme;  // its colour map shows what the colour slots look like
+    CSchemeManager& schemes;  // the "Schemes" page lists them; changes go through schemeEditing
+    SchemeEditing& schemeEditing;
 };
 
 }  // namespace parlevox

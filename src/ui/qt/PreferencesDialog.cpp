@@ -13,6 +13,7 @@
 #include "ui/qt/MiscPage.h"
 #include "ui/qt/NicknamesPage.h"
 #include "ui/qt/PreferencesTexts.h"
+#include "ui/qt/SchemesPage.h"
 #include "ui/qt/ServersPage.h"
 #include "ui/qt/SoundsPage.h"
 #include "ui/qt/YourInfoPage.h"
@@ -23,8 +24,8 @@ PreferencesDialog::PreferencesDialog(PreferencesContext context, QWidget* parent
     : QDialog(parent), context_(std::move(context)), list_(new QListWidget(this)), stack_(new QStackedWidget(this)) {
     setWindowTitle(tr(texts::kPreferencesTitle));
     pages_ = {new NicknamesPage(context_), new ServersPage(context_), new YourInfoPage(context_),
-              new ColoursPage(context_),   new MiscPage(context_),    new SoundsPage(context_),
-              new IdiotsPage(context_),    new FriendsPage(context_)};
+              new ColoursPage(context_),   new SchemesPage(context_), new MiscPage(context_),
+              new SoundsPage(context_),    new IdiotsPage(context_),  new FriendsPage(context_)};
     for (size_t i = 0; i < pages_.size(); ++i) {
         list_->addItem(tr(texts::kPreferencesPages[i]));
         stack_->addWidget(pages_[i]);

@@ -19,7 +19,7 @@ class PreferencesDialog final : public QDialog {
 
 public:
     // In the order of the list.
-    enum class Page { Nicknames, Servers, YourInfo, Colours, Misc, Sounds, Idiots, Friends };
+    enum class Page { Nicknames, Servers, YourInfo, Colours, Schemes, Misc, Sounds, Idiots, Friends };
 
     // The context's references must outlive the dialog.
     explicit PreferencesDialog(PreferencesContext context, QWidget* parent = nullptr);

@@ -7,8 +7,8 @@ namespace parlevox::texts {
 inline constexpr const char* kPreferencesTitle = "Preferences";
 
 // The pages, in the order of the list on the left.
-inline constexpr std::array<const char*, 8> kPreferencesPages = {
-    "Nicknames", "Servers", "Your info", "Colours", "Misc", "Sounds", "Idiot list", "Friends",
+inline constexpr std::array<const char*, 9> kPreferencesPages = {
+    "Nicknames", "Servers", "Your info", "Colours", "Schemes", "Misc", "Sounds", "Idiot list", "Friends",
 };
 
 // What each colour slot paints, by slot.

@@ -7,6 +7,7 @@
 #include <QInputDialog>
 #include <QStringList>
 
+#include "ui/qt/ChoiceDialog.h"
 #include "ui/qt/QtText.h"
 
 namespace parlevox {
@@ -132,6 +133,12 @@ std::optional<std::string> QtUserInterface::ChooseOpenFile(const std::string& ti
         QFileDialog::getOpenFileName(QApplication::activeWindow(), ToQString(title), QString(), QtFilter(filter));
     if (chosen.isEmpty()) return std::nullopt;
     return QFile::encodeName(chosen).toStdString();
+}
+
+std::optional<int> QtUserInterface::ChooseOption(const ChoiceRequest& request) {
+    ChoiceDialog dialog(request, QApplication::activeWindow());
+    if (dialog.exec() != QDialog::Accepted || dialog.Chosen() < 0) return std::nullopt;
+    return dialog.Chosen();
 }
 
 ClipboardResult QtUserInterface::SetClipboardText(const std::string& text) {

@@ -1,8 +1,8 @@
 #pragma once
 // The core's questions as Qt dialogs: message boxes with the title, text,
 // icon and buttons the core gives (the first button the default, as the
-// core expects), text prompts, the save dialog and the clipboard. Each box
-// is parented to the active window when there is one.
+// core expects), text prompts, the file dialogs, choice questions and the
+// clipboard. Each box is parented to the active window when there is one.
 #include <QMessageBox>
 #include <QString>
 #include <memory>
@@ -20,6 +20,7 @@ public:
                                               const std::string& defaultExtension,
                                               const std::string& proposedPath) override;
     std::optional<std::string> ChooseOpenFile(const std::string& title, const std::string& filter) override;
+    std::optional<int> ChooseOption(const ChoiceRequest& request) override;
     ClipboardResult SetClipboardText(const std::string& text) override;
 
     // The box as it will be shown, not yet run.
