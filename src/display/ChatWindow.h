@@ -88,8 +88,9 @@ public:
     void AddLine(std::string_view text) override;
     void Clear() override;
 
-    // What the schemes' usage lists are matched against.
-    SchemeWindow SchemeTarget() const;
+    // What the schemes' usage lists are matched against: a channel, or a
+    // private chat with the partner.
+    virtual SchemeWindow SchemeTarget() const;
     // SchemeListener: the pane asks again and repaints; then onSchemeChanged.
     void SchemeChanged() override;
     std::function<void()> onSchemeChanged;

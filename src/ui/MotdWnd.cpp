@@ -10,6 +10,13 @@ constexpr int kMotdEnd = 376;
 
 }  // namespace
 
+SchemeWindow CMotdWnd::SchemeTarget() const {
+    SchemeWindow target = CChatWindow::SchemeTarget();
+    target.kind = SchemeWindow::Kind::MessageOfTheDay;
+    target.name.clear();
+    return target;
+}
+
 CMotdWnd::CMotdWnd(const ChatWindowServices& services, ChatWindowView& view)
     : CChatWindow(services, kName, view) {
     for (int numeric : {kMotdLine, kMotdEnd}) {

@@ -12,6 +12,8 @@ public:
     CMotdWnd(const ChatWindowServices& services, ChatWindowView& view);
 
     bool IsChannelWindow() const override { return false; }
+    // A built-in window: "CMOTDWindow" in the usage lists.
+    SchemeWindow SchemeTarget() const override;
 
 protected:
     void OnEvent(CIRCMessage& message, uint32_t handlerId) override;

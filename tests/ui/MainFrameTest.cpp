@@ -6,11 +6,16 @@
 #include "commands/CommandLineRunner.h"
 #include "common/ControlBytes.h"
 #include "display/Scheme.h"
+#include "display/SchemeFile.h"
 #include "irc/IMServer.h"
 #include "support/NetworkFixture.h"
 #include "support/RecordingViews.h"
+#include "support/TempDir.h"
 #include "ui/ChatWindows.h"
+#include "display/ChanWnd.h"
+#include "display/MessageWnd.h"
 #include "ui/KillExplanation.h"
+#include "ui/NamesList.h"
 #include "ui/MainFrame.h"
 #include "ui/MotdWnd.h"
 #include "ui/NickRetry.h"
@@ -49,7 +54,8 @@ protected:
     }
 
     ColourCodes colours;
-    CSchemeManager schemes{ui, "/"};
+    TempDir home;
+    CSchemeManager schemes{ui, home.Path() + "/"};
     NoCommands commands;
     LineRecordingViews views;
     ChatWindows windows{ChatWindowServices{loop, network->Handle(), state, colours, commands, nullptr, ui, schemes, "/",
@@ -110,6 +116,39 @@ TEST_F(MainFrameTest, TheMessageOfTheDayOpensOncePerServer) {
     frame->SetSettings(settings);
     motd("irc.c");
     EXPECT_EQ(views.opened[CMotdWnd::kName], 2);
+}
+
+// Each kind of window is matched by its own usage list; the message of the
+// day is a built-in window, not a private chat.
+TEST_F(MainFrameTest, EachWindowKindFindsItsSchemeAndFollowsItsChanges) {
+    CScheme chats;
+    SchemeUsage usage;
+    usage.channels.clear();
+    usage.privateChats = {"bob"};
+    usage.builtInWindows = {"CMOTDWindow"};
+    chats.SetUsage(usage);
+    chats.SetBackground(0x202020);
+    const std::string path = home.File("Chats.ParlevoxScheme");
+    WriteSchemeFile(path, chats);
+    CChanWnd& channel = windows.OpenChannel("#c");
+    CMessageWnd& query = windows.OpenQueryWindow("bob");
+    CChatWindow& motd = windows.OpenMotdWindow();
+    ASSERT_TRUE(schemes.Install(path));
+    EXPECT_EQ(channel.Scheme().Background(), CScheme::kDefaultBackground);
+    EXPECT_EQ(query.Scheme().Background(), 0x202020u);
+    EXPECT_EQ(motd.Scheme().Background(), 0x202020u);
+    ASSERT_TRUE(windows.NamesOf("#c"));
+    EXPECT_EQ(windows.NamesOf("#c")->Scheme(), &channel.Scheme());
+
+    usage.channels = {"#c"};
+    usage.privateChats.clear();
+    usage.builtInWindows.clear();
+    chats.SetUsage(usage);
+    schemes.ApplyEdit(1, chats);
+    EXPECT_EQ(channel.Scheme().Background(), 0x202020u);
+    EXPECT_EQ(windows.NamesOf("#c")->Background(), 0x202020u) << "the names list was handed the new scheme";
+    EXPECT_EQ(query.Scheme().Background(), CScheme::kDefaultBackground);
+    EXPECT_EQ(motd.Scheme().Background(), CScheme::kDefaultBackground);
 }
 
 TEST(KillExplanationTest, TheBoxSaysWhoKilledAndWhy) {
