@@ -148,7 +148,7 @@ TEST(SchemeManagerNames, DisplayNamesAndTheExtensionRule) {
     };
     const Case cases[] = {
         {"Calm.ParlevoxScheme", "Calm", "Calm.ParlevoxScheme"},
-        {"/home/a/b/Night.ParlevoxScheme", "Night", "/home/a/b/Night.ParlevoxScheme"},
+        {"/srv/shared/b/Night.ParlevoxScheme", "Night", "/srv/shared/b/Night.ParlevoxScheme"},
         {"C:\\Schemes\\Old.ParlevoxScheme", "Old", "C:\\Schemes\\Old.ParlevoxScheme"},
         {"twice.ParlevoxScheme.ParlevoxScheme", "twice.ParlevoxScheme", "twice.ParlevoxScheme.ParlevoxScheme"},
         {".ParlevoxScheme", "", ".ParlevoxScheme"},
