@@ -66,6 +66,10 @@ void DesktopClient::BuildSession() {
         return active ? active->WindowName() : std::string();
     };
     status_.SetCommands(&session_->Commands());
+    session_->Windows().onEditScheme = [this](const std::string& window) {
+        schemeEditing_->EditSchemeForWindow(window, app_->Network().State().serverName);
+        return true;
+    };
     views_.SetNamesOf([this](const std::string& channel) { return session_->Windows().NamesOf(channel); });
     // Plain text typed into the status window goes to the channel joined last.
     statusView_.SetPlainLineHandler([this](const std::string& line) {

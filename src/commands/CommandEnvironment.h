@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "commands/CommandResult.h"
 #include "commands/CommandSettings.h"
 #include "irc/ConnectionState.h"
 #include "platform/WindowMessage.h"
@@ -18,11 +19,13 @@ class CommandHost;
 class CommandOutput;
 class EventLoop;
 
-// The invocation of one command: the contexts and the output window.
+// The invocation of one command: the contexts and the output window; from
+// a script, where the result goes.
 struct CommandCall {
     const std::string& channel;
     const std::string& nick;
     CommandOutput& output;
+    CommandResult* result = nullptr;
 };
 
 class CommandEnvironment {

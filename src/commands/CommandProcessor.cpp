@@ -63,9 +63,10 @@ void CommandProcessor::Run(std::string_view line, const std::string& channel, co
 }
 
 CommandProcessor::CallResult CommandProcessor::Call(std::string_view name, std::span<const CommandArgument> values,
-                                                    const std::string& channel, CommandOutput& output) {
+                                                    const std::string& channel, CommandOutput& output,
+                                                    CommandResult* result) {
     static const std::string kNone;
-    return RunBuiltIn(name, values, CommandCall {channel, kNone, output});
+    return RunBuiltIn(name, values, CommandCall {channel, kNone, output, result});
 }
 
 bool CommandProcessor::Exists(std::string_view name) const {

@@ -41,9 +41,10 @@ public:
 
     enum class CallResult { Done, NotFound, IncorrectParameters };
     // A script's call of a built-in command with typed values; the two
-    // error lines go to the output as for a typed line.
+    // error lines go to the output as for a typed line. A script command
+    // sets the result.
     CallResult Call(std::string_view name, std::span<const CommandArgument> values, const std::string& channel,
-                    CommandOutput& output);
+                    CommandOutput& output, CommandResult* result = nullptr);
 
     // The built-in classes in table order.
     const std::vector<std::unique_ptr<CCommand>>& BuiltIns() const { return builtIns_; }

@@ -96,7 +96,10 @@ bool C_scRun::Execute(const CommandArgs& args, const CommandCall& call, CommandE
     return Done(env.Host().RunProgram(args.Text(0), args.Text(1), call.output), *this, call, env);
 }
 
-C_scSchemeEdit::C_scSchemeEdit() : CCommand("SchemeEdit", {K::Word}, "/schemeedit <window id>") {}
+C_scSchemeEdit::C_scSchemeEdit() : CCommand("SchemeEdit", {K::Word},
+                                             "/schemeedit <window>: edit the scheme of a window, for example "
+                                             "/schemeedit #linux; built-in windows are written with a leading ~, "
+                                             "as in /schemeedit ~CControlBarWnd") {}
 bool C_scSchemeEdit::Execute(const CommandArgs& args, const CommandCall& call, CommandEnvironment& env) {
     return Done(env.Host().EditScheme(args.Text(0)), *this, call, env);
 }

@@ -60,6 +60,8 @@ public:
     std::function<bool(const AddressRecord& mask, const std::string& reason)> onAddIgnore;
     // /scriptreset.
     std::function<bool()> onResetScripts;
+    // "/schemeedit": the front end's scheme editing, with the window id.
+    std::function<bool(const std::string&)> onEditScheme;
     // "/server": none set, the command says it is not available.
     std::function<bool(const std::string& server, const std::string& rest)> onConnectTo;
 
@@ -76,6 +78,7 @@ public:
     bool PlayLocalSound(const std::string& file) override;
     bool ConnectTo(const std::string& server, const std::string& rest) override;
     bool ResetScripts() override { return onResetScripts && onResetScripts(); }
+    bool EditScheme(const std::string& window) override { return onEditScheme && onEditScheme(window); }
     bool AddIgnore(const AddressRecord& mask, const std::string& reason) override {
         return onAddIgnore && onAddIgnore(mask, reason);
     }
