@@ -22,6 +22,8 @@ void AddBuiltInCommands(std::vector<std::unique_ptr<CCommand>>& table) {
         C_scNickInfo, C_scNotify, C_scIgnore, C_scDCC, C_scDCCSend, C_scDCCView, C_scTelnet, C_scDNS, C_scPlay,
         C_scServer, C_scBrimConnect, C_scTile, C_scClear, C_scPlaySound, C_scRun, C_scSchemeEdit,
         C_scScriptReset>(table);
+    // Script timers and event hooks.
+    Add<C_scOnTimer, C_scOffTimer, C_scOn, C_scOff>(table);
 }
 
 }  // namespace parlevox
