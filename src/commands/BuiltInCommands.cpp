@@ -23,6 +23,8 @@ void AddBuiltInCommands(std::vector<std::unique_ptr<CCommand>>& table) {
         C_scServer, C_scBrimConnect, C_scTile, C_scClear, C_scPlaySound, C_scRun, C_scSchemeEdit,
         C_scScriptReset>(table);
     Add<C_scWndTextNew, C_scWndTextWrite, C_scWndTextClose>(table);
+    // Script timers and event hooks.
+    Add<C_scOnTimer, C_scOffTimer, C_scOn, C_scOff>(table);
 }
 
 }  // namespace parlevox

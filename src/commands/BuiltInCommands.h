@@ -107,6 +107,12 @@ PARLEVOX_BUILT_IN_COMMAND(C_scWndTextClose);
 PARLEVOX_BUILT_IN_COMMAND(C_scTelnet);
 PARLEVOX_BUILT_IN_COMMAND(C_scDNS);
 
+// Script timers and event hooks (ScriptEventCommands.cpp).
+PARLEVOX_BUILT_IN_COMMAND(C_scOnTimer);
+PARLEVOX_BUILT_IN_COMMAND(C_scOffTimer);
+PARLEVOX_BUILT_IN_COMMAND(C_scOn);
+PARLEVOX_BUILT_IN_COMMAND(C_scOff);
+
 #undef PARLEVOX_BUILT_IN_COMMAND
 
 // C_scPlay (PlayCommand.h) keeps the one file that is playing.

@@ -3,6 +3,8 @@
 // lists, DCC, sounds, the connect dialog and the script system. Each owner
 // overrides what it has built; the defaults say "not here", and the command
 // then writes its "not available" line and sends nothing.
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -66,6 +68,21 @@ public:
     }
     virtual bool WriteTextWindow(const std::string& /*name*/, const std::string& /*text*/) { return false; }
     virtual bool CloseTextWindow(const std::string& /*name*/) { return false; }
+    // --- Script timers and event hooks (OnTimer, OffTimer, On, Off): the
+    // session's script event window. False, or nothing for AddScriptHook,
+    // when there is none.
+    // A refused timer is explained in `output` and still counts as served.
+    virtual bool StartScriptTimer(int32_t /*seconds*/, const std::string& /*function*/, CommandOutput& /*output*/) {
+        return false;
+    }
+    virtual bool StopScriptTimers(const std::string& /*function*/) { return false; }
+    // On's result: 1 registered, 0 refused.
+    virtual std::optional<int32_t> AddScriptHook(const std::string& /*event*/, const std::string& /*filterSpec*/,
+                                                 int32_t /*priority*/, const std::string& /*function*/) {
+        return std::nullopt;
+    }
+    virtual bool RemoveScriptHooks(const std::string& /*function*/) { return false; }
+    // --- end of script timers and event hooks.
 };
 
 }  // namespace parlevox

@@ -5,42 +5,13 @@
 #include <algorithm>
 #include <utility>
 
-#include "commands/CommandOutput.h"
 #include "irc/IRCMessage.h"
+#include "modules/HookVerdict.h"
+#include "modules/PrefixedOutput.h"
 #include "modules/ReactionTexts.h"
 #include "modules/ScriptModule.h"
 
 namespace parlevox {
-namespace {
-
-// The current window, with every line the action writes marked as coming
-// from a reaction.
-class PrefixedOutput final : public CommandOutput {
-public:
-    PrefixedOutput(CommandOutput& window, std::string prefix) : window_(window), prefix_(std::move(prefix)) {}
-    void AddLine(std::string_view text) override { window_.AddLine(prefix_ + std::string(text)); }
-    void Clear() override { window_.Clear(); }
-
-private:
-    CommandOutput& window_;
-    std::string prefix_;
-};
-
-struct Verdict {
-    bool passOn;
-    bool handled;
-};
-
-// Only a pair of integers <continue, handled> steers the event.
-std::optional<Verdict> VerdictOf(const CVariable& result) {
-    if (result.Count() != 2) return std::nullopt;
-    const VariableComponent& goOn = result.Component(0);
-    const VariableComponent& handled = result.Component(1);
-    if (goOn.type != ComponentType::Int || handled.type != ComponentType::Int) return std::nullopt;
-    return Verdict{goOn.number != 0, handled.number != 0};
-}
-
-}  // namespace
 
 CReactionList::CReactionList(EventLoop& loop, WindowHandle networkWindow, SystemVariableSink& variables,
                              ReactionRunner& runner)
@@ -191,13 +162,7 @@ void CReactionList::Run(const std::string& action, CIRCMessage& message) {
     // The function's own lines carry its own prefix, not both.
     std::optional<CVariable> result = runner_.CallFunction(action, current);
     message.ReadBackSystemVariables(variables_);
-    std::optional<Verdict> verdict = result ? VerdictOf(*result) : std::nullopt;
-    if (!verdict) return;
-    if (verdict->handled) {
-        message.handled = 1;
-        variables_.SetInt("iSysHandled", 1);
-    }
-    if (!verdict->passOn) EndChain();
+    if (ApplyHookResult(result, message, variables_)) EndChain();
 }
 
 }  // namespace parlevox

@@ -14,34 +14,12 @@
 #include "irc/EventHandlerWindow.h"
 #include "irc/SystemVariableSink.h"
 #include "modules/Reaction.h"
+#include "modules/ReactionRunner.h"
 #include "script/Variable.h"
 
 namespace parlevox {
 
-class CommandOutput;
 class CScriptModule;
-
-// Where a reaction's action runs: the window its output goes to, and that
-// window's name for command lines ("" for the status window).
-struct ReactionWindow {
-    CommandOutput& output;
-    std::string channel;
-};
-
-// How a reaction's action runs; the script engine implements it over the
-// call dispatcher (a run context made of the window) and the command
-// processor.
-class ReactionRunner {
-public:
-    virtual ~ReactionRunner() = default;
-    // The window reaction output goes to: the most recently activated one,
-    // or the control bar's output area when none is open.
-    virtual ReactionWindow CurrentWindow() = 0;
-    // Calls the function with the empty value; nothing when no function of
-    // that name exists.
-    virtual std::optional<CVariable> CallFunction(const std::string& name, ReactionWindow& window) = 0;
-    virtual void RunCommandLine(const std::string& line, ReactionWindow& window) = 0;
-};
 
 class CReactionList final : public EventHandlerWindow {
 public:

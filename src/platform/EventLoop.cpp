@@ -9,6 +9,11 @@ namespace parlevox {
 
 EventLoop::EventLoop() : mailbox_(std::make_shared<LoopMailbox>()) {
     mailbox_->loop_ = this;
+    SetTickSource({});
+}
+
+void EventLoop::SetTickSource(std::function<uint64_t()> tickSource) {
+    tickSource_ = tickSource ? std::move(tickSource) : [] { return Clock::TickCount(); };
 }
 
 EventLoop::~EventLoop() {
@@ -65,7 +70,7 @@ void EventLoop::SetTimer(WindowHandle handle, uint32_t timerId, uint32_t interva
     timer.handle = handle;
     timer.timerId = timerId;
     timer.intervalMs = intervalMs;
-    Schedule(Clock::TickCount() + intervalMs, std::move(timer), nextSequence_++);
+    Schedule(TickNow() + intervalMs, std::move(timer), nextSequence_++);
 }
 
 void EventLoop::KillTimer(WindowHandle handle, uint32_t timerId) {
@@ -78,7 +83,7 @@ void EventLoop::KillTimer(WindowHandle handle, uint32_t timerId) {
 void EventLoop::SingleShot(uint32_t delayMs, Task task) {
     Timer timer;
     timer.task = std::move(task);
-    Schedule(Clock::TickCount() + delayMs, std::move(timer), nextSequence_++);
+    Schedule(TickNow() + delayMs, std::move(timer), nextSequence_++);
 }
 
 void EventLoop::PostFromThread(Task task) {
@@ -121,7 +126,7 @@ bool EventLoop::RunUntil(const std::function<bool()>& done, uint64_t timeoutMs) 
 int EventLoop::NextTimeoutMs() const {
     if (HasPostedWork()) return 0;
     if (timers_.empty()) return -1;
-    uint64_t now = Clock::TickCount();
+    uint64_t now = TickNow();
     uint64_t due = timers_.begin()->first.first;
     return due <= now ? 0 : static_cast<int>(std::min<uint64_t>(due - now, 60'000));
 }
@@ -135,12 +140,13 @@ void EventLoop::ProcessTimersAndMessages() {
 void EventLoop::RunDueTimers() {
     // Only timers started before this step run now; a timer set by a timer
     // waits for the next iteration even when it is already due.
-    const uint64_t now = Clock::TickCount();
+    const uint64_t now = TickNow();
     const uint64_t sequenceLimit = nextSequence_;
     while (!timers_.empty()) {
         auto it = timers_.begin();
         while (it != timers_.end() && it->first.second >= sequenceLimit) ++it;
         if (it == timers_.end() || it->first.first > now) break;
+        const uint64_t due = it->first.first;
         Timer timer = std::move(it->second);
         timers_.erase(it);
         if (timer.handle == 0) {
@@ -150,8 +156,10 @@ void EventLoop::RunDueTimers() {
         windowTimers_.erase({timer.handle, timer.timerId});
         MessageTarget* target = Find(timer.handle);
         if (!target) continue;
-        uint32_t timerId = timer.timerId;
-        Schedule(now + std::max<uint32_t>(timer.intervalMs, 1), std::move(timer), nextSequence_++);
+        const uint32_t timerId = timer.timerId;
+        const uint64_t interval = std::max<uint32_t>(timer.intervalMs, 1);
+        const uint64_t next = due + interval > now ? due + interval : now + interval;
+        Schedule(next, std::move(timer), nextSequence_++);
         target->OnTimer(timerId);
     }
 }

@@ -48,6 +48,9 @@ public:
     intptr_t SendMessage(WindowHandle handle, WindowMessage&& message) { return SendMessage(handle, message); }
 
     // --- timers (repeating, like window timers; setting an id again restarts it)
+    // A timer keeps its period: the next firing is one interval after the
+    // due time, unless that has passed too (the machine slept, a handler ran
+    // long); then it fires once and the next is one interval from now.
     void SetTimer(WindowHandle handle, uint32_t timerId, uint32_t intervalMs);
     void KillTimer(WindowHandle handle, uint32_t timerId);
     // A task run once after delayMs on the loop's thread.
@@ -78,6 +81,11 @@ public:
     // One iteration: ready descriptors, then due timers, posted messages
     // and thread tasks. Waits at most maxWaitMs (-1: as long as needed).
     virtual void RunOnce(int maxWaitMs = -1) = 0;
+
+    // The timers' clock: Clock::TickCount unless tests and benchmarks give
+    // one of their own (set it before starting timers).
+    void SetTickSource(std::function<uint64_t()> tickSource);
+    uint64_t TickNow() const { return tickSource_(); }
 
     // Counts for the "nothing left open" checks of tests.
     size_t PendingTimerCount() const { return timers_.size(); }
@@ -126,6 +134,7 @@ private:
     std::map<TimerKey, Timer> timers_;
     std::map<std::pair<WindowHandle, uint32_t>, TimerKey> windowTimers_;
     uint64_t nextSequence_ = 1;
+    std::function<uint64_t()> tickSource_;
 
     mutable std::mutex threadMutex_;
     std::vector<Task> threadTasks_;

@@ -16,6 +16,7 @@
 #include "platform/AudioOutput.h"
 #include "platform/Registry.h"
 #include "platform/RegistryAutoSave.h"
+#include "platform/TimerService.h"
 #include "platform/UserInterface.h"
 #include "script/SystemVariables.h"
 #include "settings/OptionsRecord.h"
@@ -57,6 +58,8 @@ public:
     bool Started() const { return started_; }
 
     EventLoop& Loop() { return frontEnd_.loop; }
+    // The client's timer service (script timers and other owners).
+    CTimerService& Timers() { return timers_; }
     UserInterface& UI() { return frontEnd_.ui; }
     Registry& Store() { return registry_; }
     OptionsRecord& Options() { return options_; }
@@ -97,6 +100,7 @@ private:
     std::shared_ptr<Registry*> storeForTitle_;
 
     FrontEnd frontEnd_;
+    CTimerService timers_{frontEnd_.loop};
     bool saveSettings_;
     std::string programFolder_;
     std::string shippedModules_;

@@ -112,6 +112,7 @@ CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowV
         app.Modules(), app.Variables(), processor_, [this] { return CurrentWindow(); }, app.Colours());
     processor_.AddSource(scripts_->Commands());
     StartReactions();
+    StartScriptEvents();
     windows_.onResetScripts = [this] {
         scripts_->Reset(app_.ProgramFolder());
         return true;
@@ -131,6 +132,7 @@ CChatSession::~CChatSession() {
     GatherReactions();
     app_.ReactionTexts() = reactions_->Texts();
     reactions_.reset();
+    scriptEvents_.reset();
     processor_.RemoveSource(scripts_->Commands());
     scripts_.reset();
     status_.SetCommands(nullptr);
@@ -153,6 +155,29 @@ void CChatSession::StartReactions() {
     scripts_->onGather = [this](CScriptModule& module) { reactions_->Gather(module); };
     scripts_->onRemoved = [this](int32_t moduleId) { reactions_->RemoveOwnedBy(moduleId); };
     reactions_->RegisterAll();
+}
+
+// Script timers and hooks start from the commands only, so there is
+// nothing to load; they end with the session.
+void CChatSession::StartScriptEvents() {
+    scriptEvents_ = std::make_unique<CScriptEventWindow>(app_.Loop(), app_.Network().WindowHandleOf(), app_.Timers(),
+                                                         app_.Variables(), *scripts_);
+    scriptEvents_->SetColours(app_.Colours());
+    // The window goes before the modules' Shutdown functions run: what
+    // they ask of it then does nothing.
+    windows_.onStartScriptTimer = [this](int32_t seconds, const std::string& function, CommandOutput& output) {
+        if (scriptEvents_) scriptEvents_->StartTimer(seconds, function, output);
+    };
+    windows_.onStopScriptTimers = [this](const std::string& function) {
+        if (scriptEvents_) scriptEvents_->StopTimers(function);
+    };
+    windows_.onAddScriptHook = [this](const std::string& event, const std::string& filterSpec, int32_t priority,
+                                      const std::string& function) {
+        return scriptEvents_ ? scriptEvents_->AddHook(event, filterSpec, priority, function) : 0;
+    };
+    windows_.onRemoveScriptHooks = [this](const std::string& function) {
+        if (scriptEvents_) scriptEvents_->RemoveHooks(function);
+    };
 }
 
 void CChatSession::GatherReactions() {
@@ -198,6 +223,7 @@ void CChatSession::SetLogging(CChanWnd& window, bool on) {
 void CChatSession::OptionsChanged() {
     scripts_->SetColours(app_.Colours());
     reactions_->SetColours(app_.Colours());
+    scriptEvents_->SetColours(app_.Colours());
     processor_.SetSettings(CommandSettingsOf(app_));
     mainFrame_.SetSettings(MainFrameSettingsOf(app_));
     ctcp_.SetSettings(CTCPSettingsOf(app_));

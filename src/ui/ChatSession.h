@@ -9,6 +9,7 @@
 #include "irc/CTCPHandler.h"
 #include "irc/IgnoreHandler.h"
 #include "modules/ScriptEngine.h"
+#include "modules/ScriptEventWindow.h"
 #include "display/ChatWindow.h"
 #include "script/ScriptCommandVariables.h"
 #include "ui/ChatWindows.h"
@@ -30,6 +31,8 @@ public:
     CIgnoreHandler& Ignore() { return ignore_; }
     CScriptEngine& Scripts() { return *scripts_; }
     CReactionList& Reactions() { return *reactions_; }
+    // The timers and event hooks scripts start (OnTimer, On).
+    CScriptEventWindow& ScriptEvents() { return *scriptEvents_; }
 
     // The one-shot tips explain the desktop's windows; a front end without
     // them turns them off.
@@ -63,8 +66,10 @@ private:
     CIgnoreHandler ignore_;
     std::unique_ptr<CScriptEngine> scripts_;
     std::unique_ptr<CReactionList> reactions_;
+    std::unique_ptr<CScriptEventWindow> scriptEvents_;
 
     void StartReactions();
+    void StartScriptEvents();
     void GatherReactions();
 };
 

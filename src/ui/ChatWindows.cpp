@@ -249,6 +249,32 @@ bool ChatWindows::ConnectTo(const std::string& server, const std::string& rest) 
     return onConnectTo && onConnectTo(server, rest);
 }
 
+// --- Script timers and event hooks.
+bool ChatWindows::StartScriptTimer(int32_t seconds, const std::string& function, CommandOutput& output) {
+    if (!onStartScriptTimer) return false;
+    onStartScriptTimer(seconds, function, output);
+    return true;
+}
+
+bool ChatWindows::StopScriptTimers(const std::string& function) {
+    if (!onStopScriptTimers) return false;
+    onStopScriptTimers(function);
+    return true;
+}
+
+std::optional<int32_t> ChatWindows::AddScriptHook(const std::string& event, const std::string& filterSpec,
+                                                  int32_t priority, const std::string& function) {
+    if (!onAddScriptHook) return std::nullopt;
+    return onAddScriptHook(event, filterSpec, priority, function);
+}
+
+bool ChatWindows::RemoveScriptHooks(const std::string& function) {
+    if (!onRemoveScriptHooks) return false;
+    onRemoveScriptHooks(function);
+    return true;
+}
+// --- end of script timers and event hooks.
+
 void ChatWindows::CloseLater(WindowHandle window) {
     Loop().PostMessage(Handle(), WindowMessage(kCloseWindow, static_cast<intptr_t>(window)));
 }

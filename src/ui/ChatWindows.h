@@ -71,6 +71,15 @@ public:
     // "/server": none set, the command says it is not available.
     std::function<bool(const std::string& server, const std::string& rest)> onConnectTo;
 
+    // --- Script timers and event hooks: the session's script event window.
+    std::function<void(int32_t seconds, const std::string& function, CommandOutput& output)> onStartScriptTimer;
+    std::function<void(const std::string& function)> onStopScriptTimers;
+    std::function<int32_t(const std::string& event, const std::string& filterSpec, int32_t priority,
+                          const std::string& function)>
+        onAddScriptHook;
+    std::function<void(const std::string& function)> onRemoveScriptHooks;
+    // --- end of script timers and event hooks.
+
     // MainFrameWindows.
     void OpenChannelWindow(const std::string& channel) override { OpenChannel(channel); }
     void ShowInNewQueryWindow(CIRCMessage& message) override;
@@ -91,6 +100,12 @@ public:
     bool AddIgnore(const AddressRecord& mask, const std::string& reason) override {
         return onAddIgnore && onAddIgnore(mask, reason);
     }
+    // Script timers and event hooks.
+    bool StartScriptTimer(int32_t seconds, const std::string& function, CommandOutput& output) override;
+    bool StopScriptTimers(const std::string& function) override;
+    std::optional<int32_t> AddScriptHook(const std::string& event, const std::string& filterSpec, int32_t priority,
+                                         const std::string& function) override;
+    bool RemoveScriptHooks(const std::string& function) override;
 
     intptr_t OnMessage(WindowMessage& message) override;
 
