@@ -1,6 +1,11 @@
 #include "commands/BuiltInCommands.h"
 
+#include <string>
+#include <unordered_set>
+
 #include "commands/PlayCommand.h"
+#include "commands/ScriptCommands.h"
+#include "common/TextHelpers.h"
 
 namespace parlevox {
 namespace {
@@ -22,6 +27,25 @@ void AddBuiltInCommands(std::vector<std::unique_ptr<CCommand>>& table) {
         C_scNickInfo, C_scNotify, C_scIgnore, C_scDCC, C_scDCCSend, C_scDCCView, C_scTelnet, C_scDNS, C_scPlay,
         C_scServer, C_scBrimConnect, C_scTile, C_scClear, C_scPlaySound, C_scRun, C_scSchemeEdit,
         C_scScriptReset>(table);
+
+    // Script commands: strings, files, random numbers, friends, channels,
+    // the prompt, output suppression, CTCP.
+    Add<C_scStrLeft, C_scStrRight, C_scStrMid, C_scStrFind, C_scStrMatch, C_scStrUpper, C_scStrLower, C_scStrReplace,
+        C_scStrSplit, C_scStrAscii, C_scStrCharacter, C_scRandom, C_scFileNew, C_scFileOpen, C_scFileClose,
+        C_scFileReadLine, C_scFileWriteLine, C_scFileNumLines, C_scFileRename, C_scFileDelete, C_scFriendLevel,
+        C_scFriend, C_scChanPeople, C_scChanHasOps, C_scChanHasVoice, C_scSuppressOutput, C_scGetString, C_scMe,
+        C_scSound>(table);
+}
+
+bool IsBuiltInCommandName(std::string_view name) {
+    static const std::unordered_set<std::string> names = [] {
+        std::vector<std::unique_ptr<CCommand>> table;
+        AddBuiltInCommands(table);
+        std::unordered_set<std::string> lowered;
+        for (const auto& command : table) lowered.insert(ToLower(command->Name()));
+        return lowered;
+    }();
+    return names.contains(ToLower(name));
 }
 
 }  // namespace parlevox

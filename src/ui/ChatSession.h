@@ -8,6 +8,7 @@
 #include "commands/CommandProcessor.h"
 #include "irc/CTCPHandler.h"
 #include "irc/IgnoreHandler.h"
+#include "modules/BuiltInScriptCalls.h"
 #include "modules/ScriptEngine.h"
 #include "display/ChatWindow.h"
 #include "script/ScriptCommandVariables.h"
@@ -61,11 +62,14 @@ private:
     CMainFrame mainFrame_;
     CCTCPHandler ctcp_;
     CIgnoreHandler ignore_;
+    BuiltInScriptCalls scriptCommands_;  // the command table's commands as script functions
     std::unique_ptr<CScriptEngine> scripts_;
     std::unique_ptr<CReactionList> reactions_;
 
     void StartReactions();
     void GatherReactions();
+    // The friend list the script commands Friend and FriendLevel reach.
+    void ServeFriends();
 };
 
 }  // namespace parlevox
