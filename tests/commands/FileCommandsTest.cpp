@@ -85,7 +85,9 @@ TEST_F(FileCommandsTest, NamesWithASlashArePathsAndWhatCannotBeOpenedGivesZero) 
                           Case {"", false}, Case {huge, false}}) {
         const int32_t handle = Number("FileOpen", {S(c.name)});
         EXPECT_EQ(handle != 0, c.opens) << c.name;
-        if (handle) EXPECT_EQ(Line(handle, 0), "up") << c.name;
+        if (handle) {
+            EXPECT_EQ(Line(handle, 0), "up") << c.name;
+        }
     }
     EXPECT_EQ(Number("FileNew", {S("folder")}), 0);
 }
