@@ -27,6 +27,7 @@ void AddBuiltInCommands(std::vector<std::unique_ptr<CCommand>>& table) {
         C_scNickInfo, C_scNotify, C_scIgnore, C_scDCC, C_scDCCSend, C_scDCCView, C_scTelnet, C_scDNS, C_scPlay,
         C_scServer, C_scBrimConnect, C_scTile, C_scClear, C_scPlaySound, C_scRun, C_scSchemeEdit,
         C_scScriptReset>(table);
+    Add<C_scWndTextNew, C_scWndTextWrite, C_scWndTextClose>(table);
 
     // Script commands: strings, files, random numbers, friends, channels,
     // the prompt, output suppression, CTCP.

@@ -99,6 +99,11 @@ PARLEVOX_BUILT_IN_COMMAND(C_scRun);
 PARLEVOX_BUILT_IN_COMMAND(C_scSchemeEdit);
 PARLEVOX_BUILT_IN_COMMAND(C_scScriptReset);
 
+// Script text windows (TextWindowCommands.cpp).
+PARLEVOX_BUILT_IN_COMMAND(C_scWndTextNew);
+PARLEVOX_BUILT_IN_COMMAND(C_scWndTextWrite);
+PARLEVOX_BUILT_IN_COMMAND(C_scWndTextClose);
+
 // Name lookups (LookupCommands.cpp).
 PARLEVOX_BUILT_IN_COMMAND(C_scTelnet);
 PARLEVOX_BUILT_IN_COMMAND(C_scDNS);

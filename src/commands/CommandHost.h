@@ -3,6 +3,7 @@
 // lists, DCC, sounds, the connect dialog and the script system. Each owner
 // overrides what it has built; the defaults say "not here", and the command
 // then writes its "not available" line and sends nothing.
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,8 @@ class CommandOutput;
 
 class CommandHost {
 public:
+    static constexpr const char* kTextWindowsNotAvailable = "Text windows are not available here.";
+
     virtual ~CommandHost() = default;
 
     // Windows. The query window of the nick, opened when there is none;
@@ -56,6 +59,15 @@ public:
     }
     virtual bool EditScheme(const std::string& /*window*/) { return false; }
     virtual bool ResetScripts() { return false; }
+
+    // Script text windows. Opening gives the reason when it cannot; writing
+    // and closing are false when there is no window of that name.
+    virtual bool OpenTextWindow(std::span<const std::string> /*words*/, std::string& problem) {
+        problem = kTextWindowsNotAvailable;
+        return false;
+    }
+    virtual bool WriteTextWindow(const std::string& /*name*/, const std::string& /*text*/) { return false; }
+    virtual bool CloseTextWindow(const std::string& /*name*/) { return false; }
 
     // Script commands (ChanPeople, ChanHasOps, ChanHasVoice, GetString,
     // SuppressOutput, FriendLevel, Friend). Each returns whether it was

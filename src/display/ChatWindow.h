@@ -75,7 +75,7 @@ public:
     COutputWnd& Pane() { return pane_; }
 
     // A line typed into the window's input line.
-    void Type(std::string_view line);
+    virtual void Type(std::string_view line);
     // The user closed the window: it goes as when it asks to itself.
     void RequestClose() { view_.CloseRequested(); }
     // An event handed over directly rather than through a registration: the

@@ -1,5 +1,8 @@
 #include "ui/ChatSession.h"
 
+#include <fmt/printf.h>
+
+#include "commands/TextWindowTexts.h"
 #include "common/TextHelpers.h"
 #include "display/ChanWnd.h"
 #include "display/MessageWnd.h"
@@ -9,6 +12,7 @@
 #include "settings/OneShotHints.h"
 #include "ui/MainFrameTexts.h"
 #include "ui/StatusWindow.h"
+#include "ui/TextWindow.h"
 
 namespace parlevox {
 namespace {
@@ -115,6 +119,13 @@ CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowV
     windows_.onResetScripts = [this] {
         scripts_->Reset(app_.ProgramFolder());
         return true;
+    };
+    // What is typed into a script's text window goes to the function it named.
+    windows_.onTextInput = [this](const std::string& function, const std::string& line, CTextWindow& window) {
+        ScriptRunContext context{window, ""};
+        const CVariable argument({VariableComponent::String(line)});
+        if (!scripts_->Calls().CallByName(function, argument, context))
+            window.AddLine(fmt::sprintf(texts::kNoTextInputFunction, app_.Colours().Code(colour::kProblem), function));
     };
 }
 

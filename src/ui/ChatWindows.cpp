@@ -1,7 +1,9 @@
 #include "ui/ChatWindows.h"
 
 #include <algorithm>
+#include <optional>
 
+#include "commands/TextWindowTexts.h"
 #include "common/TextHelpers.h"
 #include "display/ChanWnd.h"
 #include "display/MessageWnd.h"
@@ -13,6 +15,7 @@
 #include "ui/MotdWnd.h"
 #include "ui/NamesList.h"
 #include "ui/NamesListActions.h"
+#include "ui/TextWindow.h"
 
 namespace parlevox {
 namespace {
@@ -60,6 +63,7 @@ struct ChatWindows::Entry final : NamesListActions {
     void ForwardCharacter(char) override {}
 
     ChatWindowKind kind;
+    bool closing = false;  // gone for lookups; destroyed on the next iteration
     const ChatWindowServices& services;
     std::unique_ptr<RelayView> view;
     std::unique_ptr<CNamesList> names;
@@ -86,6 +90,60 @@ CMessageWnd* ChatWindows::FindQuery(std::string_view nick) const {
         if (entry->kind == ChatWindowKind::Query && EqualsIgnoringCase(entry->window->Name(), nick))
             return static_cast<CMessageWnd*>(entry->window.get());
     return nullptr;
+}
+
+CTextWindow* ChatWindows::FindText(std::string_view name) const {
+    for (const auto& entry : windows_) {
+        if (entry->closing || (entry->kind != ChatWindowKind::Text && entry->kind != ChatWindowKind::TextWithInput))
+            continue;
+        auto* text = static_cast<CTextWindow*>(entry->window.get());
+        if (EqualsIgnoringCase(text->Spec().name, name)) return text;
+    }
+    return nullptr;
+}
+
+bool ChatWindows::OpenTextWindow(std::span<const std::string> words, std::string& problem) {
+    std::optional<TextWindowSpec> spec = TextWindowSpec::FromWords(words, problem);
+    if (!spec) return false;
+    if (CTextWindow* open = FindText(spec->name)) {
+        open->Reopen(std::move(*spec));
+        return true;
+    }
+    const auto texts = std::count_if(windows_.begin(), windows_.end(), [](const auto& entry) {
+        return !entry->closing && (entry->kind == ChatWindowKind::Text || entry->kind == ChatWindowKind::TextWithInput);
+    });
+    if (static_cast<size_t>(texts) >= kMaxTextWindows) {
+        problem = texts::kTooManyTextWindows;
+        return false;
+    }
+    const ChatWindowKind kind = spec->inputFunction.empty() ? ChatWindowKind::Text : ChatWindowKind::TextWithInput;
+    Entry& entry = Add(kind, CTextWindow::kIdPrefix + spec->name);
+    auto window = std::make_unique<CTextWindow>(services_, std::move(*spec), *entry.view);
+    window->onInput = [this](const std::string& function, const std::string& line, CTextWindow& from) {
+        if (onTextInput) onTextInput(function, line, from);
+    };
+    entry.window = std::move(window);
+    entry.view->Attach(entry.window->Handle());
+    views_.Opened(entry.view->Inner(), *entry.window);
+    return true;
+}
+
+bool ChatWindows::WriteTextWindow(const std::string& name, const std::string& text) {
+    CTextWindow* window = FindText(name);
+    if (!window) return false;
+    window->AddLine(text);
+    return true;
+}
+
+// A script may close the window whose input it is running for: the window
+// goes on the next iteration, but its name is free at once.
+bool ChatWindows::CloseTextWindow(const std::string& name) {
+    CTextWindow* window = FindText(name);
+    if (!window) return false;
+    for (const auto& entry : windows_)
+        if (entry->window.get() == window) entry->closing = true;
+    CloseLater(window->Handle());
+    return true;
 }
 
 CNamesList* ChatWindows::NamesOf(std::string_view channel) const {

@@ -18,9 +18,11 @@ namespace parlevox {
 
 class CChanWnd;
 class CMessageWnd;
+class CTextWindow;
 class CNamesList;
 
-enum class ChatWindowKind { Channel, Query, Motd };
+// A script text window with an input line is TextWithInput.
+enum class ChatWindowKind { Channel, Query, Motd, Text, TextWithInput };
 
 // The front end's side: a view for each window it opens.
 class ChatWindowViews {
@@ -40,6 +42,8 @@ public:
 
     CChanWnd* FindChannel(std::string_view channel) const;
     CMessageWnd* FindQuery(std::string_view nick) const;
+    // An open script text window by its name (any case).
+    CTextWindow* FindText(std::string_view name) const;
     CNamesList* NamesOf(std::string_view channel) const;
     // The channel window opened last that is still open, or nullptr.
     CChanWnd* LastChannel() const;
@@ -62,6 +66,8 @@ public:
     std::function<bool()> onResetScripts;
     // "/schemeedit": the front end's scheme editing, with the window id.
     std::function<bool(const std::string&)> onEditScheme;
+    // A line typed into a script text window, for its input function.
+    std::function<void(const std::string& function, const std::string& line, CTextWindow& window)> onTextInput;
     // "/server": none set, the command says it is not available.
     std::function<bool(const std::string& server, const std::string& rest)> onConnectTo;
 
@@ -79,6 +85,9 @@ public:
     bool ConnectTo(const std::string& server, const std::string& rest) override;
     bool ResetScripts() override { return onResetScripts && onResetScripts(); }
     bool EditScheme(const std::string& window) override { return onEditScheme && onEditScheme(window); }
+    bool OpenTextWindow(std::span<const std::string> words, std::string& problem) override;
+    bool WriteTextWindow(const std::string& name, const std::string& text) override;
+    bool CloseTextWindow(const std::string& name) override;
     bool AddIgnore(const AddressRecord& mask, const std::string& reason) override {
         return onAddIgnore && onAddIgnore(mask, reason);
     }
@@ -110,6 +119,8 @@ private:
     ChatWindowViews& views_;
     std::vector<std::unique_ptr<Entry>> windows_;  // in opening order
     std::string doubleClickCommand_;
+    // A looping script must not fill the screen and the process with windows.
+    static constexpr size_t kMaxTextWindows = 256;
 };
 
 }  // namespace parlevox

@@ -3,6 +3,7 @@
 #include "ui/qt/ChannelWindowWidget.h"
 #include "ui/qt/MotdWindowWidget.h"
 #include "ui/qt/QueryWindowWidget.h"
+#include "ui/qt/TextWindowWidget.h"
 
 namespace parlevox {
 
@@ -11,6 +12,8 @@ std::unique_ptr<ChatWindowView> QtChatViews::MakeView(ChatWindowKind kind, const
         case ChatWindowKind::Channel: return std::make_unique<ChannelWindowWidget>(name);
         case ChatWindowKind::Query: return std::make_unique<QueryWindowWidget>(name);
         case ChatWindowKind::Motd: return std::make_unique<MotdWindowWidget>();
+        case ChatWindowKind::Text: return std::make_unique<TextWindowWidget>(name, false);
+        case ChatWindowKind::TextWithInput: return std::make_unique<TextWindowWidget>(name, true);
     }
     return std::make_unique<QueryWindowWidget>(name);
 }
