@@ -1,6 +1,11 @@
 #include "commands/BuiltInCommands.h"
 
+#include <string>
+#include <unordered_set>
+
 #include "commands/PlayCommand.h"
+#include "commands/ScriptCommands.h"
+#include "common/TextHelpers.h"
 
 namespace parlevox {
 namespace {
@@ -25,6 +30,25 @@ void AddBuiltInCommands(std::vector<std::unique_ptr<CCommand>>& table) {
     Add<C_scWndTextNew, C_scWndTextWrite, C_scWndTextClose>(table);
     // Script timers and event hooks.
     Add<C_scOnTimer, C_scOffTimer, C_scOn, C_scOff>(table);
+
+    // Script commands: strings, files, random numbers, friends, channels,
+    // the prompt, output suppression, CTCP.
+    Add<C_scStrLeft, C_scStrRight, C_scStrMid, C_scStrFind, C_scStrMatch, C_scStrUpper, C_scStrLower, C_scStrReplace,
+        C_scStrSplit, C_scStrAscii, C_scStrCharacter, C_scRandom, C_scFileNew, C_scFileOpen, C_scFileClose,
+        C_scFileReadLine, C_scFileWriteLine, C_scFileNumLines, C_scFileRename, C_scFileDelete, C_scFriendLevel,
+        C_scFriend, C_scChanPeople, C_scChanHasOps, C_scChanHasVoice, C_scSuppressOutput, C_scGetString, C_scMe,
+        C_scSound>(table);
+}
+
+bool IsBuiltInCommandName(std::string_view name) {
+    static const std::unordered_set<std::string> names = [] {
+        std::vector<std::unique_ptr<CCommand>> table;
+        AddBuiltInCommands(table);
+        std::unordered_set<std::string> lowered;
+        for (const auto& command : table) lowered.insert(ToLower(command->Name()));
+        return lowered;
+    }();
+    return names.contains(ToLower(name));
 }
 
 }  // namespace parlevox

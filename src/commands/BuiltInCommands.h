@@ -3,6 +3,7 @@
 // family files hold their run operations. AddBuiltInCommands builds the
 // table in its fixed order: classes of one name are tried in that order.
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "commands/Command.h"
@@ -118,5 +119,8 @@ PARLEVOX_BUILT_IN_COMMAND(C_scOff);
 // C_scPlay (PlayCommand.h) keeps the one file that is playing.
 
 void AddBuiltInCommands(std::vector<std::unique_ptr<CCommand>>& table);
+// A class of the table has this name (any case): compiling a script takes
+// it for a function name before the command processor exists.
+bool IsBuiltInCommandName(std::string_view name);
 
 }  // namespace parlevox

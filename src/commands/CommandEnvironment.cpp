@@ -18,6 +18,7 @@ CommandEnvironment::CommandEnvironment(EventLoop& loop, WindowHandle networkWind
 
 void CommandEnvironment::SetSettings(const CommandSettings& settings) {
     settings_ = settings;
+    files_.SetProgramFolder(settings_.programFolder);
     for (int slot = 0; slot < ColourCodes::kSlots; ++slot)
         colourCodes_[static_cast<size_t>(slot)] = settings_.colours.Code(slot);
 }

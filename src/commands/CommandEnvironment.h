@@ -10,6 +10,7 @@
 
 #include "commands/CommandResult.h"
 #include "commands/CommandSettings.h"
+#include "commands/ScriptFiles.h"
 #include "irc/ConnectionState.h"
 #include "platform/WindowMessage.h"
 
@@ -40,6 +41,8 @@ public:
     void SetSettings(const CommandSettings& settings);
     const std::string& Colour(int slot) const;
     std::string& Capture() { return capture_; }
+    // The files scripts hold open (FileNew, FileOpen, ...).
+    ScriptFiles& Files() { return files_; }
 
     // Message 0x9005 to the network window, without a terminator.
     void Send(const std::string& line) const;
@@ -66,6 +69,7 @@ private:
     CommandSettings settings_;
     std::array<std::string, ColourCodes::kSlots> colourCodes_;
     std::string capture_;
+    ScriptFiles files_;
     std::map<uint64_t, std::shared_ptr<void>> pending_;
     uint64_t nextPending_ = 1;
 };

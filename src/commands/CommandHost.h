@@ -8,8 +8,10 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "irc/AddressRecord.h"
+#include "irc/FriendList.h"
 
 namespace parlevox {
 
@@ -83,6 +85,26 @@ public:
     }
     virtual bool RemoveScriptHooks(const std::string& /*function*/) { return false; }
     // --- end of script timers and event hooks.
+
+    // Script commands (ChanPeople, ChanHasOps, ChanHasVoice, GetString,
+    // SuppressOutput, FriendLevel, Friend). Each returns whether it was
+    // served; a channel without an open window is served as empty.
+    // The nicks of the channel's names list, in its order.
+    virtual bool ChannelPeople(const std::string& /*channel*/, std::vector<std::string>& /*nicks*/) { return false; }
+    // Both false when the nick is not in the channel's names list.
+    virtual bool ChannelStatus(const std::string& /*channel*/, const std::string& /*nick*/, bool& /*op*/,
+                               bool& /*voice*/) {
+        return false;
+    }
+    // A text prompt; the answer is empty when the person cancels.
+    virtual bool PromptText(const std::string& /*prompt*/, const std::string& /*title*/, std::string& /*answer*/) {
+        return false;
+    }
+    // Raises (true) or lowers the client-wide output suppression.
+    virtual bool SuppressOutput(bool /*raise*/) { return false; }
+    // The friend list as the preferences keep it; adding one saves it.
+    virtual bool Friends(std::vector<FriendRecord>& /*friends*/) { return false; }
+    virtual bool AddFriend(const FriendRecord& /*entry*/) { return false; }
 };
 
 }  // namespace parlevox

@@ -89,10 +89,15 @@ CommandProcessor::CallResult CommandProcessor::RunBuiltIn(std::string_view name,
     }
     for (CCommand* command : *candidates)
         if (command->Run(input, call, environment_)) return CallResult::Done;
-    call.output.AddLine(fmt::sprintf(texts::kIncorrectParameters, environment_.Colour(colour::kProblem), name,
-                                     environment_.Colour(colour::kInformation)) +
-                        candidates->back()->Help());
+    WriteIncorrectParameters(name, call.output);
     return CallResult::IncorrectParameters;
+}
+
+void CommandProcessor::WriteIncorrectParameters(std::string_view name, CommandOutput& output) const {
+    const std::vector<CCommand*>* candidates = FindBuiltIn(name);
+    output.AddLine(fmt::sprintf(texts::kIncorrectParameters, environment_.Colour(colour::kProblem), name,
+                                environment_.Colour(colour::kInformation)) +
+                   (candidates ? candidates->back()->Help() : std::string()));
 }
 
 }  // namespace parlevox

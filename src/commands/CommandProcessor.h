@@ -48,6 +48,11 @@ public:
 
     // The built-in classes in table order.
     const std::vector<std::unique_ptr<CCommand>>& BuiltIns() const { return builtIns_; }
+    // A built-in class of that name (any case), sources aside.
+    bool HasBuiltIn(std::string_view name) const { return FindBuiltIn(name) != nullptr; }
+    // The "received incorrect parameters" line with the help text of the
+    // name's last class, for a script value no class could take at all.
+    void WriteIncorrectParameters(std::string_view name, CommandOutput& output) const;
 
 private:
     const std::vector<CCommand*>* FindBuiltIn(std::string_view name) const;

@@ -42,6 +42,13 @@ inline constexpr const char* kTelnetOffer = ":%s!%i@Telnet PRIVMSG telnet :\x01"
 // Help text shared by the commands that only scripts use.
 inline constexpr const char* kScriptCommandHelp = "(Script command, see help)";
 
+// Script commands (string, file, friend, channel, prompt and output ones).
+inline constexpr const char* kFriendAdded = "%s- %s (%s) added to friend list (in Prefs window).";  // slot 13, mask, text
+// FileNew or FileOpen with the table of open files full (slot 14, the command, the most).
+inline constexpr const char* kScriptFilesFull =
+    "%s! %s failed: %i script files are open, the most there may be. Close some with FileClose.";
+inline constexpr const char* kInputRequestTitle = "Input request";
+
 // Command-line window.
 inline constexpr const char* kCommandLineTitle = "Command line";
 inline constexpr const char* kCommandLineKey = "~CommandLine";

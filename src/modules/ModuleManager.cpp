@@ -6,6 +6,7 @@
 #include <cctype>
 #include <random>
 
+#include "commands/BuiltInCommands.h"
 #include "common/TextError.h"
 #include "modules/ModuleTexts.h"
 #include "platform/SafeFile.h"
@@ -230,8 +231,11 @@ std::vector<ModuleGlobals> CModuleManager::GlobalsList() const {
 
 CCompileScope CModuleManager::ScopeFor(const CScriptModule& module, const CScriptFunction& function,
                                        FunctionNameTest otherFunctions) const {
+    // The command table's names count too, also while modules load before
+    // any command processor exists (a function recompiled then may call
+    // StrSplit).
     FunctionNameTest isFunction = [this, other = std::move(otherFunctions)](std::string_view name) {
-        return HasFunction(name) || (other && other(name));
+        return HasFunction(name) || IsBuiltInCommandName(name) || (other && other(name));
     };
     return CCompileScope(function.Name(), &function.Locals(), &module.ModuleWide(), GlobalsList(),
                          std::move(isFunction));

@@ -94,8 +94,9 @@ public:
     FoundFunction FindFunction(std::string_view name) const;
     bool HasFunction(std::string_view name) const { return FindFunction(name).function != nullptr; }
 
-    // What compiling a function of the module can name; otherFunctions adds
-    // plug-in and command names.
+    // What compiling a function of the module can name: the modules'
+    // functions, the command table's commands and otherFunctions (plug-in
+    // commands).
     CCompileScope ScopeFor(const CScriptModule& module, const CScriptFunction& function,
                            FunctionNameTest otherFunctions) const;
     std::vector<ModuleGlobals> GlobalsList() const;

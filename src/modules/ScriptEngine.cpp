@@ -3,10 +3,12 @@
 namespace parlevox {
 
 CScriptEngine::CScriptEngine(CModuleManager& modules, SystemVariables& system, CommandLineRunner& commands,
-                             CurrentOutput currentOutput, const ColourCodes& colours)
+                             CurrentOutput currentOutput, const ColourCodes& colours,
+                             const std::vector<ScriptCallable*>& callables)
     : modules_(modules), commands_(commands), currentOutput_(std::move(currentOutput)),
       calls_(modules, system, commands, watchdog_), source_(modules, calls_) {
     calls_.SetColours(colours);
+    for (ScriptCallable* callable : callables) calls_.AddCallable(*callable);
     modules_.SetLifecycle(this);
     InitAll();
 }

@@ -19,9 +19,12 @@ public:
     using CurrentOutput = std::function<ScriptRunContext()>;
 
     // Runs every module's Init function, in list order. The session adds
-    // Commands() to its command processor.
+    // Commands() to its command processor. callables are asked after the
+    // modules, in this order (CScriptCalls::AddCallable), already by the
+    // Init functions; they outlive the engine.
     CScriptEngine(CModuleManager& modules, SystemVariables& system, CommandLineRunner& commands,
-                  CurrentOutput currentOutput, const ColourCodes& colours);
+                  CurrentOutput currentOutput, const ColourCodes& colours,
+                  const std::vector<ScriptCallable*>& callables = {});
     // Runs every module's Shutdown function, in list order.
     ~CScriptEngine() override;
     CScriptEngine(const CScriptEngine&) = delete;

@@ -41,6 +41,7 @@ CommandSettings CommandSettingsOf(CBrimvaleApp& app) {
     CommandSettings settings;
     settings.colours = app.Colours();
     settings.servicesHost = app.Options().misc.servicesHost;
+    settings.programFolder = app.ProgramFolder();
     return settings;
 }
 
@@ -91,7 +92,8 @@ CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowV
                  MainFrameSettingsOf(app)),
       ctcp_(app.Loop(), app.Network().WindowHandleOf(), app.Colours(), status, app.UI(), CTCPSettingsOf(app)),
       ignore_(app.Loop(), app.Network().WindowHandleOf(), app.Network().State(), app.Colours(), status,
-              app.Idiots()) {
+              app.Idiots()),
+      scriptCommands_(processor_) {
     ignore_.Check().SetFriends(FriendListOf(app.Options().friends));
     windows_.onAddIgnore = [this](const AddressRecord& mask, const std::string& reason) {
         app_.Idiots().Add(mask, reason, true, Clock::Now());
@@ -107,9 +109,11 @@ CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowV
     windows_.onTopicChanged = [this](const std::string& channel, const std::string& topic) {
         TopicChanged(channel, topic);
     };
+    ServeFriends();
     // Last: the modules' Init functions may use any of the above.
     scripts_ = std::make_unique<CScriptEngine>(
-        app.Modules(), app.Variables(), processor_, [this] { return CurrentWindow(); }, app.Colours());
+        app.Modules(), app.Variables(), processor_, [this] { return CurrentWindow(); }, app.Colours(),
+        std::vector<ScriptCallable*>{&scriptCommands_});
     processor_.AddSource(scripts_->Commands());
     StartReactions();
     StartScriptEvents();
@@ -187,6 +191,23 @@ void CChatSession::GatherReactions() {
         reactions_->Gather(module);
         if (module.Reactions() != before) module.MarkModified();
     }
+}
+
+// Added as the preferences page adds one: into the options record, which
+// is saved, and on to everything that holds the friends.
+void CChatSession::ServeFriends() {
+    windows_.friends = [this] {
+        std::vector<FriendRecord> records;
+        for (const FriendEntry& entry : app_.Options().friends)
+            records.push_back(FriendRecord {entry.nickname, entry.mask, entry.level});
+        return records;
+    };
+    windows_.onAddFriend = [this](const FriendRecord& record) {
+        app_.Options().friends.push_back(FriendEntry {record.nickname, record.mask, record.level});
+        app_.OptionsChanged();
+        OptionsChanged();
+        return true;
+    };
 }
 
 void CChatSession::TurnTipsOff() {

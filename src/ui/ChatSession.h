@@ -8,6 +8,7 @@
 #include "commands/CommandProcessor.h"
 #include "irc/CTCPHandler.h"
 #include "irc/IgnoreHandler.h"
+#include "modules/BuiltInScriptCalls.h"
 #include "modules/ScriptEngine.h"
 #include "modules/ScriptEventWindow.h"
 #include "display/ChatWindow.h"
@@ -64,6 +65,7 @@ private:
     CMainFrame mainFrame_;
     CCTCPHandler ctcp_;
     CIgnoreHandler ignore_;
+    BuiltInScriptCalls scriptCommands_;  // the command table's commands as script functions
     std::unique_ptr<CScriptEngine> scripts_;
     std::unique_ptr<CReactionList> reactions_;
     std::unique_ptr<CScriptEventWindow> scriptEvents_;
@@ -71,6 +73,8 @@ private:
     void StartReactions();
     void StartScriptEvents();
     void GatherReactions();
+    // The friend list the script commands Friend and FriendLevel reach.
+    void ServeFriends();
 };
 
 }  // namespace parlevox

@@ -7,9 +7,11 @@
 #include "common/TextHelpers.h"
 #include "display/ChanWnd.h"
 #include "display/MessageWnd.h"
+#include "display/OutputPaneModel.h"
 #include "display/SoundSystem.h"
 #include "irc/IMPrivmsg.h"
 #include "platform/EventLoop.h"
+#include "platform/UserInterface.h"
 #include "ui/MotdWnd.h"
 #include "ui/NamesList.h"
 #include "ui/NamesListActions.h"
@@ -274,6 +276,44 @@ bool ChatWindows::RemoveScriptHooks(const std::string& function) {
     return true;
 }
 // --- end of script timers and event hooks.
+// Script commands.
+
+bool ChatWindows::ChannelPeople(const std::string& channel, std::vector<std::string>& nicks) {
+    const CNamesList* names = NamesOf(channel);
+    if (!names) return true;
+    nicks.reserve(names->Count());
+    names->Entries().VisitFrom(0, [&nicks](size_t, const std::string& entry) {
+        nicks.emplace_back(CNamesList::NickOf(entry));
+        return true;
+    });
+    return true;
+}
+
+bool ChatWindows::ChannelStatus(const std::string& channel, const std::string& nick, bool& op, bool& voice) {
+    const CNamesList* names = NamesOf(channel);
+    const std::optional<NickStatus> status = names ? names->Lookup(nick) : std::nullopt;
+    op = status && status->op;
+    voice = status && status->voice;
+    return true;
+}
+
+bool ChatWindows::PromptText(const std::string& prompt, const std::string& title, std::string& answer) {
+    answer = services_.ui.PromptText(prompt, title, "").value_or("");
+    return true;
+}
+
+bool ChatWindows::SuppressOutput(bool raise) {
+    OutputSuppression& suppression = OutputSuppression::ClientWide();
+    if (raise) suppression.Raise();
+    else suppression.Lower();
+    return true;
+}
+
+bool ChatWindows::Friends(std::vector<FriendRecord>& list) {
+    if (!friends) return false;
+    list = friends();
+    return true;
+}
 
 void ChatWindows::CloseLater(WindowHandle window) {
     Loop().PostMessage(Handle(), WindowMessage(kCloseWindow, static_cast<intptr_t>(window)));

@@ -107,6 +107,19 @@ public:
                                          const std::string& function) override;
     bool RemoveScriptHooks(const std::string& function) override;
 
+    // CommandHost, for the script commands. The names lists, the prompt
+    // ("Input request") and the client-wide output suppression are served
+    // here; the friends by the hooks below.
+    bool ChannelPeople(const std::string& channel, std::vector<std::string>& nicks) override;
+    bool ChannelStatus(const std::string& channel, const std::string& nick, bool& op, bool& voice) override;
+    bool PromptText(const std::string& prompt, const std::string& title, std::string& answer) override;
+    bool SuppressOutput(bool raise) override;
+    bool Friends(std::vector<FriendRecord>& friends) override;
+    bool AddFriend(const FriendRecord& entry) override { return onAddFriend && onAddFriend(entry); }
+    // The friend list of the options, and adding one to it (saved).
+    std::function<std::vector<FriendRecord>()> friends;
+    std::function<bool(const FriendRecord&)> onAddFriend;
+
     intptr_t OnMessage(WindowMessage& message) override;
 
 private:

@@ -21,9 +21,11 @@ namespace parlevox::test {
 
 class OfflineSession {
 public:
-    OfflineSession()
+    // saveSettings: the options and lists are written to the store as the
+    // client writes them (the file itself stays in the throwaway home).
+    explicit OfflineSession(bool saveSettings = false)
         : app(std::make_unique<CBrimvaleApp>(FrontEnd{loop, ui, audio, status},
-                                             AppStartOptions{home.File("settings.reg"), home.Path(), false})),
+                                             AppStartOptions{home.File("settings.reg"), home.Path(), saveSettings})),
           session(std::make_unique<CChatSession>(*app, status, views)) {}
     ~OfflineSession() {
         session.reset();
