@@ -188,7 +188,7 @@ bool ScriptingWindowPicture(const std::string& folder) {
     bool saved = false;
     {
         ScriptingWindow window(
-            ScriptingContext{app->Modules(), session->Scripts().Calls(), session->Reactions(), ui});
+            ScriptingContext{app->Modules(), session->Scripts().Calls(), session->Reactions(), app->Menus(), ui});
         for (const PictureFunction& function : kGreeterFunctions) {
             window.Editor().SelectModule(greeter->Id());
             window.Editor().NewFunction(function.name);

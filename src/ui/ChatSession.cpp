@@ -108,6 +108,7 @@ CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowV
         app.Modules(), app.Variables(), processor_, [this] { return CurrentWindow(); }, app.Colours());
     processor_.AddSource(scripts_->Commands());
     StartReactions();
+    menus_ = std::make_unique<UserMenuRunner>(app.Menus(), app.UI(), processor_, scripts_->Calls(), app.Variables());
     windows_.onResetScripts = [this] {
         scripts_->Reset(app_.ProgramFolder());
         return true;
@@ -117,6 +118,7 @@ CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowV
 // The modules' Shutdown functions run while the windows still exist; the
 // modules take their reactions back before the application saves them.
 CChatSession::~CChatSession() {
+    menus_.reset();
     GatherReactions();
     app_.ReactionTexts() = reactions_->Texts();
     reactions_.reset();

@@ -9,6 +9,7 @@
 #include "irc/CTCPHandler.h"
 #include "irc/IgnoreHandler.h"
 #include "modules/ScriptEngine.h"
+#include "modules/UserMenuRunner.h"
 #include "display/ChatWindow.h"
 #include "script/ScriptCommandVariables.h"
 #include "ui/ChatWindows.h"
@@ -30,6 +31,8 @@ public:
     CIgnoreHandler& Ignore() { return ignore_; }
     CScriptEngine& Scripts() { return *scripts_; }
     CReactionList& Reactions() { return *reactions_; }
+    // The user menus' items, run with the context of the menu they were chosen from.
+    UserMenuRunner& Menus() { return *menus_; }
 
     // The one-shot tips explain the desktop's windows; a front end without
     // them turns them off.
@@ -63,6 +66,7 @@ private:
     CIgnoreHandler ignore_;
     std::unique_ptr<CScriptEngine> scripts_;
     std::unique_ptr<CReactionList> reactions_;
+    std::unique_ptr<UserMenuRunner> menus_;
 
     void StartReactions();
     void GatherReactions();

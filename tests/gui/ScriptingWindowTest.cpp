@@ -41,7 +41,7 @@ class ScriptingWindowTest : public ::testing::Test, protected test::OfflineSessi
 protected:
     ScriptingWindowTest() {
         window = std::make_unique<ScriptingWindow>(
-            ScriptingContext{app->Modules(), session->Scripts().Calls(), session->Reactions(), ui});
+            ScriptingContext{app->Modules(), session->Scripts().Calls(), session->Reactions(), app->Menus(), ui});
         window->show();
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
