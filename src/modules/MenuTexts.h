@@ -18,6 +18,7 @@ inline constexpr const char* kConfirmChannel =
 inline constexpr const char* kConfirmPlain = "Are you sure you want to carry out the %s menu command?";
 
 // The Menus tab's own.
+inline constexpr const char* kNoOwner = "(no module)";
 inline constexpr const char* kItemNameTitle = "Menu item name required";
 inline constexpr const char* kItemNameRequired = "Enter the text the menu shows for this item.";
 inline constexpr const char* kRemoveItemTitle = "Remove menu item";

@@ -88,9 +88,10 @@ bool CUserMenus::Move(MenuKind kind, size_t index, int direction) {
 
 // An item of a kind no menu has cannot be shown; it is left out.
 void CUserMenus::Install(const CScriptModule& module) {
-    for (const ModuleMenuItem& item : module.MenuItems())
-        if (IsMenuKind(item.kind))
-            Items(static_cast<MenuKind>(item.kind)).push_back({item.name, item.function, item.confirm != 0, module.Id()});
+    for (const ModuleMenuItem& item : module.MenuItems()) {
+        if (!IsMenuKind(item.kind)) continue;
+        Items(static_cast<MenuKind>(item.kind)).push_back({item.name, item.function, item.confirm != 0, module.Id()});
+    }
 }
 
 void CUserMenus::Gather(CScriptModule& module) {

@@ -98,8 +98,10 @@ void SaveUserMenus(Registry& registry, const CUserMenus& menus) {
         const std::vector<MenuItem>& items = menus.Items(kind);
         std::vector<MenuItemSetting> stored;
         stored.reserve(items.size());
-        for (size_t i = 0; i < items.size(); ++i)
-            stored.push_back({items[i].name, items[i].action, OwnerToStore(values, i, items[i].owner), items[i].confirm});
+        for (size_t i = 0; i < items.size(); ++i) {
+            const MenuItem& item = items[i];
+            stored.push_back({item.name, item.action, OwnerToStore(values, i, item.owner), item.confirm});
+        }
         MenuList(section).Save(registry, stored);
         // An empty background menu still says so: without its "Count" the
         // next start would take the store for a new user's.

@@ -16,8 +16,9 @@ std::vector<MenuRow> CMenuEditor::Rows(MenuKind kind) const {
     std::vector<MenuRow> rows;
     for (const MenuItem& item : menus_.Items(kind)) {
         const CScriptModule* owner = modules_.FindById(item.owner);
-        rows.push_back({item.name, item.action, item.confirm,
-                        owner ? owner->Name() : std::string(texts::kReactionOwnerInvalid)});
+        std::string ownerName = owner ? owner->Name() : std::string(texts::kReactionOwnerInvalid);
+        if (item.owner == 0) ownerName = menu_text::kNoOwner;
+        rows.push_back({item.name, item.action, item.confirm, std::move(ownerName)});
     }
     return rows;
 }
@@ -32,7 +33,7 @@ bool CMenuEditor::Complete(const MenuItem& item) {
         ui_.ShowMessageBox({menu_text::kItemNameTitle, menu_text::kItemNameRequired, MessageIcon::Exclamation});
         return false;
     }
-    if (!item.action.empty() && modules_.FindById(item.owner)) return true;
+    if (!item.action.empty() && (item.owner == 0 || modules_.FindById(item.owner))) return true;
     ui_.ShowMessageBox({texts::kFunctionAndModuleRequiredTitle, texts::kFunctionAndModuleRequired,
                         MessageIcon::Exclamation});
     return false;

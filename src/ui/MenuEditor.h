@@ -1,8 +1,9 @@
 #pragma once
 // The Menus tab without a toolkit: the items of each of the four user
 // menus as rows, adding, updating, removing and moving them, and which
-// other menus' items a menu shows after its own. An item needs a name, an
-// action and an installed owner; the owners of a changed item are marked,
+// other menus' items a menu shows after its own. An item needs a name and
+// an action; its owner is an installed module, or none (0: the user's own
+// item, kept with the menus only). The owners of a changed item are marked,
 // so that the items they carry are saved with them.
 #include <cstdint>
 #include <string>
@@ -19,7 +20,7 @@ struct MenuRow {
     std::string name;
     std::string action;
     bool confirm;
-    std::string owner;  // module name, or "<invalid>"
+    std::string owner;  // module name, "(no module)", or "<invalid>" for one not installed
 };
 
 class CMenuEditor {

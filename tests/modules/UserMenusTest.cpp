@@ -74,7 +74,8 @@ TEST(UserMenusTest, AModulesItemsJoinTheMenusAndAreGatheredBackInKindOrder) {
 
     module.ClearChanges();
     menus.Gather(module);
-    EXPECT_EQ(module.MenuItems(), (std::vector<ModuleMenuItem>{{"Stats", "Stats", 0, 0}, {"Slap", "/slap %sN%", 1, 3}}));
+    const std::vector<ModuleMenuItem> gathered = {{"Stats", "Stats", 0, 0}, {"Slap", "/slap %sN%", 1, 3}};
+    EXPECT_EQ(module.MenuItems(), gathered);
     EXPECT_TRUE(module.HasChanges()) << "the item of no menu is gone from its copy";
     module.ClearChanges();
     menus.Gather(module);

@@ -11,6 +11,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "modules/MenuTexts.h"
 #include "ui/MenuEditor.h"
 #include "ui/ScriptEditor.h"
 #include "ui/qt/QtText.h"
@@ -73,7 +74,7 @@ MenusTab::MenusTab(CMenuEditor& menus, CScriptEditor& editor, QWidget* parent)
     layout->addWidget(table_, 1);
     layout->addWidget(BuildEditor());
     Refresh();
-    Load({{}, {}, false, editor_.Module() ? editor_.Module()->Id() : 0});
+    Load({});
 }
 
 QWidget* MenusTab::BuildAdditions() {
@@ -100,7 +101,8 @@ QWidget* MenusTab::BuildEditor() {
     name_->setPlaceholderText(tr("The text the menu shows"));
     action_ = new QLineEdit(box);
     action_->setObjectName("itemAction");
-    action_->setPlaceholderText(tr("A function name, or an IRC command line starting with / (%sC% channel, %sN% nick)"));
+    action_->setPlaceholderText(
+        tr("A function name, or an IRC command line starting with / (%sC% channel, %sN% nick)"));
     confirm_ = new QCheckBox(tr("As&k before running it"), box);
     confirm_->setObjectName("itemConfirm");
     owner_ = new QComboBox(box);
@@ -133,7 +135,7 @@ QWidget* MenusTab::BuildEditor() {
     column->addStretch();
     connect(clear, &QPushButton::clicked, this, [this] {
         table_->clearSelection();
-        Load({{}, {}, false, editor_.Module() ? editor_.Module()->Id() : owner_->currentData().toInt()});
+        Load({});
     });
     connect(add, &QPushButton::clicked, this, &MenusTab::Add);
     connect(update, &QPushButton::clicked, this, &MenusTab::Update);
@@ -183,7 +185,7 @@ void MenusTab::Refresh() {
 void MenusTab::FillOwners(int32_t chosen) {
     QSignalBlocker block(owner_);
     owner_->clear();
-    owner_->addItem(tr("(choose a module)"), 0);
+    owner_->addItem(tr(menu_text::kNoOwner), 0);
     for (const InstalledModule& installed : editor_.Modules()) {
         owner_->addItem(ToQString(installed.module->Name()), installed.module->Id());
         if (installed.module->Id() == chosen) owner_->setCurrentIndex(owner_->count() - 1);

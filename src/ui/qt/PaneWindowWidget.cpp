@@ -86,10 +86,11 @@ void PaneWindowWidget::ContextMenu(int x, int y) {
 }
 
 // The menu runs its own event loop, in which the window may close (a part
-// coming back): the item runs only when the widget is still there.
+// coming back): the item runs only when the widget is still there, and the
+// menu is no child of the widget, which would delete it under the loop.
 void PaneWindowWidget::ShowUserMenu(QWidget* over, int x, int y, MenuKind kind, const MenuContext& context) {
     if (!userMenus_ || !MenuOutput()) return;
-    QMenu menu(this);
+    QMenu menu;
     UserMenuPopup::AddItems(menu, *userMenus_, kind);
     auto* area = qobject_cast<QAbstractScrollArea*>(over);
     const QPoint global = (area ? area->viewport() : over)->mapToGlobal(QPoint(x, y));
