@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <functional>
 
 #include "modules/MenuTexts.h"
 #include "modules/ModuleTexts.h"
@@ -137,6 +138,8 @@ TEST_F(AliasEditorTest, NamesFollowTheRules) {
 }
 
 TEST_F(AliasEditorTest, LeavingUnsetChangesAsksFirst) {
+    CScriptModule* other = app->Modules().Create("Other", "", "", std::nullopt, home.File("Other.ParlevoxModule"));
+    ASSERT_NE(other, nullptr);
     ASSERT_TRUE(aliases.Set("One", "/echo 1"));
     ASSERT_TRUE(aliases.Set("Two", "/echo 2"));
     ASSERT_TRUE(aliases.SelectAlias("One"));
@@ -144,18 +147,19 @@ TEST_F(AliasEditorTest, LeavingUnsetChangesAsksFirst) {
     aliases.SetChanged(true);
     struct Case {
         const char* what;
-        bool (*leave)(CAliasEditor&);
+        std::function<bool()> leave;
     };
     const Case cases[] = {
-        {"alias", [](CAliasEditor& a) { return a.SelectAlias("Two"); }},
-        {"alias", [](CAliasEditor& a) { return a.StartNew(); }},
-        {"window", [](CAliasEditor& a) { return a.MayCloseWindow(); }},
+        {"alias", [&] { return aliases.SelectAlias("Two"); }},
+        {"alias", [&] { return aliases.StartNew(); }},
+        {"window", [&] { return aliases.MayCloseWindow(); }},
+        {"module", [&] { return aliases.SelectModule(other->Id()); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ui.boxes.clear();
         ui.boxAnswers.push_back(MessageResult::No);
-        EXPECT_FALSE(c.leave(aliases));
+        EXPECT_FALSE(c.leave());
         ASSERT_EQ(ui.boxes.size(), 1u);
         EXPECT_EQ(ui.boxes[0].title, "Confirmation");
         EXPECT_EQ(ui.boxes[0].text, "You have made changes to this alias. Switching to a different " +
