@@ -71,6 +71,8 @@ void DesktopClient::BuildSession() {
         return true;
     };
     views_.SetNamesOf([this](const std::string& channel) { return session_->Windows().NamesOf(channel); });
+    views_.SetUserMenus(&session_->Menus());
+    statusView_.SetUserMenus(&session_->Menus());
     // Plain text typed into the status window goes to the channel joined last.
     statusView_.SetPlainLineHandler([this](const std::string& line) {
         if (CChanWnd* channel = session_->Windows().LastChannel()) return channel->Type(line);
@@ -228,7 +230,8 @@ void DesktopClient::OpenPreferences() {
 // Kept once made, so that it opens again on the tab and function it showed.
 void DesktopClient::OpenScripting() {
     if (!scripting_) {
-        ScriptingContext context{app_->Modules(), session_->Scripts().Calls(), session_->Reactions(), ui_};
+        ScriptingContext context{app_->Modules(), session_->Scripts().Calls(), session_->Reactions(), app_->Menus(),
+                                 ui_};
         scripting_ = std::make_unique<ScriptingWindow>(context, &frame_);
     }
     scripting_->show();
@@ -303,6 +306,8 @@ void DesktopClient::Shutdown() {
     schemeWindows_.reset();  // an editor still open ends its edit while the manager is there
     scripting_.reset();  // it works on the session's scripts and reactions
     connectDialog_.reset();
+    statusView_.SetUserMenus(nullptr);  // the status widget outlives the session
+    views_.SetUserMenus(nullptr);
     session_.reset();
     app_.reset();
     frame_.hide();

@@ -2,12 +2,15 @@
 // its own windows, drawn offscreen: the main window over a real chat
 // session (a loopback server in the same loop plays the IRC server), and
 // the title screen while it loads, the Scripting window with a module's
-// functions, and the scheme editor window with its preview.
+// functions, the scheme editor window with its preview, and a channel
+// window's right-click menu for a user with a module's items.
 // Run by the "docs" build target with the docs folder as its argument.
 #include <QApplication>
 #include <QImage>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QMenu>
+#include <QPainter>
 #include <QMdiSubWindow>
 #include <algorithm>
 #include <cstdio>
@@ -28,7 +31,10 @@
 #include "ui/ChatSession.h"
 #include "ui/ConnectDlg.h"
 #include "ui/StatusWindow.h"
+#include "ui/NamesList.h"
+#include "ui/qt/ChannelWindowWidget.h"
 #include "ui/qt/ChatWindowWidget.h"
+#include "ui/qt/NamesListWidget.h"
 #include "ui/qt/MainFrameWidget.h"
 #include "ui/qt/QtChatViews.h"
 #include "ui/qt/OutputPaneWidget.h"
@@ -38,6 +44,7 @@
 #include "ui/qt/ScriptingWindow.h"
 #include "ui/qt/StatusWindowWidget.h"
 #include "ui/qt/SwitchBar.h"
+#include "ui/qt/UserMenuPopup.h"
 
 namespace parlevox {
 namespace {
@@ -188,7 +195,7 @@ bool ScriptingWindowPicture(const std::string& folder) {
     bool saved = false;
     {
         ScriptingWindow window(
-            ScriptingContext{app->Modules(), session->Scripts().Calls(), session->Reactions(), ui});
+            ScriptingContext{app->Modules(), session->Scripts().Calls(), session->Reactions(), app->Menus(), ui});
         for (const PictureFunction& function : kGreeterFunctions) {
             window.Editor().SelectModule(greeter->Id());
             window.Editor().NewFunction(function.name);
@@ -299,6 +306,105 @@ bool SchemeEditorPicture(const std::string& folder) {
     return saved && ui.boxes.empty();
 }
 
+std::string_view NickOfRow(const CNamesList& names, int row) {
+    return CNamesList::NickOf(names.Entries().At(static_cast<size_t>(row)));
+}
+
+// A module a person might have written for a channel they look after: a
+// function and a command line on the menu for a user in a channel.
+CScriptModule* HelperModule(CBrimvaleApp& app, CChatSession& session, const std::string& path) {
+    CScriptModule* helper =
+        app.Modules().Create("Channel helper", "pat", "Free to use", DiscIcon({200, 120, 40}), path);
+    if (!helper) return nullptr;
+    CScriptFunction& welcome = helper->AddFunction(std::make_unique<CScriptFunction>("WelcomeBack"));
+    welcome.SetSource("WelcomeBack<>\r\n  {\r\n  /msg %sC% Welcome back, %sN%!\r\n  }\r\n");
+    if (session.Scripts().Calls().Compile(*helper, welcome)) return nullptr;
+    const MenuItem items[] = {{"Welcome back", "WelcomeBack", false, helper->Id()},
+                              {"Slap with a trout", "/me slaps %sN% around a bit with a large trout", false,
+                               helper->Id()},
+                              {"Voice", "/mode %sC% +v %sN%", true, helper->Id()}};
+    for (const MenuItem& item : items) app.Menus().Add(MenuKind::Both, item);
+    return helper;
+}
+
+// The channel window with the right-click menu open over a name in its
+// list: the built-in menus' items, then the module's.
+bool MenusPicture(const std::string& folder) {
+    PollEventLoop loop;
+    test::LoopbackServer server{loop};
+    test::TempDir home;
+    test::ScriptedUserInterface ui;
+    NullAudioOutput audio{false};
+    CScheme scheme;
+    MainFrameWidget frame;
+    StatusWindowWidget statusWidget;
+    CStatusWindow status{ui, scheme, statusWidget};
+    QtChatViews views;
+    auto app = std::make_unique<CBrimvaleApp>(FrontEnd{loop, ui, audio, status},
+                                              AppStartOptions{home.File("settings.reg"), home.Path(), false});
+    app->Options().nicknames[0].name = "pat";
+    app->OptionsChanged();
+    auto session = std::make_unique<CChatSession>(*app, status, views);
+    session->TurnTipsOff();
+    if (!HelperModule(*app, *session, home.File("Helper.ParlevoxModule"))) return false;
+    statusWidget.Attach(status, app->Colours());
+    views.SetNamesOf([&](const std::string& channel) { return session->Windows().NamesOf(channel); });
+    views.SetUserMenus(&session->Menus());
+    QObject::connect(&views, &QtChatViews::windowOpened, [&](ChatWindowWidget* window) { frame.AddWindow(window); });
+    frame.resize(820, 560);
+    frame.SetFavourites({"#parlevox", "#linux", "#help"});
+    frame.show();
+    frame.AddWindow(&statusWidget);
+
+    SilentConnectView connectView;
+    CConnectDlg dialog(loop, app->Network().Window(), app->Network().State(), connectView, ui);
+    dialog.SetSlots({ConnectSlot{"127.0.0.1", server.Port()}});
+    dialog.Start();
+    loop.RunUntil([&] { return server.HasLine("USER pat 0 * :"); }, kTimeoutMs);
+    loop.RunUntil([&] { return server.HasClient(); }, kTimeoutMs);
+    server.Send(":srv 001 pat :Welcome to the Parlevox demo network\r\n:srv 004 pat srv v1 o o\r\n");
+    server.Send(":pat!pat@localhost JOIN #parlevox\r\n"
+                ":srv 353 pat = #parlevox :@pat @bob +cyd dee eve fay gus hal ivy\r\n"
+                ":srv 366 pat #parlevox :End of /NAMES list.\r\n");
+    loop.RunUntil([&] { return session->Windows().FindChannel("#parlevox") != nullptr; }, kTimeoutMs);
+    server.Send(kChannelTraffic);
+    for (int i = 0; i < 20; ++i) loop.RunOnce(10);
+    auto* channel = dynamic_cast<ChannelWindowWidget*>(frame.FindWindow("#parlevox"));
+    CNamesList* names = session->Windows().NamesOf("#parlevox");
+    if (!channel || !names) return false;
+    frame.Activate(channel);
+    if (QMdiSubWindow* active = frame.Area().activeSubWindow()) active->setGeometry(10, 10, 660, 360);
+    for (int i = 0; i < 5; ++i) {
+        QApplication::processEvents();
+        loop.RunOnce(5);
+    }
+
+    // The menu as a right-click on "fay" opens it, shown without its own event loop.
+    int row = 0;
+    while (row < static_cast<int>(names->Count()) && NickOfRow(*names, row) != "fay") ++row;
+    names->Select(row);
+    int y = 0;
+    while (y < 400 && channel->Names().EntryAt(y) != row) ++y;
+    QImage picture = frame.grab().toImage();
+    {
+        QMenu menu;
+        UserMenuPopup::AddItems(menu, session->Menus(), MenuKind::Both);
+        menu.popup(channel->Names().viewport()->mapToGlobal(QPoint(24, y + 8)));
+        for (QAction* action : menu.actions())
+            if (action->text() == "Welcome back") menu.setActiveAction(action);  // the pointer is over it
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+        picture = frame.grab().toImage();
+        QPainter painter(&picture);
+        painter.drawPixmap(frame.mapFromGlobal(menu.pos()), menu.grab());
+    }
+    bool saved = picture.save(QString::fromStdString(folder + "/menus.png"));
+    if (!saved) std::fprintf(stderr, "parlevox-guidocpics: cannot write menus.png\n");
+    dialog.Cancel();
+    session.reset();
+    app.reset();
+    return saved;
+}
+
 }  // namespace
 }  // namespace parlevox
 
@@ -312,5 +418,6 @@ int main(int argc, char** argv) {
     bool title = parlevox::TitleScreen(argv[1]);
     bool scripting = parlevox::ScriptingWindowPicture(argv[1]);
     bool schemeEditor = parlevox::SchemeEditorPicture(argv[1]);
-    return parlevox::MainWindow(argv[1]) && title && scripting && schemeEditor ? 0 : 1;
+    bool menus = parlevox::MenusPicture(argv[1]);
+    return parlevox::MainWindow(argv[1]) && title && scripting && schemeEditor && menus ? 0 : 1;
 }

@@ -53,6 +53,9 @@ public:
     virtual void TopicChanged(const std::string& /*topic*/) {}
     virtual void NicknameMenu(const std::string& /*nickname*/, int /*x*/, int /*y*/) {}
     virtual void ContextMenu(int /*x*/, int /*y*/) {}
+    // The channel's names list asks for the user menu of nickname at x, y
+    // of the list.
+    virtual void NamesListMenu(const std::string& /*nickname*/, int /*x*/, int /*y*/) {}
     // What shows the pane; the default shows nothing.
     virtual OutputPaneView& PaneView() { return nullPane_; }
 

@@ -136,17 +136,15 @@ CScriptModule* CModuleManager::Install(const std::string& path) {
     CScriptModule& installed = *modules_.back().module;
     Adopt(installed);
     RecompileMarked(installed);
-    if (lifecycle_) lifecycle_->Installed(installed);
+    Installed(installed);
     return &installed;
 }
 
 bool CModuleManager::Uninstall(int32_t id) {
     CScriptModule* module = FindById(id);
     if (!module) return false;
-    if (lifecycle_) {
-        lifecycle_->Removing(*module);
-        lifecycle_->Gather(*module);
-    }
+    if (lifecycle_) lifecycle_->Removing(*module);
+    Gather(*module);
     // A fixed copy is never written back; anything else must reach its
     // file before it leaves, or it stays installed with its changes.
     if (!module->Fixed() && !Save(*module)) {
@@ -157,6 +155,7 @@ bool CModuleManager::Uninstall(int32_t id) {
                                 [&](const InstalledModule& installed) { return installed.module.get() == module; }));
     ++changes_;
     if (lifecycle_) lifecycle_->Removed(id);
+    for (ModuleItemOwner* owner : itemOwners_) owner->RemoveOwnedBy(id);
     return true;
 }
 
@@ -175,7 +174,7 @@ CScriptModule* CModuleManager::Create(std::string name, std::string author, std:
     modules_.push_back({std::move(module), path});
     CScriptModule& created = *modules_.back().module;
     Adopt(created);
-    if (lifecycle_) lifecycle_->Installed(created);
+    Installed(created);
     return &created;
 }
 
@@ -183,9 +182,20 @@ void CModuleManager::SaveChanged() {
     for (const InstalledModule& installed : modules_) {
         CScriptModule& module = *installed.module;
         if (module.Fixed() || !module.HasChanges()) continue;
-        if (lifecycle_) lifecycle_->Gather(module);
+        Gather(module);
         if (!SaveAs(module, installed.path)) Show(kErrorSavingTitle, fmt::sprintf(kChangesLost, module.Name()));
     }
+}
+
+// The items first, so that an Init function finds its module's menus.
+void CModuleManager::Installed(CScriptModule& module) {
+    for (ModuleItemOwner* owner : itemOwners_) owner->Install(module);
+    if (lifecycle_) lifecycle_->Installed(module);
+}
+
+void CModuleManager::Gather(CScriptModule& module) {
+    if (lifecycle_) lifecycle_->Gather(module);
+    for (ModuleItemOwner* owner : itemOwners_) owner->Gather(module);
 }
 
 bool CModuleManager::Save(CScriptModule& module) {

@@ -35,6 +35,18 @@ public:
     virtual void Removed(int32_t moduleId) = 0;
 };
 
+// A list of the client's that holds what modules bring (menu items) while
+// they are installed. The manager moves a module's items in when it is
+// installed, gathers them back before it saves it and takes them out when
+// it has gone.
+class ModuleItemOwner {
+public:
+    virtual ~ModuleItemOwner() = default;
+    virtual void Install(const CScriptModule& module) = 0;
+    virtual void Gather(CScriptModule& module) = 0;
+    virtual void RemoveOwnedBy(int32_t moduleId) = 0;
+};
+
 struct InstalledModule {
     std::unique_ptr<CScriptModule> module;
     std::string path;
@@ -49,6 +61,8 @@ public:
     explicit CModuleManager(UserInterface& ui, std::function<int()> random = {});
 
     void SetLifecycle(ModuleLifecycle* lifecycle) { lifecycle_ = lifecycle; }
+    // For the manager's whole life: told of installs before the lifecycle.
+    void AddItemOwner(ModuleItemOwner& owner) { itemOwners_.push_back(&owner); }
     // Off for a client whose changes stay in memory (the headless client,
     // tests): saves then write nothing.
     void SetSaving(bool saving) { saving_ = saving; }
@@ -113,10 +127,13 @@ private:
     bool SaveAs(CScriptModule& module, const std::string& path);
     void RecompileMarked(CScriptModule& module);
     void Adopt(CScriptModule& module);
+    void Installed(CScriptModule& module);
+    void Gather(CScriptModule& module);
 
     UserInterface& ui_;
     std::function<int()> random_;
     ModuleLifecycle* lifecycle_ = nullptr;
+    std::vector<ModuleItemOwner*> itemOwners_;
     bool saving_ = true;
     // Calls by name: lower-case name to function, valid for one count of
     // changes.

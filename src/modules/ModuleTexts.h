@@ -27,6 +27,7 @@ inline constexpr const char* kIconFilter =
     "Module icons, 48 x 48 (*.png;*.raw)|*.png;*.raw|24-bit raw graphics (*.raw)|*.raw||";
 inline constexpr const char* kIconWrongSize = "The icon must be a picture of 48 x 48 pixels.";
 
+inline constexpr const char* kNoSuchFunction = "Attempt to call the function %s, which doesn't exist.";
 inline constexpr const char* kNotCompiled =
     "Attempt to call the function %s which hasn't been compiled; compile it from the Editor window.";
 inline constexpr const char* kIncorrectParameters = "Incorrect parameters calling function %s; had %s, expected %s.";

@@ -17,8 +17,6 @@ namespace {
 
 using namespace module_text;
 
-constexpr const char* kNoSuchFunction = "Attempt to call the function %s, which doesn't exist.";
-
 // The same names and access with empty values: the locals of a call of a
 // function that is already running, so that the outer run keeps its own.
 CVariableDefinitions FreshLocals(const CVariableDefinitions& locals) {

@@ -38,6 +38,8 @@ bool IsAnsiAlphanumeric(char c) { return ClassOf(c) != kOther; }
 
 bool IsAnsiLowercase(char c) { return ClassOf(c) == kLower; }
 
+bool IsAnsiUppercase(char c) { return ClassOf(c) == kUpper; }
+
 bool HasAnsiLowercase(std::string_view text) { return std::any_of(text.begin(), text.end(), IsAnsiLowercase); }
 
 }  // namespace parlevox

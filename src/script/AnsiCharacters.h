@@ -8,6 +8,8 @@ namespace parlevox {
 
 bool IsAnsiAlphanumeric(char c);
 bool IsAnsiLowercase(char c);
+// A letter that lower-casing in the code page changes.
+bool IsAnsiUppercase(char c);
 // True when upper-casing the text in the code page would change it.
 bool HasAnsiLowercase(std::string_view text);
 

@@ -14,6 +14,7 @@
 #include "settings/RegistryMove.h"
 #include "settings/SettingsSection.h"
 #include "settings/SoundSettingsStore.h"
+#include "settings/UserMenuStore.h"
 #include "settings/StartupTexts.h"
 
 namespace parlevox {
@@ -90,6 +91,7 @@ void CBrimvaleApp::LoadOptionsAndListOwners() {
     colours_ = options_.ColourSlots();
     network_->Window().SetSettings(options_.Network());
     hooks.Pump();
+    menus_ = std::make_unique<CUserMenus>(LoadUserMenus(registry_));
     LoadModules();
     LoadSchemes();
     reactionTexts_ = LoadTextList(registry_, ReactionListLayout());
@@ -113,6 +115,7 @@ void CBrimvaleApp::LoadModules() {
     StartupHooks& hooks = Hooks();
     modules_ = std::make_unique<CModuleManager>(frontEnd_.ui, [] { return std::rand() & 0x7FFF; });
     modules_->SetSaving(saveSettings_);
+    modules_->AddItemOwner(*menus_);
     const bool firstStart = SettingsSection(registry_, "Modules").ReadInt("Count", -1) < 0;
     bool listChanged = modules_->LoadInstalled(LoadTextList(registry_, ModuleListLayout()), programFolder_);
     if (firstStart && !shippedModules_.empty()) {
@@ -187,7 +190,10 @@ CBrimvaleApp::~CBrimvaleApp() {
     if (saveSettings_) {
         SaveTextList(registry_, ModuleListLayout(), modules_->Paths());
         SaveTextList(registry_, ReactionListLayout(), reactionTexts_);
+        SaveUserMenus(registry_, *menus_);
     }
+    // A module whose menu items changed is saved with them.
+    for (const InstalledModule& installed : modules_->Modules()) menus_->Gather(*installed.module);
     modules_->SaveChanged();
     modules_.reset();
     SaveSchemeList();

@@ -13,6 +13,7 @@
 #include "irc/NetworkControl.h"
 #include "display/SchemeManager.h"
 #include "modules/ModuleManager.h"
+#include "modules/UserMenus.h"
 #include "platform/AudioOutput.h"
 #include "platform/Registry.h"
 #include "platform/RegistryAutoSave.h"
@@ -71,6 +72,9 @@ public:
     // The reaction list's stored texts: the chat session's list starts from
     // them and hands them back when it ends; saved at shutdown.
     std::vector<std::string>& ReactionTexts() { return reactionTexts_; }
+    // The four user menus: loaded before the modules, whose installs and
+    // saves move their items in and out; saved at shutdown.
+    CUserMenus& Menus() { return *menus_; }
     // The ignore list ("Idiots"), loaded at start-up without its expired entries.
     CIgnoreList& Idiots() { return *idiots_; }
     // The colour slots as the options give them now; the reference stays valid.
@@ -114,6 +118,7 @@ private:
     std::unique_ptr<SystemVariables> variables_;
     std::unique_ptr<CSoundSystem> sounds_;
     std::unique_ptr<CIgnoreList> idiots_;
+    std::unique_ptr<CUserMenus> menus_;
     std::unique_ptr<CModuleManager> modules_;
     std::unique_ptr<CSchemeManager> schemes_;
     std::vector<std::string> reactionTexts_;

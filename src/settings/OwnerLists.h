@@ -22,9 +22,12 @@ ListLayout SchemeManagerListLayout();  // "Scheme manager"
 ListLayout AllowRunListLayout();       // "AllowRun", field kAllowRunField
 inline constexpr std::string_view kAllowRunField = "Pathname";
 
-// The four user menus: "%iName", "%iFunction", "%iOwner", "%iConfirm".
+// The four user menus, in the order of their kinds: "%iName", "%iFunction",
+// "%iOwner" (the module id as eight hexadecimal digits), "%iConfirm"; each
+// section also holds the three integers of kMenuAdditionNames.
 inline constexpr std::array<std::string_view, 4> kMenuSections = {"Background Menu", "Channel Menu", "User Menu",
                                                                   "Both Menu"};
+inline constexpr std::array<std::string_view, 3> kMenuAdditionNames = {"AddBackground", "AddChannel", "AddUser"};
 struct MenuItemSetting {
     std::string name;
     std::string function;

@@ -117,6 +117,7 @@ CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowV
     processor_.AddSource(scripts_->Commands());
     StartReactions();
     StartScriptEvents();
+    menus_ = std::make_unique<UserMenuRunner>(app.Menus(), app.UI(), processor_, scripts_->Calls(), app.Variables());
     windows_.onResetScripts = [this] {
         scripts_->Reset(app_.ProgramFolder());
         return true;
@@ -133,6 +134,7 @@ CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowV
 // The modules' Shutdown functions run while the windows still exist; the
 // modules take their reactions back before the application saves them.
 CChatSession::~CChatSession() {
+    menus_.reset();
     GatherReactions();
     app_.ReactionTexts() = reactions_->Texts();
     reactions_.reset();

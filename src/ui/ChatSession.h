@@ -11,6 +11,7 @@
 #include "modules/BuiltInScriptCalls.h"
 #include "modules/ScriptEngine.h"
 #include "modules/ScriptEventWindow.h"
+#include "modules/UserMenuRunner.h"
 #include "display/ChatWindow.h"
 #include "script/ScriptCommandVariables.h"
 #include "ui/ChatWindows.h"
@@ -34,6 +35,8 @@ public:
     CReactionList& Reactions() { return *reactions_; }
     // The timers and event hooks scripts start (OnTimer, On).
     CScriptEventWindow& ScriptEvents() { return *scriptEvents_; }
+    // The user menus' items, run with the context of the menu they were chosen from.
+    UserMenuRunner& Menus() { return *menus_; }
 
     // The one-shot tips explain the desktop's windows; a front end without
     // them turns them off.
@@ -69,6 +72,7 @@ private:
     std::unique_ptr<CScriptEngine> scripts_;
     std::unique_ptr<CReactionList> reactions_;
     std::unique_ptr<CScriptEventWindow> scriptEvents_;
+    std::unique_ptr<UserMenuRunner> menus_;
 
     void StartReactions();
     void StartScriptEvents();

@@ -42,6 +42,7 @@ public:
     }
     void NicknameMenu(const std::string& nick, int x, int y) override { view_->NicknameMenu(nick, x, y); }
     void ContextMenu(int x, int y) override { view_->ContextMenu(x, y); }
+    void NamesListMenu(const std::string& nick, int x, int y) override { view_->NamesListMenu(nick, x, y); }
     OutputPaneView& PaneView() override { return view_->PaneView(); }
     ChatWindowView& Inner() { return *view_; }
 
@@ -56,7 +57,10 @@ private:
 struct ChatWindows::Entry final : NamesListActions {
     Entry(ChatWindowKind k, const ChatWindowServices& s) : kind(k), services(s) {}
 
-    void OpenUserMenu(const std::string&, const std::string&, int, int) override {}
+    // The list is the channel window's own: the channel is the window's.
+    void OpenUserMenu(const std::string& nick, const std::string&, int x, int y) override {
+        view->NamesListMenu(nick, x, y);
+    }
     void RunCommand(const std::string& line, const std::string& channel, const std::string& nick) override {
         services.commands.Run(line, channel, nick, *window);
     }

@@ -7,7 +7,10 @@
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPointer>
+#include <QTest>
+#include <QTimer>
 #include <memory>
 #include <vector>
 
@@ -24,6 +27,7 @@
 #include "ui/StatusWindow.h"
 #include "ui/qt/ChannelWindowWidget.h"
 #include "ui/qt/InputLine.h"
+#include "ui/qt/NamesListWidget.h"
 #include "ui/qt/OutputPaneWidget.h"
 #include "ui/qt/QtChatViews.h"
 #include "ui/qt/StatusWindowWidget.h"
@@ -44,6 +48,7 @@ protected:
         session->TurnTipsOff();
         statusWidget.Attach(status, app->Colours());
         views.SetNamesOf([this](const std::string& channel) { return session->Windows().NamesOf(channel); });
+        views.SetUserMenus(&session->Menus());
         QObject::connect(&views, &QtChatViews::windowOpened, [this](ChatWindowWidget* widget) {
             opened.push_back(widget);
             frames.push_back(area.addSubWindow(widget));
@@ -194,6 +199,44 @@ TEST_F(ChatWindowWidgetsTest, AChannelWindowDrawsAtTinyAndHugeSizes) {
         channel->resize(size);
         EXPECT_FALSE(channel->grab(QRect(0, 0, 64, 64)).isNull()) << size.width();
     }
+}
+
+// A right-click on a name in the list: the menu for a user in the channel,
+// the user menu's items after a separator, and the chosen item run with the
+// channel and the name.
+TEST_F(ChatWindowWidgetsTest, ARightClickOnANameOffersTheUserMenusAndRunsTheChosenItem) {
+    const int32_t owner = app->Modules().Modules().front().module->Id();
+    app->Menus().Add(MenuKind::Both, {"Say hi", "/msg %sN% hi from %sC%", false, owner});
+    ChannelWindowWidget* channel = JoinChannel();
+    ASSERT_NE(channel, nullptr);
+    NamesListWidget& names = channel->Names();
+    int y = 0;
+    while (y < 400 && names.EntryAt(y) != 1) ++y;  // "peer", below the operator
+    ASSERT_LT(y, 400);
+
+    // The menu runs its own loop: the choice is made from a timer inside it.
+    QStringList shown;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) return;
+        poll.stop();
+        for (QAction* action : menu->actions()) {
+            shown << (action->isSeparator() ? QStringLiteral("-") : action->text());
+            if (action->text() == "Say hi") menu->setActiveAction(action);
+        }
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    poll.start();
+    QTest::mouseClick(names.viewport(), Qt::RightButton, {}, QPoint(5, y));
+    poll.stop();
+
+    const qsizetype mine = shown.indexOf("Say hi");
+    ASSERT_GE(mine, 0) << shown.join('|').toStdString();
+    EXPECT_EQ(shown.indexOf("Chat privately"), shown.indexOf("-") + 1) << "the user menu follows the separator";
+    EXPECT_LT(mine, shown.indexOf("-"));
+    EXPECT_TRUE(Received("PRIVMSG peer :hi from #pvx"));
 }
 
 }  // namespace

@@ -27,6 +27,8 @@
 #include "support/TempDir.h"
 #include "ui/ChatSession.h"
 #include "ui/StatusWindow.h"
+#include "ui/qt/AliasesTab.h"
+#include "ui/qt/MenusTab.h"
 #include "ui/qt/ReactionsTab.h"
 #include "ui/qt/ScriptFunctionsTab.h"
 #include "ui/qt/ScriptSourceEdit.h"
@@ -41,7 +43,7 @@ class ScriptingWindowTest : public ::testing::Test, protected test::OfflineSessi
 protected:
     ScriptingWindowTest() {
         window = std::make_unique<ScriptingWindow>(
-            ScriptingContext{app->Modules(), session->Scripts().Calls(), session->Reactions(), ui});
+            ScriptingContext{app->Modules(), session->Scripts().Calls(), session->Reactions(), app->Menus(), ui});
         window->show();
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -151,6 +153,45 @@ TEST_F(ScriptingWindowTest, AReactionIsAddedFromTheForm) {
     // Unticking Active in the table switches the reaction off.
     tab.Table().item(0, 0)->setCheckState(Qt::Unchecked);
     EXPECT_FALSE(session->Reactions().Reactions()[0].IsEnabled());
+}
+
+// A menu item added and moved in the Menus tab; an alias set in the Aliases
+// tab, callable at once; closing the window over an alias whose changes
+// were not Set asks first.
+TEST_F(ScriptingWindowTest, MenuItemsAndAliasesAreMadeInTheirTabs) {
+    CScriptModule& user = *app->Modules().FindByName(kUserModuleName);
+    window->ShowTab(Tab::Menus);
+    MenusTab& menus = window->MenusPage();
+    menus.ShowKind(MenuKind::Channel);
+    const size_t before = app->Menus().Items(MenuKind::Channel).size();
+    menus.Load({"Topic", "/topic %sC%", true, user.Id()});
+    ASSERT_TRUE(menus.Add());
+    ASSERT_EQ(app->Menus().Items(MenuKind::Channel).size(), before + 1);
+    EXPECT_EQ(app->Menus().Items(MenuKind::Channel).back(), (MenuItem{"Topic", "/topic %sC%", true, user.Id()}));
+    Button(menus, "up")->click();
+    EXPECT_EQ(app->Menus().Items(MenuKind::Channel)[before - 1].name, "Topic");
+    EXPECT_EQ(menus.Table().currentRow(), static_cast<int>(before - 1)) << "the moved item stays chosen";
+    EXPECT_TRUE(user.HasChanges());
+
+    window->ShowTab(Tab::Aliases);
+    AliasesTab& aliases = window->AliasesPage();
+    QTest::keyClicks(&aliases.Name(), "Hello");
+    aliases.Lines().setPlainText("/echo hello %sA1%\n/echo bye");
+    Button(aliases, "setAlias")->click();
+    EXPECT_TRUE(ui.boxes.empty());
+    ASSERT_EQ(aliases.List().count(), 1);
+    EXPECT_EQ(aliases.List().item(0)->text(), "Hello");
+    const CScriptFunction* hello = user.FindFunction("Hello");
+    ASSERT_NE(hello, nullptr);
+    EXPECT_NE(hello->Tree(), nullptr);
+    EXPECT_NE(hello->Source().find("{\r\n/echo hello %sA1%\r\n/echo bye\r\n}"), std::string::npos);
+
+    aliases.Lines().setPlainText("/echo changed");
+    ui.boxAnswers.push_back(MessageResult::No);
+    window->reject();
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].title, "Confirmation");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -155,6 +156,10 @@ TEST_F(BrimvaleAppTest, TheFirstStartInstallsUserAndTheSampleWithItsReactionsAnd
         ASSERT_EQ(app->ReactionTexts().size(), 2u);
         for (const std::string& text : app->ReactionTexts())
             EXPECT_EQ(CReaction::FromText(text).reaction->owner, sample->Id());
+        // Its menu item joined the menu for a user in a channel, once.
+        const std::vector<MenuItem>& both = app->Menus().Items(MenuKind::Both);
+        auto owned = [&](const MenuItem& item) { return item.owner == sample->Id(); };
+        EXPECT_EQ(std::count_if(both.begin(), both.end(), owned), 1) << start;
     }
     EXPECT_TRUE(ui.boxes.empty());
 }

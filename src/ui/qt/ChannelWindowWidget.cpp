@@ -46,6 +46,14 @@ void ChannelWindowWidget::InputEnabled(bool enabled) {
     PaneWindowWidget::InputEnabled(enabled);
 }
 
+void ChannelWindowWidget::NicknameMenu(const std::string& nickname, int x, int y) {
+    ShowUserMenu(&Pane(), x, y, MenuKind::Both, {WindowName(), nickname});
+}
+
+void ChannelWindowWidget::NamesListMenu(const std::string& nickname, int x, int y) {
+    ShowUserMenu(names_, x, y, MenuKind::Both, {WindowName(), nickname});
+}
+
 void ChannelWindowWidget::UserClosed() {
     if (!Window()) return;
     if (connected_) Window()->Type("/part " + Window()->Name());

@@ -27,6 +27,13 @@ public:
 
     void InputEnabled(bool enabled) override;
 
+    // Right-clicks: the channel menu on the pane's background, the menu for
+    // a user in the channel on a nickname in the pane or the names list.
+    MenuKind BackgroundMenu() const override { return MenuKind::Channel; }
+    MenuContext BackgroundContext() const override { return {WindowName(), {}}; }
+    void NicknameMenu(const std::string& nickname, int x, int y) override;
+    void NamesListMenu(const std::string& nickname, int x, int y) override;
+
 protected:
     void UserClosed() override;
 

@@ -1,12 +1,16 @@
 #include "ui/qt/PaneWindowWidget.h"
 
+#include <QAbstractScrollArea>
 #include <QCloseEvent>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QPointer>
 #include <QVBoxLayout>
 
 #include "ui/qt/InputLine.h"
 #include "ui/qt/OutputPaneWidget.h"
 #include "ui/qt/QtText.h"
+#include "ui/qt/UserMenuPopup.h"
 
 namespace parlevox {
 
@@ -75,6 +79,25 @@ void PaneWindowWidget::CloseRequested() {
 
 OutputPaneView& PaneWindowWidget::PaneView() {
     return *pane_;
+}
+
+void PaneWindowWidget::ContextMenu(int x, int y) {
+    ShowUserMenu(pane_, x, y, BackgroundMenu(), BackgroundContext());
+}
+
+// The menu runs its own event loop, in which the window may close (a part
+// coming back): the item runs only when the widget is still there, and the
+// menu is no child of the widget, which would delete it under the loop.
+void PaneWindowWidget::ShowUserMenu(QWidget* over, int x, int y, MenuKind kind, const MenuContext& context) {
+    if (!userMenus_ || !MenuOutput()) return;
+    QMenu menu;
+    UserMenuPopup::AddItems(menu, *userMenus_, kind);
+    auto* area = qobject_cast<QAbstractScrollArea*>(over);
+    const QPoint global = (area ? area->viewport() : over)->mapToGlobal(QPoint(x, y));
+    QPointer<PaneWindowWidget> alive(this);
+    const uint32_t commandId = UserMenuPopup::Choose(menu, global);
+    if (commandId == 0 || !alive || !userMenus_ || !MenuOutput()) return;
+    userMenus_->Run(commandId, context, *MenuOutput());
 }
 
 void PaneWindowWidget::UserClosed() {

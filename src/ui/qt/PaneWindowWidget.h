@@ -10,6 +10,7 @@
 #include <string>
 
 #include "display/ChatWindow.h"
+#include "modules/UserMenuRunner.h"
 #include "ui/qt/ChatWindowWidget.h"
 
 class QVBoxLayout;
@@ -34,12 +35,21 @@ public:
     // typed here go to it.
     virtual void Attach(CChatWindow& window);
 
+    // Where the right-click menus find the user menus' items; null: the
+    // pane's background has no menu. Must outlive the widget or be reset.
+    void SetUserMenus(UserMenuRunner* runner) { userMenus_ = runner; }
+    // The menu the pane's background offers, with its context; by default
+    // the background menu without one.
+    virtual MenuKind BackgroundMenu() const { return MenuKind::Background; }
+    virtual MenuContext BackgroundContext() const { return {}; }
+
     // ChatWindowView.
     void LineAdded(std::string_view text) override;
     void CaptionChanged(const std::string& caption) override;
     void InputEnabled(bool enabled) override;
     void CloseRequested() override;
     OutputPaneView& PaneView() override;
+    void ContextMenu(int x, int y) override;
 
 protected:
     enum class Entry { None, Line };
@@ -47,6 +57,11 @@ protected:
 
     // The pane, or what holds it, above the input line.
     void SetCentre(QWidget* centre);
+    // The user menu of kind at x, y of over (a scroll area's viewport
+    // coordinates), its item run with context in the window.
+    void ShowUserMenu(QWidget* over, int x, int y, MenuKind kind, const MenuContext& context);
+    // Where a menu item's output goes; the core window by default.
+    virtual CommandOutput* MenuOutput() const { return window_; }
     // The user closed the widget; by default the core window goes.
     virtual void UserClosed();
     void closeEvent(QCloseEvent* event) override;
@@ -56,6 +71,7 @@ private:
     InputLine* input_ = nullptr;
     QVBoxLayout* layout_;
     CChatWindow* window_ = nullptr;
+    UserMenuRunner* userMenus_ = nullptr;
     bool closingSent_ = false;
 };
 

@@ -21,6 +21,7 @@ std::unique_ptr<ChatWindowView> QtChatViews::MakeView(ChatWindowKind kind, const
 void QtChatViews::Opened(ChatWindowView& view, CChatWindow& window) {
     auto* widget = dynamic_cast<PaneWindowWidget*>(&view);
     if (!widget) return;
+    widget->SetUserMenus(userMenus_);
     if (auto* channel = dynamic_cast<ChannelWindowWidget*>(widget))
         channel->Attach(window, namesOf_ ? namesOf_(window.Name()) : nullptr);
     else

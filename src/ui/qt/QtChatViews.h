@@ -14,6 +14,7 @@ namespace parlevox {
 
 class ChatWindowWidget;
 class CNamesList;
+class UserMenuRunner;
 
 class QtChatViews final : public QObject, public ChatWindowViews {
     Q_OBJECT
@@ -25,6 +26,9 @@ public:
 
     // Where a channel window's names list is found (ChatWindows::NamesOf).
     void SetNamesOf(NamesOf namesOf) { namesOf_ = std::move(namesOf); }
+    // What the windows' right-click menus run (the session's); windows
+    // opened from now on get it.
+    void SetUserMenus(UserMenuRunner* runner) { userMenus_ = runner; }
 
     std::unique_ptr<ChatWindowView> MakeView(ChatWindowKind kind, const std::string& name) override;
     void Opened(ChatWindowView& view, CChatWindow& window) override;
@@ -35,6 +39,7 @@ signals:
 
 private:
     NamesOf namesOf_;
+    UserMenuRunner* userMenus_ = nullptr;
 };
 
 }  // namespace parlevox

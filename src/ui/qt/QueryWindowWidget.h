@@ -1,6 +1,6 @@
 #pragma once
 // A private message window: the pane and the input line; closing it closes
-// the core window.
+// the core window. Its background offers the user menu for the partner.
 #include "ui/qt/OutputPaneWidget.h"
 #include "ui/qt/PaneWindowWidget.h"
 
@@ -12,6 +12,9 @@ public:
         : PaneWindowWidget(std::move(nick), Entry::Line, parent) {
         SetCentre(&Pane());
     }
+
+    MenuKind BackgroundMenu() const override { return MenuKind::User; }
+    MenuContext BackgroundContext() const override { return {{}, WindowName()}; }
 };
 
 }  // namespace parlevox

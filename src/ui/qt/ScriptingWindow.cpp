@@ -4,6 +4,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "ui/qt/AliasesTab.h"
+#include "ui/qt/MenusTab.h"
 #include "ui/qt/QtText.h"
 #include "ui/qt/ReactionsTab.h"
 #include "ui/qt/ScriptFunctionsTab.h"
@@ -17,6 +19,8 @@ ScriptingWindow::ScriptingWindow(const ScriptingContext& context, QWidget* paren
       editor_(context.modules, context.calls, context.ui),
       variables_(editor_),
       reactions_(context.reactions, context.modules, context.ui),
+      menus_(context.menus, context.modules, context.ui),
+      aliases_(context.modules, context.calls, context.ui),
       tabs_(new QTabWidget(this)) {
     setWindowTitle(tr("Scripting"));
     setObjectName("scripting");
@@ -26,12 +30,16 @@ ScriptingWindow::ScriptingWindow(const ScriptingContext& context, QWidget* paren
     functionsTab_ = new ScriptFunctionsTab(editor_, tabs_);
     variablesTab_ = new ScriptVariablesTab(variables_, editor_, tabs_);
     reactionsTab_ = new ReactionsTab(reactions_, editor_, tabs_);
+    menusTab_ = new MenusTab(menus_, editor_, tabs_);
+    aliasesTab_ = new AliasesTab(aliases_, tabs_);
     tabs_->addTab(modulesTab_, tr("&Modules"));
     tabs_->addTab(functionsTab_, tr("&Functions"));
     tabs_->addTab(variablesTab_, tr("&Variables"));
     tabs_->addTab(reactionsTab_, tr("&Reactions"));
+    tabs_->addTab(menusTab_, tr("Menu&s"));
+    tabs_->addTab(aliasesTab_, tr("A&liases"));
     tabs_->setDocumentMode(true);
-    // The tabs' Alt letters (M, F, V, R) are kept free on every page.
+    // The tabs' Alt letters (M, F, V, R, S, L) are kept free on every page.
 
     // Each tab shows what the others may have changed.
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
@@ -40,6 +48,8 @@ ScriptingWindow::ScriptingWindow(const ScriptingContext& context, QWidget* paren
             case Tab::Functions: return functionsTab_->Refresh();
             case Tab::Variables: return variablesTab_->Refresh();
             case Tab::Reactions: return reactionsTab_->Refresh();
+            case Tab::Menus: return menusTab_->Refresh();
+            case Tab::Aliases: return aliasesTab_->Refresh();
         }
     });
     connect(modulesTab_, &ScriptModulesTab::editRequested, this, [this] { ShowTab(Tab::Functions); });
@@ -70,10 +80,12 @@ void ScriptingWindow::Refresh() {
     functionsTab_->Refresh();
     variablesTab_->Refresh();
     reactionsTab_->Refresh();
+    menusTab_->Refresh();
+    aliasesTab_->Refresh();
 }
 
 void ScriptingWindow::reject() {
-    if (editor_.MayLeaveFunction()) QDialog::reject();
+    if (editor_.MayLeaveFunction() && aliases_.MayCloseWindow()) QDialog::reject();
 }
 
 void ScriptingWindow::showEvent(QShowEvent* event) {

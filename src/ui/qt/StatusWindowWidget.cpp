@@ -29,4 +29,8 @@ void StatusWindowWidget::Typed(const std::string& line) {
     status_->AddLine(colours_->Code(colour::kProblem) + mainframe_text::kNoChannelOpen);
 }
 
+CommandOutput* StatusWindowWidget::MenuOutput() const {
+    return status_;
+}
+
 }  // namespace parlevox

@@ -27,6 +27,7 @@ public:
 
 protected:
     void UserClosed() override {}
+    CommandOutput* MenuOutput() const override;
 
 private:
     void Typed(const std::string& line);
