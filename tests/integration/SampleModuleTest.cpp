@@ -1,8 +1,9 @@
 // The shipped sample module installed in our client on a real ngircd: its
 // reactions greet a peer who joins and answer the peer's "!coffee", once
-// per cool-down.
+// per cool-down; its menu item runs its alias, whose timer ends the break.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "ChatSessionFixture.h"
@@ -36,6 +37,29 @@ TEST_F(SampleModuleTest, ItsReactionsAnswerAPeerInTheChannel) {
     peer.Send("PRIVMSG #pvx :marker");
     ASSERT_TRUE(Shown("#pvx", "<peer> marker"));
     EXPECT_FALSE(peer.WaitFor("pours peer a cup of coffee", 200));
+}
+
+TEST_F(SampleModuleTest, ItsMenuItemRunsTheBreakAliasWhoseTimerEndsTheBreak) {
+    const std::string installed = home.File("Sample.ParlevoxModule");
+    std::filesystem::copy_file(PARLEVOX_SAMPLE_MODULE_FILE, installed);
+    CScriptModule* sample = app->Modules().Install(installed);
+    ASSERT_TRUE(sample);
+    CVariableDefinitions::Entry* seconds = sample->ModuleWide().Find("iBreakSeconds");
+    ASSERT_TRUE(seconds);
+    seconds->value = CVariable({VariableComponent::Int(1)});
+    ASSERT_TRUE(RunUntil([&] { return app->Network().State().connected; })) << ::testing::PrintToString(statusLines);
+
+    const std::vector<MenuEntry> background = session->Menus().Entries(MenuKind::Background);
+    auto coffee = std::find_if(background.begin(), background.end(),
+                               [](const MenuEntry& entry) { return entry.label == "Coffee break"; });
+    ASSERT_NE(coffee, background.end());
+    ASSERT_TRUE(session->Menus().Run(coffee->commandId, {}, status));
+    ASSERT_TRUE(RunUntil([&] { return session->ScriptEvents().TimerCount() == 1; }));
+    ASSERT_TRUE(RunUntil([&] {
+        return std::any_of(statusLines.begin(), statusLines.end(),
+                           [](const std::string& line) { return line.find("coffee break is over") != std::string::npos; });
+    })) << ::testing::PrintToString(statusLines);
+    EXPECT_EQ(session->ScriptEvents().TimerCount(), 0u) << "the timer's function stopped it";
 }
 
 }  // namespace
