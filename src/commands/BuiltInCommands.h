@@ -99,6 +99,13 @@ PARLEVOX_BUILT_IN_COMMAND(C_scRun);
 PARLEVOX_BUILT_IN_COMMAND(C_scSchemeEdit);
 PARLEVOX_BUILT_IN_COMMAND(C_scScriptReset);
 
+// A command whose owner above may be missing: the "not available" line when
+// it was not served; the line was taken either way.
+inline bool Done(bool served, const CCommand& command, const CommandCall& call, CommandEnvironment& env) {
+    if (!served) env.NotAvailable(call.output, command.Name());
+    return true;
+}
+
 // Script text windows (TextWindowCommands.cpp).
 PARLEVOX_BUILT_IN_COMMAND(C_scWndTextNew);
 PARLEVOX_BUILT_IN_COMMAND(C_scWndTextWrite);

@@ -15,11 +15,6 @@ namespace {
 
 using K = ParamKind;
 
-bool Done(bool served, const CCommand& command, const CommandCall& call, CommandEnvironment& env) {
-    if (!served) env.NotAvailable(call.output, command.Name());
-    return true;
-}
-
 }  // namespace
 
 C_scNotify::C_scNotify() : CCommand("notify", {K::Nick}, "/notify <nick> (-nick removes)") {}

@@ -12,11 +12,6 @@ namespace {
 
 using K = ParamKind;
 
-bool Done(bool served, const CCommand& command, const CommandCall& call, CommandEnvironment& env) {
-    if (!served) env.NotAvailable(call.output, command.Name());
-    return true;
-}
-
 }  // namespace
 
 C_scOnTimer::C_scOnTimer() : CCommand("OnTimer", {K::Integer, K::Rest}, texts::kScriptCommandHelp) {}

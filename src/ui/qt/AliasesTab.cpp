@@ -13,6 +13,7 @@
 #include "modules/ModuleManager.h"
 #include "ui/AliasEditor.h"
 #include "ui/ScriptEditor.h"
+#include "ui/qt/ModuleListPanel.h"
 #include "ui/qt/QtText.h"
 #include "ui/qt/ScriptSourceEdit.h"
 
@@ -51,19 +52,7 @@ AliasesTab::AliasesTab(CAliasEditor& aliases, QWidget* parent)
     connect(name_, &QLineEdit::textEdited, this, [this] { aliases_.SetChanged(true); });
     connect(lines_, &QPlainTextEdit::textChanged, this, [this] { aliases_.SetChanged(true); });
 
-    auto* left = new QWidget(this);
-    auto* leftLayout = new QVBoxLayout(left);
-    leftLayout->setContentsMargins(0, 0, 0, 0);
-    auto* moduleLabel = new QLabel(tr("M&odule:"), left);
-    moduleLabel->setBuddy(modules_);
-    leftLayout->addWidget(moduleLabel);
-    leftLayout->addWidget(modules_);
-    leftLayout->addWidget(list_, 1);
-    auto* listButtons = new QHBoxLayout;
-    listButtons->addWidget(create);
-    listButtons->addWidget(rename_);
-    listButtons->addWidget(delete_);
-    leftLayout->addLayout(listButtons);
+    QWidget* left = ModuleListPanel(this, modules_, list_, {create, rename_, delete_});
 
     auto* right = new QWidget(this);
     auto* form = new QFormLayout(right);

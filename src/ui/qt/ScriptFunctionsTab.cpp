@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "ui/ScriptEditor.h"
+#include "ui/qt/ModuleListPanel.h"
 #include "ui/qt/QtText.h"
 #include "ui/qt/ScriptSourceEdit.h"
 
@@ -50,19 +51,7 @@ ScriptFunctionsTab::ScriptFunctionsTab(CScriptEditor& editor, QWidget* parent)
         connect(shortcut, &QShortcut::activated, this, &ScriptFunctionsTab::Compile);
     }
 
-    auto* left = new QWidget(this);
-    auto* leftLayout = new QVBoxLayout(left);
-    leftLayout->setContentsMargins(0, 0, 0, 0);
-    auto* moduleLabel = new QLabel(tr("M&odule:"), left);
-    moduleLabel->setBuddy(modules_);
-    leftLayout->addWidget(moduleLabel);
-    leftLayout->addWidget(modules_);
-    leftLayout->addWidget(list_, 1);
-    auto* listButtons = new QHBoxLayout;
-    listButtons->addWidget(create);
-    listButtons->addWidget(rename_);
-    listButtons->addWidget(delete_);
-    leftLayout->addLayout(listButtons);
+    QWidget* left = ModuleListPanel(this, modules_, list_, {create, rename_, delete_});
 
     auto* right = new QWidget(this);
     auto* rightLayout = new QVBoxLayout(right);

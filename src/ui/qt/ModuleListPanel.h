@@ -1,0 +1,30 @@
+#pragma once
+// The left side of the Functions and Aliases tabs: the module chooser above
+// the list of the module's entries, and their buttons under it.
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <initializer_list>
+
+namespace parlevox {
+
+inline QWidget* ModuleListPanel(QWidget* parent, QComboBox* modules, QListWidget* list,
+                                std::initializer_list<QPushButton*> buttons) {
+    auto* panel = new QWidget(parent);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* moduleLabel = new QLabel(QObject::tr("M&odule:"), panel);
+    moduleLabel->setBuddy(modules);
+    layout->addWidget(moduleLabel);
+    layout->addWidget(modules);
+    layout->addWidget(list, 1);
+    auto* row = new QHBoxLayout;
+    for (QPushButton* button : buttons) row->addWidget(button);
+    layout->addLayout(row);
+    return panel;
+}
+
+}  // namespace parlevox
