@@ -70,6 +70,22 @@ constexpr const char* kChannelTraffic =
     ":dee!dee@example.com NICK :deedee\r\n"
     ":eve!eve@example.net PART #parlevox :lunch\r\n";
 
+// Connects through the dialog to the loopback server, joins #parlevox with
+// the given names listing and lets the channel's traffic arrive.
+void JoinDemoChannel(PollEventLoop& loop, test::LoopbackServer& server, CConnectDlg& dialog, CChatSession& session,
+                     const std::string& names) {
+    dialog.SetSlots({ConnectSlot{"127.0.0.1", server.Port()}});
+    dialog.Start();
+    loop.RunUntil([&] { return server.HasLine("USER pat 0 * :"); }, kTimeoutMs);
+    loop.RunUntil([&] { return server.HasClient(); }, kTimeoutMs);
+    server.Send(":srv 001 pat :Welcome to the Parlevox demo network\r\n:srv 004 pat srv v1 o o\r\n");
+    server.Send(":pat!pat@localhost JOIN #parlevox\r\n:srv 353 pat = #parlevox :" + names +
+                "\r\n:srv 366 pat #parlevox :End of /NAMES list.\r\n");
+    loop.RunUntil([&] { return session.Windows().FindChannel("#parlevox") != nullptr; }, kTimeoutMs);
+    server.Send(kChannelTraffic);
+    for (int i = 0; i < 20; ++i) loop.RunOnce(10);
+}
+
 bool MainWindow(const std::string& folder) {
     PollEventLoop loop;
     test::LoopbackServer server{loop};
@@ -97,17 +113,7 @@ bool MainWindow(const std::string& folder) {
 
     SilentConnectView connectView;
     CConnectDlg dialog(loop, app->Network().Window(), app->Network().State(), connectView, ui);
-    dialog.SetSlots({ConnectSlot{"127.0.0.1", server.Port()}});
-    dialog.Start();
-    loop.RunUntil([&] { return server.HasLine("USER pat 0 * :"); }, kTimeoutMs);
-    loop.RunUntil([&] { return server.HasClient(); }, kTimeoutMs);
-    server.Send(":srv 001 pat :Welcome to the Parlevox demo network\r\n:srv 004 pat srv v1 o o\r\n");
-    server.Send(":pat!pat@localhost JOIN #parlevox\r\n"
-                ":srv 353 pat = #parlevox :pat @bob +cyd dee eve fay gus @hal ivy\r\n"
-                ":srv 366 pat #parlevox :End of /NAMES list.\r\n");
-    loop.RunUntil([&] { return session->Windows().FindChannel("#parlevox") != nullptr; }, kTimeoutMs);
-    server.Send(kChannelTraffic);
-    for (int i = 0; i < 20; ++i) loop.RunOnce(10);
+    JoinDemoChannel(loop, server, dialog, *session, "pat @bob +cyd dee eve fay gus @hal ivy");
     frame.Activate(frame.FindWindow("#parlevox"));
     // A line for the status window while the channel is in front: its button turns red.
     status.AddLine(app->Colours().Code(colour::kInformation) + "- Connected to the demo network");
@@ -358,17 +364,7 @@ bool MenusPicture(const std::string& folder) {
 
     SilentConnectView connectView;
     CConnectDlg dialog(loop, app->Network().Window(), app->Network().State(), connectView, ui);
-    dialog.SetSlots({ConnectSlot{"127.0.0.1", server.Port()}});
-    dialog.Start();
-    loop.RunUntil([&] { return server.HasLine("USER pat 0 * :"); }, kTimeoutMs);
-    loop.RunUntil([&] { return server.HasClient(); }, kTimeoutMs);
-    server.Send(":srv 001 pat :Welcome to the Parlevox demo network\r\n:srv 004 pat srv v1 o o\r\n");
-    server.Send(":pat!pat@localhost JOIN #parlevox\r\n"
-                ":srv 353 pat = #parlevox :@pat @bob +cyd dee eve fay gus hal ivy\r\n"
-                ":srv 366 pat #parlevox :End of /NAMES list.\r\n");
-    loop.RunUntil([&] { return session->Windows().FindChannel("#parlevox") != nullptr; }, kTimeoutMs);
-    server.Send(kChannelTraffic);
-    for (int i = 0; i < 20; ++i) loop.RunOnce(10);
+    JoinDemoChannel(loop, server, dialog, *session, "@pat @bob +cyd dee eve fay gus hal ivy");
     auto* channel = dynamic_cast<ChannelWindowWidget*>(frame.FindWindow("#parlevox"));
     CNamesList* names = session->Windows().NamesOf("#parlevox");
     if (!channel || !names) return false;

@@ -80,14 +80,7 @@ AliasesTab::AliasesTab(CAliasEditor& aliases, QWidget* parent)
 }
 
 void AliasesTab::Refresh() {
-    {
-        QSignalBlocker block(modules_);
-        modules_->clear();
-        for (const InstalledModule& installed : aliases_.Modules()) {
-            modules_->addItem(ToQString(installed.module->Name()), installed.module->Id());
-            if (installed.module.get() == aliases_.Module()) modules_->setCurrentIndex(modules_->count() - 1);
-        }
-    }
+    FillModuleChooser(modules_, aliases_.Modules(), aliases_.Module());
     {
         QSignalBlocker block(list_);
         list_->clear();

@@ -6,8 +6,13 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <initializer_list>
+#include <vector>
+
+#include "modules/ModuleManager.h"
+#include "ui/qt/QtText.h"
 
 namespace parlevox {
 
@@ -25,6 +30,18 @@ inline QWidget* ModuleListPanel(QWidget* parent, QComboBox* modules, QListWidget
     for (QPushButton* button : buttons) row->addWidget(button);
     layout->addLayout(row);
     return panel;
+}
+
+// The installed modules, by name with their ids, the current one chosen;
+// filling the chooser is not a choice of the person's.
+inline void FillModuleChooser(QComboBox* chooser, const std::vector<InstalledModule>& modules,
+                              const CScriptModule* current) {
+    QSignalBlocker block(chooser);
+    chooser->clear();
+    for (const InstalledModule& installed : modules) {
+        chooser->addItem(ToQString(installed.module->Name()), installed.module->Id());
+        if (installed.module.get() == current) chooser->setCurrentIndex(chooser->count() - 1);
+    }
 }
 
 }  // namespace parlevox

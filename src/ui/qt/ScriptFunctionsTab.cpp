@@ -80,14 +80,7 @@ ScriptFunctionsTab::ScriptFunctionsTab(CScriptEditor& editor, QWidget* parent)
 }
 
 void ScriptFunctionsTab::Refresh() {
-    {
-        QSignalBlocker block(modules_);
-        modules_->clear();
-        for (const InstalledModule& installed : editor_.Modules()) {
-            modules_->addItem(ToQString(installed.module->Name()), installed.module->Id());
-            if (installed.module.get() == editor_.Module()) modules_->setCurrentIndex(modules_->count() - 1);
-        }
-    }
+    FillModuleChooser(modules_, editor_.Modules(), editor_.Module());
     {
         QSignalBlocker block(list_);
         list_->clear();
