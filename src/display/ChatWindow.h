@@ -56,6 +56,8 @@ public:
     // The channel's names list asks for the user menu of nickname at x, y
     // of the list.
     virtual void NamesListMenu(const std::string& /*nickname*/, int /*x*/, int /*y*/) {}
+    // A direct chat offered by a stranger waits for Accept or Decline.
+    virtual void OfferPending(bool /*pending*/) {}
     // What shows the pane; the default shows nothing.
     virtual OutputPaneView& PaneView() { return nullPane_; }
 

@@ -43,6 +43,7 @@ public:
     void NicknameMenu(const std::string& nick, int x, int y) override { view_->NicknameMenu(nick, x, y); }
     void ContextMenu(int x, int y) override { view_->ContextMenu(x, y); }
     void NamesListMenu(const std::string& nick, int x, int y) override { view_->NamesListMenu(nick, x, y); }
+    void OfferPending(bool pending) override { view_->OfferPending(pending); }
     OutputPaneView& PaneView() override { return view_->PaneView(); }
     ChatWindowView& Inner() { return *view_; }
 

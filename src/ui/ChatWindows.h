@@ -22,7 +22,9 @@ class CTextWindow;
 class CNamesList;
 
 // A script text window with an input line is TextWithInput.
-enum class ChatWindowKind { Channel, Query, Motd, Text, TextWithInput };
+// DCC chats and telnet connections are DccChat and Telnet (only the
+// former has a switch bar button).
+enum class ChatWindowKind { Channel, Query, Motd, Text, TextWithInput, DccChat, Telnet };
 
 // The front end's side: a view for each window it opens.
 class ChatWindowViews {
