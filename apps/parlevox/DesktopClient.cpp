@@ -79,6 +79,7 @@ void DesktopClient::BuildSession() {
         status_.AddLine(app_->Colours().Code(colour::kProblem) + mainframe_text::kNoChannelOpen);
     });
     connect(&views_, &QtChatViews::windowOpened, &frame_, [this](ChatWindowWidget* window) { frame_.AddWindow(window); });
+    connect(&dccViews_, &QtDccViews::windowOpened, &frame_, [this](ChatWindowWidget* window) { frame_.AddWindow(window); });
     session_->Windows().onConnectionChange = [this](bool connected) { OnConnectionChange(connected); };
     frame_.AddWindow(&statusView_);
     frame_.SetFavourites([this] {
@@ -221,6 +222,8 @@ void DesktopClient::OpenPreferences() {
     if (!preferences_) {
         PreferencesContext context{app_->Options(), [this] { OptionsChanged(); }, app_->Idiots(), app_->Sounds(),
                                    scheme_, app_->Schemes(), *schemeEditing_};
+        // DCC: the "DCC" page shows once context.dcc points at the DCC
+        // control's options and context.dccChanged saves and hands them on.
         preferences_ = std::make_unique<PreferencesDialog>(context, &frame_);
     }
     preferences_->show();

@@ -16,6 +16,7 @@
 #include "ui/qt/ConnectDialogWidget.h"
 #include "ui/qt/MainFrameWidget.h"
 #include "ui/qt/QtChatViews.h"
+#include "ui/qt/QtDccViews.h"
 #include "ui/qt/QtUserInterface.h"
 #include "ui/qt/StatusWindowWidget.h"
 #include "ui/qt/TitleScreenHooks.h"
@@ -45,6 +46,10 @@ public:
     bool Started() const { return started_; }
     // Runs until the end; returns the exit code.
     int Run();
+
+    // What the DCC control makes its transfer and offer windows' views
+    // with; the widgets it makes go into the main frame.
+    QtDccViews& DccViews() { return dccViews_; }
 
 private:
     // The title screen and the main window's place, as start-up asks.
@@ -89,6 +94,7 @@ private:
     StatusWindowWidget statusView_;
     CStatusWindow status_;
     QtChatViews views_;
+    QtDccViews dccViews_;
     ConnectDialogWidget connectView_;
     std::unique_ptr<CBrimvaleApp> app_;
     std::unique_ptr<WindowPositions> positions_;

@@ -1,9 +1,9 @@
 #pragma once
 // The base of every window widget the main frame holds in its MDI area:
-// channel, query, status, MOTD and command-line windows. The frame keeps a
-// switch bar button per widget and learns through these signals when the
-// window shows a line (its button turns red unless it is the active window)
-// or changes its caption.
+// channel, query, status, MOTD, command-line and DCC windows. The frame
+// keeps a switch bar button per widget (unless it stays off the bar) and
+// learns through these signals when the window shows a line (its button
+// turns red unless it is the active window) or changes its caption.
 #include <QWidget>
 #include <string>
 
@@ -21,14 +21,35 @@ public:
     const std::string& WindowName() const { return name_; }
     void SetWindowName(std::string name) { name_ = std::move(name); }
 
+    // Read when the frame adds the window. A telnet window has no switch
+    // bar button.
+    bool OnSwitchBar() const { return onSwitchBar_; }
+    void SetOnSwitchBar(bool on) { onSwitchBar_ = on; }
+    // A transfer's or an offer's window opens at its own size where the
+    // frame cascades it, and its place is not remembered: its name (a file
+    // and a nick) would fill the stored positions with one-off entries.
+    bool Transient() const { return transient_; }
+    void SetTransient(bool transient) { transient_ = transient; }
+
 signals:
     void lineShown();
     void captionChanged(const QString& caption);
+    // The switch bar button's caption alone (a transfer's progress); the
+    // frame keeps the title captionChanged gave it.
+    void buttonCaptionChanged(const QString& caption);
     // The core window asked to close (the frame removes its button).
     void closing();
 
+protected:
+    // For widgets their owner destroys: the MDI frame that showed the
+    // widget goes too, later, as it may be on the stack. Call from the
+    // destructor.
+    void LeaveFrame();
+
 private:
     std::string name_;
+    bool onSwitchBar_ = true;
+    bool transient_ = false;
 };
 
 }  // namespace parlevox

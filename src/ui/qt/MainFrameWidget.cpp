@@ -140,21 +140,23 @@ void MainFrameWidget::AddWindow(ChatWindowWidget* window, bool activate) {
     frame->setWindowTitle(QString::fromLatin1(window->WindowName().c_str()));
     area_->addSubWindow(frame);
     frame->installEventFilter(this);
-    PlaceWindow(frame, window->WindowName());
-    switchBar_->Add(window, frame->windowTitle());
+    PlaceWindow(frame, *window);
+    if (window->OnSwitchBar()) switchBar_->Add(window, frame->windowTitle());
 
     connect(window, &ChatWindowWidget::lineShown, this, [this, window] { switchBar_->LineShown(window); });
     connect(window, &ChatWindowWidget::captionChanged, this, [this, frame, window](const QString& caption) {
         frame->setWindowTitle(caption);
         switchBar_->SetCaption(window, caption);
     });
+    connect(window, &ChatWindowWidget::buttonCaptionChanged, this,
+            [this, window](const QString& caption) { switchBar_->SetCaption(window, caption); });
     connect(frame, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates before, Qt::WindowStates now) {
         if (!(before & Qt::WindowMinimized) && (now & Qt::WindowMinimized)) Play("Window minimise");
         if ((before & Qt::WindowMinimized) && !(now & Qt::WindowMinimized)) Play("Window restore");
     });
     // The owner destroys the widget; its frame follows once the widget has
     // left it (a frame deleted at once would delete the widget again).
-    std::string name = window->WindowName();
+    std::string name = window->Transient() ? std::string() : window->WindowName();
     connect(window, &QObject::destroyed, this, [this, frame, name, window] {
         switchBar_->Remove(window);
         WindowGone(frame, name);
@@ -172,27 +174,34 @@ void MainFrameWidget::WindowGone(QMdiSubWindow* frame, const std::string& name) 
     Play("Window close");
 }
 
-void MainFrameWidget::PlaceWindow(QMdiSubWindow* frame, const std::string& name) {
+void MainFrameWidget::PlaceWindow(QMdiSubWindow* frame, const ChatWindowWidget& window) {
     QSize area = area_->viewport()->size();
     WindowRect screen{0, 0, std::max(area.width(), 320), std::max(area.height(), 240)};
-    WindowRect wanted{20 * (static_cast<int>(area_->subWindowList().size()) % 8),
-                      20 * (static_cast<int>(area_->subWindowList().size()) % 8), screen.width * 3 / 4,
-                      screen.height * 3 / 4};
-    if (positions_)
-        if (auto stored = positions_->Find(name)) wanted = *stored;
-    WindowRect fitted = FitOnScreen(wanted, screen, 160, 100);
+    const int cascade = 20 * (static_cast<int>(area_->subWindowList().size()) % 8);
+    WindowRect wanted{cascade, cascade, screen.width * 3 / 4, screen.height * 3 / 4};
+    WindowRect fitted;
+    if (window.Transient()) {
+        const QSize own = frame->sizeHint();
+        fitted = FitOnScreen({cascade, cascade, own.width(), own.height()}, screen, own.width(), own.height());
+    } else {
+        if (positions_)
+            if (auto stored = positions_->Find(window.WindowName())) wanted = *stored;
+        fitted = FitOnScreen(wanted, screen, 160, 100);
+    }
     frame->setGeometry(fitted.left, fitted.top, fitted.width, fitted.height);
 }
 
+// A transient window has no name here: it is not remembered.
 void MainFrameWidget::Remember(QMdiSubWindow* frame, const std::string& name) {
-    if (!positions_ || frame->isMinimized() || frame->isMaximized()) return;
+    if (!positions_ || name.empty() || frame->isMinimized() || frame->isMaximized()) return;
     QRect r = frame->geometry();
     positions_->Remember(name, {r.x(), r.y(), r.width(), r.height()});
 }
 
 void MainFrameWidget::RememberWindowPositions() {
     for (QMdiSubWindow* frame : area_->subWindowList())
-        if (auto* window = qobject_cast<ChatWindowWidget*>(frame->widget())) Remember(frame, window->WindowName());
+        if (auto* window = qobject_cast<ChatWindowWidget*>(frame->widget()); window && !window->Transient())
+            Remember(frame, window->WindowName());
 }
 
 QMdiSubWindow* MainFrameWidget::FrameOf(const QWidget* window) const {

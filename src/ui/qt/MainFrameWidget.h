@@ -36,8 +36,9 @@ public:
     // Where window positions are kept; none: windows open where Qt puts them.
     void SetPositions(WindowPositions* positions) { positions_ = positions; }
 
-    // Shows the window in the MDI area with a switch bar button. The widget
-    // stays its owner's: when it is destroyed its frame goes too.
+    // Shows the window in the MDI area with a switch bar button (unless the
+    // widget stays off the bar). The widget stays its owner's: when it is
+    // destroyed its frame goes too.
     void AddWindow(ChatWindowWidget* window, bool activate = true);
     void Activate(const QWidget* window);
     ChatWindowWidget* ActiveWindow() const;
@@ -68,7 +69,7 @@ private:
     void WindowActivated(QMdiSubWindow* frame);
     void WindowGone(QMdiSubWindow* frame, const std::string& name);
     void Remember(QMdiSubWindow* frame, const std::string& name);
-    void PlaceWindow(QMdiSubWindow* frame, const std::string& name);
+    void PlaceWindow(QMdiSubWindow* frame, const ChatWindowWidget& window);
     void Play(const char* event);
     QMdiSubWindow* FrameOf(const QWidget* window) const;
 

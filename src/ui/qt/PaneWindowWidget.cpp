@@ -2,7 +2,6 @@
 
 #include <QAbstractScrollArea>
 #include <QCloseEvent>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPointer>
 #include <QVBoxLayout>
@@ -36,10 +35,7 @@ PaneWindowWidget::~PaneWindowWidget() {
     }
     window_ = nullptr;
     CloseRequested();
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-        setParent(nullptr);
-        frame->deleteLater();
-    }
+    LeaveFrame();
 }
 
 void PaneWindowWidget::SetCentre(QWidget* centre) {

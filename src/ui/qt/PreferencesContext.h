@@ -13,6 +13,7 @@ class CSchemeManager;
 class SchemeEditing;
 class CSoundSystem;
 class OptionsRecord;
+struct DccOptions;
 
 struct PreferencesContext {
     OptionsRecord& options;
@@ -22,6 +23,10 @@ struct PreferencesContext {
     const CScheme& scheme;  // its colour map shows what the colour slots look like
     CSchemeManager& schemes;  // the "Schemes" page lists them; changes go through schemeEditing
     SchemeEditing& schemeEditing;
+    // The DCC control's options; null leaves the "DCC" page out. Each edit
+    // calls dccChanged, which saves them and hands them to the control.
+    DccOptions* dcc = nullptr;
+    std::function<void()> dccChanged;
 };
 
 }  // namespace parlevox

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "ui/qt/ColoursPage.h"
+#include "ui/qt/DccPage.h"
 #include "ui/qt/FriendsPage.h"
 #include "ui/qt/IdiotsPage.h"
 #include "ui/qt/MiscPage.h"
@@ -26,6 +27,7 @@ PreferencesDialog::PreferencesDialog(PreferencesContext context, QWidget* parent
     pages_ = {new NicknamesPage(context_), new ServersPage(context_), new YourInfoPage(context_),
               new ColoursPage(context_),   new SchemesPage(context_), new MiscPage(context_),
               new SoundsPage(context_),    new IdiotsPage(context_),  new FriendsPage(context_)};
+    if (context_.dcc) pages_.push_back(new DccPage(context_));
     for (size_t i = 0; i < pages_.size(); ++i) {
         list_->addItem(tr(texts::kPreferencesPages[i]));
         stack_->addWidget(pages_[i]);

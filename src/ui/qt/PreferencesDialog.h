@@ -18,8 +18,8 @@ class PreferencesDialog final : public QDialog {
     Q_OBJECT
 
 public:
-    // In the order of the list.
-    enum class Page { Nicknames, Servers, YourInfo, Colours, Schemes, Misc, Sounds, Idiots, Friends };
+    // In the order of the list; Dcc only with the context's DCC options.
+    enum class Page { Nicknames, Servers, YourInfo, Colours, Schemes, Misc, Sounds, Idiots, Friends, Dcc };
 
     // The context's references must outlive the dialog.
     explicit PreferencesDialog(PreferencesContext context, QWidget* parent = nullptr);

@@ -6,9 +6,10 @@ namespace parlevox::texts {
 
 inline constexpr const char* kPreferencesTitle = "Preferences";
 
-// The pages, in the order of the list on the left.
-inline constexpr std::array<const char*, 9> kPreferencesPages = {
-    "Nicknames", "Servers", "Your info", "Colours", "Schemes", "Misc", "Sounds", "Idiot list", "Friends",
+// The pages, in the order of the list on the left ("DCC" only when the
+// front end has DCC options to edit).
+inline constexpr std::array<const char*, 10> kPreferencesPages = {
+    "Nicknames", "Servers", "Your info", "Colours", "Schemes", "Misc", "Sounds", "Idiot list", "Friends", "DCC",
 };
 
 // What each colour slot paints, by slot.
@@ -53,6 +54,40 @@ inline constexpr const char* kBadNickname = "Nickname %1 cannot contain spaces."
 inline constexpr const char* kBadMask = "\"%1\" is not a complete mask: write it as nick!user@host, with * for any part.";
 inline constexpr const char* kBadChannel = "A channel name cannot contain spaces or commas.";
 inline constexpr const char* kBadKey = "A channel key cannot contain spaces or commas.";
+
+// DCC.
+inline constexpr const char* kDccAllow = "Accept DCC offers from";
+inline constexpr std::array<const char*, 3> kDccAllowModes = {"Yes", "No", "Only from friends"};
+inline constexpr const char* kDccAutomatic = "Receive without asking from";
+inline constexpr std::array<const char*, 3> kDccAutomaticModes = {"Nobody, always ask (recommended)", "Friends",
+                                                                  "Everybody (not advised)"};
+inline constexpr const char* kDccFileTypes = "File types";
+inline constexpr const char* kDccAddFileType = "Add...";
+inline constexpr const char* kDccRemoveFileType = "Remove";
+inline constexpr const char* kDccAddFileTypeTitle = "Add filetype";
+inline constexpr const char* kDccAddFileTypeText =
+    "Type the file extension, without the \"*.\" in front (for example JPG):";
+inline constexpr std::array<const char*, 3> kDccActions = {
+    "Save file to folder", "Save file then open it with a helper program", "Hand the file to a plug-in"};
+inline constexpr const char* kDccFolder = "Folder:";
+inline constexpr const char* kDccSelectFolder = "Select folder";
+inline constexpr const char* kDccHelper = "Helper:";
+inline constexpr const char* kDccSelectProgram = "Select program";
+inline constexpr const char* kDccProgramFilter = "Helper programs (*)";
+inline constexpr const char* kDccPlugIn = "Plug-in:";
+inline constexpr const char* kDccOwnAddress = "DCC own address";
+inline constexpr const char* kDccOwnAddressHint = "empty: the local end of the server connection";
+inline constexpr const char* kDccPortRange = "DCC port range";
+inline constexpr const char* kDccPortRangeHint = "empty: any port; 5000 or 5000-5010";
+inline constexpr const char* kDccPassive = "DCC passive";
+inline constexpr const char* kDccPassiveHint =
+    "Offer files passively: the other side listens and your side connects (for users behind NAT).";
+inline constexpr const char* kDccSendAhead = "DCC send-ahead";
+inline constexpr const char* kDccSendAheadUnit = " bytes";
+inline constexpr const char* kBadDccAddress = "The DCC own address cannot contain spaces.";
+inline constexpr const char* kBadDccPortRange =
+    "The DCC port range must be empty (any port), one port such as 5000, or a range such as 5000-5010, with "
+    "ports from 1 to 65535.";
 
 // The join window.
 inline constexpr const char* kJoinTitle = "Join a channel";

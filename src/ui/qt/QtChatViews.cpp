@@ -1,6 +1,7 @@
 #include "ui/qt/QtChatViews.h"
 
 #include "ui/qt/ChannelWindowWidget.h"
+#include "ui/qt/DccChatWindowWidget.h"
 #include "ui/qt/MotdWindowWidget.h"
 #include "ui/qt/QueryWindowWidget.h"
 #include "ui/qt/TextWindowWidget.h"
@@ -14,6 +15,8 @@ std::unique_ptr<ChatWindowView> QtChatViews::MakeView(ChatWindowKind kind, const
         case ChatWindowKind::Motd: return std::make_unique<MotdWindowWidget>();
         case ChatWindowKind::Text: return std::make_unique<TextWindowWidget>(name, false);
         case ChatWindowKind::TextWithInput: return std::make_unique<TextWindowWidget>(name, true);
+        case ChatWindowKind::DccChat: return std::make_unique<DccChatWindowWidget>(name, false);
+        case ChatWindowKind::Telnet: return std::make_unique<DccChatWindowWidget>(name, true);
     }
     return std::make_unique<QueryWindowWidget>(name);
 }

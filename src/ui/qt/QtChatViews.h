@@ -1,8 +1,9 @@
 #pragma once
-// Makes the widget for each channel, query and message-of-the-day window the
-// core opens, attaches it to the core window once that exists, and tells the
-// main frame, which puts it into its MDI area. The core directory owns each
-// widget (see PaneWindowWidget.h for what closing does).
+// Makes the widget for each channel, query, message-of-the-day, text, DCC
+// chat and telnet window the core opens, attaches it to the core window once
+// that exists, and tells the main frame, which puts it into its MDI area. The
+// core directory owns each widget (see PaneWindowWidget.h for what closing
+// does).
 #include <QObject>
 #include <functional>
 #include <memory>

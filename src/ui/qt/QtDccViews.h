@@ -1,0 +1,28 @@
+#pragma once
+// Makes the widgets of the DCC transfer and offer windows and tells the
+// front end, which puts them into the main frame. Each widget is its core
+// window's view and goes with it.
+#include <QObject>
+
+#include "dcc/DccViews.h"
+
+namespace parlevox {
+
+class ChatWindowWidget;
+
+class QtDccViews final : public QObject, public DccViews {
+    Q_OBJECT
+
+public:
+    explicit QtDccViews(QObject* parent = nullptr) : QObject(parent) {}
+
+    std::unique_ptr<DccProgressView> MakeProgressView(CDCCWnd& window) override;
+    std::unique_ptr<DccQueryView> MakeQueryView(CDCCQueryWnd& window) override;
+
+signals:
+    // The widget shows its window's state and is ready to be shown; the
+    // core window takes it as its view.
+    void windowOpened(ChatWindowWidget* widget);
+};
+
+}  // namespace parlevox
