@@ -17,4 +17,16 @@ int ParseInteger(std::string_view text) {
     return static_cast<int>(value);
 }
 
+std::optional<uint64_t> ParseStrictDecimal(std::string_view text, uint64_t max) {
+    if (text.empty()) return std::nullopt;
+    uint64_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        const uint64_t digit = static_cast<uint64_t>(c - '0');
+        if (value > (max - digit) / 10) return std::nullopt;
+        value = value * 10 + digit;
+    }
+    return value;
+}
+
 }  // namespace parlevox

@@ -1,23 +1,14 @@
 #include "dcc/DccNumbers.h"
 
-#include <charconv>
-
 #include <fmt/format.h>
 
+#include "common/ParseInteger.h"
 #include "dcc/DccOptions.h"
 
 namespace parlevox {
 
 std::optional<uint64_t> ParseDccNumber(std::string_view text, uint64_t max) {
-    if (text.empty() || text.size() > 20) return std::nullopt;
-    uint64_t value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        const uint64_t digit = static_cast<uint64_t>(c - '0');
-        if (value > (max - digit) / 10) return std::nullopt;
-        value = value * 10 + digit;
-    }
-    return value;
+    return ParseStrictDecimal(text, max);
 }
 
 std::optional<uint32_t> DottedToNumber(std::string_view dotted) {

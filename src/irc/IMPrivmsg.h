@@ -117,52 +117,66 @@ public:
     std::string channel = params[0];
 };
 
-// The DCC classes only recognise their request here; the DCC negotiation
-// fills the address, port, file name, size and position from the argument.
+// The DCC classes read their request's words strictly: `valid` is false
+// when a number is not digits within its range or a word is missing, and
+// such a request is dropped. The words start one character after the
+// keyword and are split at single spaces; a file name in double quotes
+// (as some peers send names with blanks) is one word. A passive offer
+// (the sender cannot listen) has port 0 and a token.
 // (The DCCRequest node of the type tree has no class: no line is parsed
 // into it.)
 class C_imDCCOffer : public IRCMessageOf<C_imDCCOffer, C_imCTCPMessage, kDCCOffer> {
 public:
-    using IRCMessageOf::IRCMessageOf;
+    explicit C_imDCCOffer(C_imCTCPMessage&& generic);
     static bool Accepts(const C_imCTCPMessage& generic) { return generic.IsDCCRequest("SEND"); }
     void SetSystemVariables(SystemVariableSink& sink) const override;
 
-    std::string address;
+    bool valid = false;
+    std::string address;  // the sender's address as one decimal number
+    uint32_t ip = 0;
     int port = 0;
     std::string fileName;
-    uint32_t fileSize = 0;
+    uint64_t fileSize = 0;  // 0 when the offer gives none
+    std::string token;
 };
 
 class C_imDCCChat : public IRCMessageOf<C_imDCCChat, C_imCTCPMessage, kDCCChat> {
 public:
-    using IRCMessageOf::IRCMessageOf;
+    explicit C_imDCCChat(C_imCTCPMessage&& generic);
     static bool Accepts(const C_imCTCPMessage& generic) { return generic.IsDCCRequest("CHAT"); }
     void SetSystemVariables(SystemVariableSink& sink) const override;
 
+    bool valid = false;
     std::string address;
+    uint32_t ip = 0;
     int port = 0;
 };
 
+// RESUME and ACCEPT share their words: file name, port, position[, token].
 class C_imDCCResume : public IRCMessageOf<C_imDCCResume, C_imCTCPMessage, kDCCResume> {
 public:
-    using IRCMessageOf::IRCMessageOf;
+    explicit C_imDCCResume(C_imCTCPMessage&& generic);
     static bool Accepts(const C_imCTCPMessage& generic) { return generic.IsDCCRequest("RESUME"); }
     void SetSystemVariables(SystemVariableSink& sink) const override;
 
+    bool valid = false;
     int port = 0;
     std::string fileName;
-    uint32_t position = 0;
+    uint64_t position = 0;
+    std::string token;
 };
 
 class C_imDCCAccept : public IRCMessageOf<C_imDCCAccept, C_imCTCPMessage, kDCCAccept> {
 public:
-    using IRCMessageOf::IRCMessageOf;
+    explicit C_imDCCAccept(C_imCTCPMessage&& generic);
     static bool Accepts(const C_imCTCPMessage& generic) { return generic.IsDCCRequest("ACCEPT"); }
     void SetSystemVariables(SystemVariableSink& sink) const override;
 
+    bool valid = false;
     int port = 0;
     std::string fileName;
-    uint32_t position = 0;
+    uint64_t position = 0;
+    std::string token;
 };
 
 }  // namespace parlevox
