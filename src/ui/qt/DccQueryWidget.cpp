@@ -10,6 +10,7 @@
 
 #include "dcc/DCCQueryWnd.h"
 #include "dcc/DCCWnd.h"
+#include "dcc/DccTexts.h"
 #include "ui/qt/QtText.h"
 
 namespace parlevox {
@@ -42,13 +43,16 @@ DccQueryWidget::DccQueryWidget(CDCCQueryWnd& window, QWidget* parent)
     from_ = ValueLabel(box);
     file_ = ValueLabel(box);
     size_ = ValueLabel(box);
+    from_->setObjectName("from");
+    file_->setObjectName("file");
+    size_->setObjectName("size");
     form->addRow(tr("From"), from_);
     form->addRow(tr("File"), file_);
     form->addRow(tr("Size"), size_);
 
     accept_ = new QPushButton(this);
     accept_->setObjectName("accept");
-    decline_ = new QPushButton(tr(kDecline), this);
+    decline_ = new QPushButton(tr(dcc_text::kDecline), this);
     decline_->setObjectName("decline");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

@@ -15,8 +15,6 @@ class DccQueryWidget final : public ChatWindowWidget, public DccQueryView {
     Q_OBJECT
 
 public:
-    static constexpr const char* kDecline = "Decline";
-
     // Shows the window's state at once; the window outlives the widget.
     explicit DccQueryWidget(CDCCQueryWnd& window, QWidget* parent = nullptr);
     ~DccQueryWidget() override;

@@ -33,7 +33,7 @@ PreferencesDialog::PreferencesDialog(PreferencesContext context, QWidget* parent
         stack_->addWidget(pages_[i]);
     }
     list_->setObjectName("pages");
-    list_->setMaximumWidth(list_->sizeHintForColumn(0) + 24);
+    list_->setFixedWidth(list_->sizeHintForColumn(0) + 24);  // never squeezed by a wide page
     connect(list_, &QListWidget::currentRowChanged, stack_, &QStackedWidget::setCurrentIndex);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
