@@ -2,6 +2,8 @@
 
 #include <fmt/printf.h>
 
+#include <utility>
+
 #include "common/ControlBytes.h"
 #include "common/TextHelpers.h"
 #include "dcc/DCCChatSockets.h"
