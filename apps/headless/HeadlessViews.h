@@ -6,6 +6,8 @@
 #include <string>
 
 #include "ConsoleOutput.h"
+#include "dcc/DCCQueryWnd.h"
+#include "dcc/DCCWnd.h"
 #include "ui/ChatWindows.h"
 
 namespace parlevox {
@@ -26,9 +28,49 @@ private:
     const CChatWindow* window_ = nullptr;
 };
 
-class HeadlessViews final : public ChatWindowViews {
+// A transfer prints its state line when it changes, not every block:
+// "<file - nick><TAB>Connected OK", "... Completed OK".
+class HeadlessProgressView final : public DccProgressView {
+public:
+    explicit HeadlessProgressView(ConsoleOutput& output) : output_(output) {}
+    void Updated(const CDCCWnd& window) override {
+        const std::vector<DccProgressLine> lines = window.Lines();
+        if (lines.empty() || lines.back().text == last_) return;
+        last_ = lines.back().text;
+        output_.WriteLine(window.Title(), last_);
+    }
+
+private:
+    ConsoleOutput& output_;
+    std::string last_;
+};
+
+// An offer that waits for a person says so; the button's label follows.
+class HeadlessQueryView final : public DccQueryView {
+public:
+    explicit HeadlessQueryView(ConsoleOutput& output) : output_(output) {}
+    void Updated(const CDCCQueryWnd& window) override {
+        if (window.ButtonLabel() == last_) return;
+        last_ = window.ButtonLabel();
+        output_.WriteLine(window.Title(), std::string(CDCCQueryWnd::kBoxTitle) + ": " + last_);
+    }
+
+private:
+    ConsoleOutput& output_;
+    std::string last_;
+};
+
+class HeadlessViews final : public ChatWindowViews, public DccViews {
 public:
     explicit HeadlessViews(ConsoleOutput& output) : output_(output) {}
+
+    DccViews* Dcc() override { return this; }
+    std::unique_ptr<DccProgressView> MakeProgressView(CDCCWnd&) override {
+        return std::make_unique<HeadlessProgressView>(output_);
+    }
+    std::unique_ptr<DccQueryView> MakeQueryView(CDCCQueryWnd&) override {
+        return std::make_unique<HeadlessQueryView>(output_);
+    }
 
     std::unique_ptr<ChatWindowView> MakeView(ChatWindowKind, const std::string& name) override {
         return std::make_unique<HeadlessView>(output_, name);

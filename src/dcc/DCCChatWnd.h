@@ -43,8 +43,12 @@ public:
 
     void Type(std::string_view line) override;
     SchemeWindow SchemeTarget() const override;
+    // Right-click on the output: the user menu for the peer.
+    void OnContextMenu(int x, int y) override;
 
     // --- What the sockets report.
+    // A replacement (the listener's accepted connection) takes the place
+    // of the socket that reports it.
     void SocketConnected(std::unique_ptr<DccChatSocketBase> replacement = nullptr);
     void ShowReceivedLine(std::string_view line);
     // The peer closed, or the connection failed with `error` (slot 14).
@@ -57,7 +61,11 @@ protected:
 
 private:
     void ShowStatus(int slot, const std::string& text);
+    // A line said by `who`: an action when it starts with "/me" in any case.
     void ShowSpeech(const std::string& who, std::string_view line);
+    // The connection ended: the socket goes later, input is off.
+    void Ended(int slot, const std::string& text);
+    void RetireSocket();
 
     uint16_t telnetPort_;
     bool connected_ = false;

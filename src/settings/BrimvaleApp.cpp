@@ -14,6 +14,7 @@
 #include "settings/RegistryMove.h"
 #include "settings/SettingsSection.h"
 #include "settings/SoundSettingsStore.h"
+#include "settings/DccOptionsStore.h"
 #include "settings/UserMenuStore.h"
 #include "settings/StartupTexts.h"
 
@@ -96,6 +97,7 @@ void CBrimvaleApp::LoadOptionsAndListOwners() {
     LoadSchemes();
     reactionTexts_ = LoadTextList(registry_, ReactionListLayout());
     reactionTexts_.insert(reactionTexts_.end(), sampleReactions_.begin(), sampleReactions_.end());
+    dccOptions_ = LoadDccOptions(registry_);
     hooks.Pump();
     idiots_ = std::make_unique<CIgnoreList>(
         SilenceSender(frontEnd_.loop, network_->WindowHandleOf(), network_->State()),
@@ -199,6 +201,7 @@ CBrimvaleApp::~CBrimvaleApp() {
     SaveSchemeList();
     hooks.TakingDown(ShutdownStep::Options, *this);
     if (saveSettings_) options_.Save(registry_);
+    SaveDccOptions();
     idiots_.reset();  // saves when changed; sends nothing more
     sounds_.reset();  // saves its settings when changed
     hooks.TakingDown(ShutdownStep::NetworkControl, *this);
@@ -208,6 +211,10 @@ CBrimvaleApp::~CBrimvaleApp() {
     storeForTitle_.reset();
     autoSave_.reset();  // the last save
     Shell::SetLoop(nullptr);
+}
+
+void CBrimvaleApp::SaveDccOptions() {
+    if (saveSettings_) parlevox::SaveDccOptions(registry_, dccOptions_);
 }
 
 void CBrimvaleApp::OptionsChanged() {

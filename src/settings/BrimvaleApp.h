@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 
+#include "dcc/DccOptions.h"
+
 #include "display/SoundSystem.h"
 #include "irc/Idiots.h"
 #include "irc/NetworkControl.h"
@@ -75,6 +77,9 @@ public:
     // The four user menus: loaded before the modules, whose installs and
     // saves move their items in and out; saved at shutdown.
     CUserMenus& Menus() { return *menus_; }
+    // The DCC control's options; SaveDccOptions writes them (also at shutdown).
+    DccOptions& Dcc() { return dccOptions_; }
+    void SaveDccOptions();
     // The ignore list ("Idiots"), loaded at start-up without its expired entries.
     CIgnoreList& Idiots() { return *idiots_; }
     // The colour slots as the options give them now; the reference stays valid.
@@ -122,6 +127,7 @@ private:
     std::unique_ptr<CModuleManager> modules_;
     std::unique_ptr<CSchemeManager> schemes_;
     std::vector<std::string> reactionTexts_;
+    DccOptions dccOptions_;
     std::vector<std::string> sampleReactions_;  // joins the reaction list once it is loaded
 };
 

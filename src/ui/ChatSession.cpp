@@ -13,6 +13,9 @@
 #include "ui/MainFrameTexts.h"
 #include "ui/StatusWindow.h"
 #include "ui/TextWindow.h"
+#include "dcc/DccTexts.h"
+#include "irc/NetworkMessages.h"
+#include "platform/EventLoop.h"
 
 namespace parlevox {
 namespace {
@@ -53,6 +56,9 @@ LinkMarkingSettings MarkingOf(CBrimvaleApp& app) {
             LinkMarkingSettings::SplitHighlightWords(colours.highlight)};
 }
 
+constexpr const char* kChooseFileTitle = "Choose file to send to ";
+constexpr const char* kAllFilesFilter = "All files (*.*)|*.*||";
+
 }  // namespace
 
 // A tip is an information box the first time only.
@@ -72,6 +78,19 @@ public:
 private:
     static constexpr const char* kTitle = "Parlevox";
     CBrimvaleApp& app_;
+};
+
+// Hands the main frame's DCC requests to the control; transfers and offers
+// without a front end's views show nowhere.
+class CChatSession::DccRelay final : public DccHandOff, public DccViews {
+public:
+    explicit DccRelay(CDCCControl*& control) : control_(control) {}
+    bool HandRequest(CIRCMessage& request) override { return control_ && control_->HandRequest(request); }
+    std::unique_ptr<DccProgressView> MakeProgressView(CDCCWnd&) override { return nullptr; }
+    std::unique_ptr<DccQueryView> MakeQueryView(CDCCQueryWnd&) override { return nullptr; }
+
+private:
+    CDCCControl*& control_;
 };
 
 // The windows take the processor by reference before it is made: they run
@@ -118,6 +137,7 @@ CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowV
     StartReactions();
     StartScriptEvents();
     menus_ = std::make_unique<UserMenuRunner>(app.Menus(), app.UI(), processor_, scripts_->Calls(), app.Variables());
+    StartDcc(views);
     windows_.onResetScripts = [this] {
         scripts_->Reset(app_.ProgramFolder());
         return true;
@@ -134,6 +154,8 @@ CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowV
 // The modules' Shutdown functions run while the windows still exist; the
 // modules take their reactions back before the application saves them.
 CChatSession::~CChatSession() {
+    mainFrame_.SetDccHandOff(nullptr);
+    dcc_.reset();
     menus_.reset();
     GatherReactions();
     app_.ReactionTexts() = reactions_->Texts();
@@ -183,6 +205,46 @@ void CChatSession::StartScriptEvents() {
     };
     windows_.onRemoveScriptHooks = [this](const std::string& function) {
         if (scriptEvents_) scriptEvents_->RemoveHooks(function);
+    };
+}
+
+void CChatSession::StartDcc(ChatWindowViews& views) {
+    dccRelay_ = std::make_unique<DccRelay>(dccControl_);
+    DccControlServices services {app_.Loop(), app_.Network().WindowHandleOf(), app_.Network().State(), app_.UI(),
+                                  &app_.Sounds(), app_.ProgramFolder(), views.Dcc() ? *views.Dcc() : *dccRelay_,
+                                  windows_};
+    services.addIgnore = [this](const AddressRecord& sender, const std::string& reason) {
+        const std::time_t now = Clock::Now();
+        if (app_.Idiots().Check(sender, now) < 0) app_.Idiots().Add(sender, reason, true, now);
+    };
+    services.isFriend = [this](const AddressRecord& sender) {
+        return FriendListOf(app_.Options().friends).IsFriend(sender);
+    };
+    services.showOfferHint = [this] {
+        if (tips_) tips_->ShowOnce(mainframe_text::kDccOfferTip, dcc_text::kOfferHint);
+    };
+    services.optionsChanged = [this] { app_.SaveDccOptions(); };
+    dcc_ = std::make_unique<CDCCControl>(services, app_.Dcc());
+    dccControl_ = dcc_.get();
+    mainFrame_.SetDccHandOff(dccRelay_.get());
+    windows_.onStartDcc = [this](const std::string& kind, const std::string& nick, const std::string& rest,
+                                 CommandOutput&) {
+        std::string problem;
+        if (EqualsIgnoringCase(kind, "SEND")) dcc_->SendFile(nick, rest, problem);
+        else if (EqualsIgnoringCase(kind, "CHAT")) dcc_->OfferChat(nick, problem);
+        else return false;
+        return true;
+    };
+    windows_.onChooseFileToSend = [this](const std::string& nick) {
+        std::optional<std::string> file = app_.UI().ChooseOpenFile(kChooseFileTitle + nick, kAllFilesFilter);
+        if (file) processor_.Run("/dcc SEND " + nick + " " + *file, {}, {}, status_);
+        return true;
+    };
+    windows_.onViewFile = [this](const std::string& file, CommandOutput&) {
+        std::string problem;
+        if (std::optional<std::string> line = dcc_->ViewLine(file, problem))
+            app_.Loop().PostMessage(app_.Network().WindowHandleOf(), WindowMessage(netmsg::kLineReceived, *line));
+        return true;
     };
 }
 

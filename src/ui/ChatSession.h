@@ -37,6 +37,8 @@ public:
     CScriptEventWindow& ScriptEvents() { return *scriptEvents_; }
     // The user menus' items, run with the context of the menu they were chosen from.
     UserMenuRunner& Menus() { return *menus_; }
+    // Offers, transfers and direct chats.
+    CDCCControl& Dcc() { return *dcc_; }
 
     // The one-shot tips explain the desktop's windows; a front end without
     // them turns them off.
@@ -55,6 +57,7 @@ public:
 
 private:
     class Tips;
+    class DccRelay;
     void ChannelOpened(CChanWnd& window);
     void TopicChanged(const std::string& channel, const std::string& topic);
 
@@ -73,8 +76,12 @@ private:
     std::unique_ptr<CReactionList> reactions_;
     std::unique_ptr<CScriptEventWindow> scriptEvents_;
     std::unique_ptr<UserMenuRunner> menus_;
+    std::unique_ptr<CDCCControl> dcc_;
+    std::unique_ptr<DccRelay> dccRelay_;
+    CDCCControl* dccControl_ = nullptr;  // what the relay hands requests to
 
     void StartReactions();
+    void StartDcc(ChatWindowViews& views);
     void StartScriptEvents();
     void GatherReactions();
     // The friend list the script commands Friend and FriendLevel reach.

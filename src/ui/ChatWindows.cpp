@@ -5,6 +5,7 @@
 
 #include "commands/TextWindowTexts.h"
 #include "common/TextHelpers.h"
+#include "dcc/DCCChatWnd.h"
 #include "display/ChanWnd.h"
 #include "display/MessageWnd.h"
 #include "display/OutputPaneModel.h"
@@ -131,6 +132,17 @@ bool ChatWindows::OpenTextWindow(std::span<const std::string> words, std::string
     entry.view->Attach(entry.window->Handle());
     views_.Opened(entry.view->Inner(), *entry.window);
     return true;
+}
+
+CDCCChatWnd& ChatWindows::OpenDccChat(const std::string& peer, uint16_t telnetPort) {
+    const ChatWindowKind kind = telnetPort ? ChatWindowKind::Telnet : ChatWindowKind::DccChat;
+    Entry& entry = Add(kind, peer);
+    auto window = std::make_unique<CDCCChatWnd>(services_, peer, telnetPort, *entry.view);
+    CDCCChatWnd& made = *window;
+    entry.window = std::move(window);
+    entry.view->Attach(made.Handle());
+    views_.Opened(entry.view->Inner(), made);
+    return made;
 }
 
 bool ChatWindows::WriteTextWindow(const std::string& name, const std::string& text) {

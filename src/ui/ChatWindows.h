@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "commands/CommandHost.h"
+#include "dcc/DCCControl.h"
 #include "display/ChatWindow.h"
 #include "platform/MessageTarget.h"
 #include "ui/MainFrame.h"
@@ -33,9 +34,11 @@ public:
     virtual std::unique_ptr<ChatWindowView> MakeView(ChatWindowKind kind, const std::string& name) = 0;
     // The window is made and shows through the view.
     virtual void Opened(ChatWindowView& /*view*/, CChatWindow& /*window*/) {}
+    // The views of file transfers and offers; none: they have no view.
+    virtual DccViews* Dcc() { return nullptr; }
 };
 
-class ChatWindows final : public MessageTarget, public MainFrameWindows, public CommandHost {
+class ChatWindows final : public MessageTarget, public MainFrameWindows, public CommandHost, public DccChatWindows {
 public:
     // services.commands may be constructed after the directory; it is not
     // used before the first window opens.
@@ -53,6 +56,8 @@ public:
 
     CChanWnd& OpenChannel(const std::string& channel);
     CMessageWnd& OpenQueryWindow(const std::string& nick);
+    // DccChatWindows: a new direct chat or telnet window.
+    CDCCChatWnd& OpenDccChat(const std::string& peer, uint16_t telnetPort) override;
 
     // The names lists' double-click command ("Misc"/"Double-click command").
     void SetDoubleClickCommand(std::string command);
@@ -70,6 +75,12 @@ public:
     std::function<bool(const std::string&)> onEditScheme;
     // A line typed into a script text window, for its input function.
     std::function<void(const std::string& function, const std::string& line, CTextWindow& window)> onTextInput;
+    // "/dcc", "/dccsend" and "/dccview": the session's DCC control.
+    std::function<bool(const std::string& kind, const std::string& nick, const std::string& rest,
+                       CommandOutput& output)>
+        onStartDcc;
+    std::function<bool(const std::string& nick)> onChooseFileToSend;
+    std::function<bool(const std::string& file, CommandOutput& output)> onViewFile;
     // "/server": none set, the command says it is not available.
     std::function<bool(const std::string& server, const std::string& rest)> onConnectTo;
 
@@ -93,6 +104,14 @@ public:
     CommandOutput* OpenQuery(const std::string& nick) override;
     CommandOutput* ChannelWindow(const std::string& channel) override;
     bool PlayLocalSound(const std::string& file) override;
+    bool StartDcc(const std::string& kind, const std::string& nick, const std::string& rest,
+                  CommandOutput& output) override {
+        return onStartDcc && onStartDcc(kind, nick, rest, output);
+    }
+    bool ChooseFileToSend(const std::string& nick) override { return onChooseFileToSend && onChooseFileToSend(nick); }
+    bool ViewFile(const std::string& file, CommandOutput& output) override {
+        return onViewFile && onViewFile(file, output);
+    }
     bool ConnectTo(const std::string& server, const std::string& rest) override;
     bool ResetScripts() override { return onResetScripts && onResetScripts(); }
     bool EditScheme(const std::string& window) override { return onEditScheme && onEditScheme(window); }

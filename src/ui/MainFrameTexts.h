@@ -41,6 +41,7 @@ inline constexpr const char* kUserKill =
 inline constexpr int kPrivateMessageTip = 61221;
 inline constexpr int kNoticeTip = 61231;
 inline constexpr int kCTCPTip = 61237;
+inline constexpr int kDccOfferTip = 61222;
 inline constexpr const char* kPrivateMessageTipText =
     "You've just received a private message.\n\nThe message appears in its own box, which starts off minimised; "
     "you can see a button for it in the switchbar at the bottom of the screen, with the sender's name "
