@@ -60,6 +60,7 @@ void DesktopClient::BuildSession() {
     frame_.SetSoundPlayer([this](const char* event) { app_->Sounds().Play(event); });
     ApplyNickOverride();
     BuildSchemeEditing();
+    views_.SetDccViews(&dccViews_);  // the session's DCC control makes its windows' views here
     session_ = std::make_unique<CChatSession>(*app_, status_, views_);
     session_->activeWindowName = [this] {
         const ChatWindowWidget* active = frame_.ActiveWindow();
@@ -222,8 +223,9 @@ void DesktopClient::OpenPreferences() {
     if (!preferences_) {
         PreferencesContext context{app_->Options(), [this] { OptionsChanged(); }, app_->Idiots(), app_->Sounds(),
                                    scheme_, app_->Schemes(), *schemeEditing_};
-        // DCC: the "DCC" page shows once context.dcc points at the DCC
-        // control's options and context.dccChanged saves and hands them on.
+        // The DCC control reads the options by reference: saving is all an edit needs.
+        context.dcc = &app_->Dcc();
+        context.dccChanged = [this] { app_->SaveDccOptions(); };
         preferences_ = std::make_unique<PreferencesDialog>(context, &frame_);
     }
     preferences_->show();

@@ -47,8 +47,8 @@ public:
     // Runs until the end; returns the exit code.
     int Run();
 
-    // What the DCC control makes its transfer and offer windows' views
-    // with; the widgets it makes go into the main frame.
+    // What the session's DCC control makes its transfer and offer windows'
+    // views with; the widgets go into the main frame.
     QtDccViews& DccViews() { return dccViews_; }
 
 private:

@@ -10,14 +10,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QPointer>
 #include <QTimer>
 #include <memory>
 #include <stdexcept>
 #include <string>
 
+#include "dcc/DCCChatWnd.h"
 #include "dcc/DCCQueryWnd.h"
+#include "dcc/DCCWnd.h"
 #include "dcc/DccOptions.h"
 #include "display/Scheme.h"
 #include "display/SchemeManager.h"
@@ -32,11 +36,20 @@
 #include "settings/OptionsRecord.h"
 #include "settings/WindowPositions.h"
 #include "support/ScriptedUserInterface.h"
+#include "settings/BrimvaleApp.h"
+#include "support/TempDir.h"
+#include "ui/ChatSession.h"
 #include "ui/SchemeEditing.h"
+#include "ui/StatusWindow.h"
+#include "ui/qt/DccChatWindowWidget.h"
+#include "ui/qt/DccProgressWidget.h"
 #include "ui/qt/DccQueryWidget.h"
 #include "ui/qt/MainFrameWidget.h"
 #include "ui/qt/PreferencesDialog.h"
 #include "ui/qt/PreferencesPage.h"
+#include "ui/qt/QtChatViews.h"
+#include "ui/qt/QtDccViews.h"
+#include "ui/qt/StatusWindowWidget.h"
 #include "ui/qt/SwitchBar.h"
 
 namespace parlevox {
@@ -110,6 +123,60 @@ TEST_F(DccQueryWidgetTest, DeclineOnlyAsksToClose) {
     EXPECT_EQ(shown->AcceptButton().text(), "Accept (new file)");
 }
 
+// A send in mid-transfer, then failing, as the main frame shows it.
+TEST(DccProgressWidgetTest, LinesBarAndButtonFollowTheTransfer) {
+    PollEventLoop loop;
+    test::ScriptedUserInterface ui;
+    MainFrameWidget frame;
+    frame.resize(900, 700);
+    frame.show();
+    QtDccViews views;
+    DccProgressWidget* widget = nullptr;
+    QObject::connect(&views, &QtDccViews::windowOpened, [&](ChatWindowWidget* opened) {
+        widget = dynamic_cast<DccProgressWidget*>(opened);
+        frame.AddWindow(opened);
+    });
+    CDCCWnd window(loop, ui, "peer", "/home/pat/big.iso", 10u << 20, CDCCWnd::Direction::Send);
+    int closes = 0;
+    window.onCloseRequested = [&] { ++closes; };
+    window.SetView(views.MakeProgressView(window));
+    ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(widget->windowTitle(), "big.iso - peer");
+    const QFontMetrics metrics(widget->font());
+    EXPECT_EQ(widget->width(), metrics.horizontalAdvance(DccProgressWidget::kWidestLine) + 20);
+    EXPECT_EQ(widget->font().pixelSize(), 12);
+
+    auto shows = [&] {
+        const std::vector<DccProgressLine> lines = window.Lines();
+        QStringList texts;
+        for (const DccProgressLine& line : lines) texts << QString::fromStdString(line.text);
+        EXPECT_EQ(widget->LineTexts(), texts);
+        int red = 0;
+        for (size_t i = 0; i < lines.size(); ++i) {
+            EXPECT_EQ(widget->IsLineRed(static_cast<int>(i)), lines[i].red) << lines[i].text;
+            red += lines[i].red;
+        }
+        return red;
+    };
+    window.MarkConnected();
+    window.SetProgress(6u << 20, 5u << 20);
+    EXPECT_EQ(shows(), 0);
+    EXPECT_EQ(widget->Bar().maximum(), window.ProgressMaximum());
+    EXPECT_EQ(widget->Bar().value(), window.ProgressValue());
+    EXPECT_EQ(widget->Bar().value() * 2, widget->Bar().maximum()) << "a send counts what was acknowledged";
+    auto* button = frame.Switches().findChild<QPushButton*>();
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->toolTip(), "50% big.iso - peer");
+
+    window.ShowMessage("Connection lost");
+    EXPECT_GE(shows(), 1);
+    EXPECT_TRUE(widget->LineTexts().contains("Connection lost"));
+
+    widget->close();  // only asks: the control destroys the window later
+    EXPECT_EQ(closes, 1);
+    EXPECT_FALSE(widget->isHidden());
+}
+
 // A telnet window stays off the switch bar; a transient window opens at its
 // own size and its place is not stored.
 TEST(DccFrameTest, TelnetWindowsHaveNoButtonAndTransientOnesNoStoredPlace) {
@@ -132,6 +199,59 @@ TEST(DccFrameTest, TelnetWindowsHaveNoButtonAndTransientOnesNoStoredPlace) {
     frame.RememberWindowPositions();
     EXPECT_FALSE(positions.Find("big.iso - peer"));
     EXPECT_TRUE(positions.Find("irc.example.net"));
+}
+
+// Direct chats opened through the session's window directory.
+class DccChatWidgetTest : public testing::Test {
+protected:
+    void SetUp() override {
+        app = std::make_unique<CBrimvaleApp>(FrontEnd{loop, ui, audio, status},
+                                             AppStartOptions{home.File("settings.reg"), home.Path(), false});
+        session = std::make_unique<CChatSession>(*app, status, views);
+        session->TurnTipsOff();
+        QObject::connect(&views, &QtChatViews::windowOpened,
+                         [this](ChatWindowWidget* widget) { opened = dynamic_cast<DccChatWindowWidget*>(widget); });
+    }
+    void TearDown() override {
+        session.reset();
+        app.reset();
+    }
+
+    PollEventLoop loop;
+    test::TempDir home;
+    test::ScriptedUserInterface ui;
+    NullAudioOutput audio{false};
+    CScheme scheme;
+    StatusWindowWidget statusWidget;
+    CStatusWindow status{ui, scheme, statusWidget};
+    QtChatViews views;
+    std::unique_ptr<CBrimvaleApp> app;
+    std::unique_ptr<CChatSession> session;
+    QPointer<DccChatWindowWidget> opened;
+};
+
+TEST_F(DccChatWidgetTest, OfferButtonsShowOnlyWhileAnOfferWaits) {
+    CDCCChatWnd& accepted = session->Windows().OpenDccChat("peer", 0);
+    ASSERT_TRUE(opened);
+    DccChatWindowWidget* widget = opened;
+    EXPECT_TRUE(widget->OnSwitchBar());
+    EXPECT_TRUE(widget->OfferButtons().isHidden());
+    accepted.HoldOffer(0x7F000001, 1);
+    EXPECT_FALSE(widget->OfferButtons().isHidden());
+    widget->AcceptButton().click();
+    EXPECT_FALSE(accepted.OfferPending());
+    EXPECT_TRUE(widget->OfferButtons().isHidden());
+
+    CDCCChatWnd& declined = session->Windows().OpenDccChat("eve", 0);
+    QPointer<DccChatWindowWidget> second = opened;
+    declined.HoldOffer(0x7F000001, 1);
+    second->DeclineButton().click();
+    EXPECT_TRUE(second->OfferButtons().isHidden());
+    EXPECT_TRUE(loop.RunUntil([&] { return second.isNull(); }, 5000)) << "declining closes the window";
+
+    session->Windows().OpenDccChat("irc.example.net", 23);
+    ASSERT_TRUE(opened);
+    EXPECT_FALSE(opened->OnSwitchBar()) << "telnet windows stay off the switch bar";
 }
 
 class DccPageTest : public testing::Test {

@@ -52,4 +52,8 @@ void DccChatWindowWidget::OfferPending(bool pending) {
     offer_->setVisible(pending);
 }
 
+void DccChatWindowWidget::NicknameMenu(const std::string& nickname, int x, int y) {
+    ShowUserMenu(&Pane(), x, y, MenuKind::User, {{}, nickname});
+}
+
 }  // namespace parlevox

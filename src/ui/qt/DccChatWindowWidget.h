@@ -1,9 +1,10 @@
 #pragma once
 // A DCC chat or telnet window: the pane and the input line, like a private
 // message window, and while a stranger's chat offer waits, "Accept" and
-// "Decline" above the input line. A DCC chat's background offers the user
-// menu for the peer; a telnet window (whose peer is a host) the background
-// menu, and it has no switch bar button.
+// "Decline" above the input line. A right-click on a DCC chat's pane offers
+// the user menu for the peer (the core window asks for it by nick); a telnet
+// window, whose peer is a host, gets the background menu and no switch bar
+// button.
 #include "ui/qt/PaneWindowWidget.h"
 
 class QPushButton;
@@ -35,6 +36,7 @@ public:
 
     // ChatWindowView.
     void OfferPending(bool pending) override;
+    void NicknameMenu(const std::string& nickname, int x, int y) override;
 
 private:
     bool telnet_;

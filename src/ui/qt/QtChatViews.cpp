@@ -3,6 +3,7 @@
 #include "ui/qt/ChannelWindowWidget.h"
 #include "ui/qt/DccChatWindowWidget.h"
 #include "ui/qt/MotdWindowWidget.h"
+#include "ui/qt/QtDccViews.h"
 #include "ui/qt/QueryWindowWidget.h"
 #include "ui/qt/TextWindowWidget.h"
 
@@ -30,6 +31,10 @@ void QtChatViews::Opened(ChatWindowView& view, CChatWindow& window) {
     else
         widget->Attach(window);
     emit windowOpened(widget);
+}
+
+DccViews* QtChatViews::Dcc() {
+    return dccViews_;
 }
 
 }  // namespace parlevox

@@ -15,6 +15,7 @@ namespace parlevox {
 
 class ChatWindowWidget;
 class CNamesList;
+class QtDccViews;
 class UserMenuRunner;
 
 class QtChatViews final : public QObject, public ChatWindowViews {
@@ -30,9 +31,13 @@ public:
     // What the windows' right-click menus run (the session's); windows
     // opened from now on get it.
     void SetUserMenus(UserMenuRunner* runner) { userMenus_ = runner; }
+    // What makes the transfer and offer windows' widgets; set before the
+    // session is made, which asks for it once. Must outlive the session.
+    void SetDccViews(QtDccViews* views) { dccViews_ = views; }
 
     std::unique_ptr<ChatWindowView> MakeView(ChatWindowKind kind, const std::string& name) override;
     void Opened(ChatWindowView& view, CChatWindow& window) override;
+    DccViews* Dcc() override;
 
 signals:
     // The widget is attached and ready to show.
@@ -41,6 +46,7 @@ signals:
 private:
     NamesOf namesOf_;
     UserMenuRunner* userMenus_ = nullptr;
+    QtDccViews* dccViews_ = nullptr;
 };
 
 }  // namespace parlevox

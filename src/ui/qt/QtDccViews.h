@@ -1,7 +1,8 @@
 #pragma once
 // Makes the widgets of the DCC transfer and offer windows and tells the
 // front end, which puts them into the main frame. Each widget is its core
-// window's view and goes with it.
+// window's view and goes with it. The session finds these views through
+// QtChatViews::SetDccViews.
 #include <QObject>
 
 #include "dcc/DccViews.h"
