@@ -2,8 +2,9 @@
 // its own windows, drawn offscreen: the main window over a real chat
 // session (a loopback server in the same loop plays the IRC server), and
 // the title screen while it loads, the Scripting window with a module's
-// functions, the scheme editor window with its preview, and a channel
-// window's right-click menu for a user with a module's items.
+// functions, the scheme editor window with its preview, a channel
+// window's right-click menu for a user with a module's items, and a DCC
+// chat beside a file transfer in mid-way.
 // Run by the "docs" build target with the docs folder as its argument.
 #include <QApplication>
 #include <QImage>
@@ -17,6 +18,8 @@
 #include <memory>
 #include <string>
 
+#include "dcc/DCCChatWnd.h"
+#include "dcc/DCCWnd.h"
 #include "display/LoaderWindow.h"
 #include "display/OutputWnd.h"
 #include "display/Scheme.h"
@@ -34,10 +37,13 @@
 #include "ui/NamesList.h"
 #include "ui/qt/ChannelWindowWidget.h"
 #include "ui/qt/ChatWindowWidget.h"
+#include "ui/qt/DccChatWindowWidget.h"
+#include "ui/qt/DccProgressWidget.h"
 #include "ui/qt/NamesListWidget.h"
 #include "ui/qt/MainFrameWidget.h"
 #include "ui/qt/QtChatViews.h"
 #include "ui/qt/OutputPaneWidget.h"
+#include "ui/qt/QtDccViews.h"
 #include "ui/qt/SchemeGraphicsPage.h"
 #include "ui/qt/SchemesWindow.h"
 #include "ui/qt/ScriptFunctionsTab.h"
@@ -401,6 +407,81 @@ bool MenusPicture(const std::string& folder) {
     return saved;
 }
 
+// The main window with a DCC chat with ada (a loopback peer in the same
+// loop) and a file going to bob, two fifths of it acknowledged.
+bool DccPicture(const std::string& folder) {
+    PollEventLoop loop;
+    test::LoopbackServer server{loop};
+    test::LoopbackServer peer{loop};
+    test::TempDir home;
+    test::ScriptedUserInterface ui;
+    NullAudioOutput audio{false};
+    CScheme scheme;
+    MainFrameWidget frame;
+    StatusWindowWidget statusWidget;
+    CStatusWindow status{ui, scheme, statusWidget};
+    QtChatViews views;
+    QtDccViews dccViews;
+    views.SetDccViews(&dccViews);
+    auto app = std::make_unique<CBrimvaleApp>(FrontEnd{loop, ui, audio, status},
+                                              AppStartOptions{home.File("settings.reg"), home.Path(), false});
+    app->Options().nicknames[0].name = "pat";
+    app->OptionsChanged();
+    auto session = std::make_unique<CChatSession>(*app, status, views);
+    session->TurnTipsOff();
+    statusWidget.Attach(status, app->Colours());
+    views.SetNamesOf([&](const std::string& channel) { return session->Windows().NamesOf(channel); });
+    auto add = [&](ChatWindowWidget* window) { frame.AddWindow(window); };
+    QObject::connect(&views, &QtChatViews::windowOpened, add);
+    QObject::connect(&dccViews, &QtDccViews::windowOpened, add);
+    frame.resize(820, 520);
+    frame.SetFavourites({"#parlevox", "#linux", "#help"});
+    frame.show();
+    frame.AddWindow(&statusWidget);
+
+    SilentConnectView connectView;
+    CConnectDlg dialog(loop, app->Network().Window(), app->Network().State(), connectView, ui);
+    JoinDemoChannel(loop, server, dialog, *session, "pat @bob +cyd dee eve fay gus @hal ivy");
+
+    CDCCChatWnd& chat = session->Windows().OpenDccChat("ada", 0);
+    chat.Connect(0x7F000001, peer.Port());
+    loop.RunUntil([&] { return chat.IsConnected() && peer.HasClient(); }, kTimeoutMs);
+    peer.Send("hi pat, got a minute?\r\n");
+    for (int i = 0; i < 10; ++i) loop.RunOnce(5);
+    chat.Type("sure, what's up?");
+    peer.Send("the build notes: are they in the repository yet?\r\n");
+    for (int i = 0; i < 10; ++i) loop.RunOnce(5);
+    chat.Type("/me checks");
+    chat.Type("not yet, sending them over to bob now");
+    for (int i = 0; i < 10; ++i) loop.RunOnce(5);
+
+    CDCCWnd transfer(loop, ui, "bob", home.File("build-notes.tar.gz"), 3'400'000, CDCCWnd::Direction::Send);
+    transfer.SetView(dccViews.MakeProgressView(transfer));
+    transfer.MarkConnected();
+    transfer.SetProgress(1'500'000, 1'360'000);
+
+    // The channel behind, the chat in front, the transfer at the top right.
+    const QSize area = frame.Area().viewport()->size();
+    for (QMdiSubWindow* window : frame.Area().subWindowList()) {
+        if (dynamic_cast<ChannelWindowWidget*>(window->widget()) || window->widget() == &statusWidget)
+            window->setGeometry(10, 10, 520, 250);
+        if (dynamic_cast<DccChatWindowWidget*>(window->widget())) window->setGeometry(70, 120, 520, 230);
+        if (dynamic_cast<DccProgressWidget*>(window->widget())) window->move(area.width() - window->width() - 16, 24);
+    }
+    frame.Activate(frame.FindWindow("ada"));
+    bool connected = chat.IsConnected();
+    for (int i = 0; i < 5; ++i) {
+        QApplication::processEvents();
+        loop.RunOnce(5);
+    }
+    bool saved = connected && frame.grab().save(QString::fromStdString(folder + "/dcc.png"));
+    if (!saved) std::fprintf(stderr, "parlevox-guidocpics: cannot write dcc.png%s\n", connected ? "" : " (no chat)");
+    dialog.Cancel();
+    session.reset();
+    app.reset();
+    return saved;
+}
+
 }  // namespace
 }  // namespace parlevox
 
@@ -415,5 +496,6 @@ int main(int argc, char** argv) {
     bool scripting = parlevox::ScriptingWindowPicture(argv[1]);
     bool schemeEditor = parlevox::SchemeEditorPicture(argv[1]);
     bool menus = parlevox::MenusPicture(argv[1]);
-    return parlevox::MainWindow(argv[1]) && title && scripting && schemeEditor && menus ? 0 : 1;
+    bool dcc = parlevox::DccPicture(argv[1]);
+    return parlevox::MainWindow(argv[1]) && title && scripting && schemeEditor && menus && dcc ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QProgressBar>
@@ -35,13 +36,18 @@ DccProgressWidget::DccProgressWidget(CDCCWnd& window, QWidget* parent)
     lineHeight_ = metrics.size(0, QStringLiteral("AJKLpywm")).height();
     setFixedWidth(metrics.horizontalAdvance(QString::fromLatin1(kWidestLine)) + 2 * kMargin);
 
+    // The lines may run into the right margin, as a wider number than the
+    // one the width was made for does ("1.29 Mb").
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+    layout->setContentsMargins(kMargin, kMargin, 0, kMargin);
     layout->setSpacing(kBarGap);
     lines_->setSpacing(0);
     layout->addLayout(lines_);
     bar_->setFixedHeight(lineHeight_ + 4);
-    layout->addWidget(bar_);
+    auto* barRow = new QHBoxLayout;
+    barRow->setContentsMargins(0, 0, kMargin, 0);
+    barRow->addWidget(bar_);
+    layout->addLayout(barRow);
     Updated(window);
     FitHeight();
 }
@@ -69,7 +75,7 @@ void DccProgressWidget::ShowLines(const CDCCWnd& window) {
         delete labels_.back();
         labels_.pop_back();
     }
-    const int room = width() - 2 * kMargin;
+    const int room = width() - kMargin;
     for (size_t i = 0; i < lines.size(); ++i) {
         QLabel* label = labels_[i];
         const QString text = ToQString(lines[i].text);
