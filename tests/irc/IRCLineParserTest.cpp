@@ -470,3 +470,68 @@ TEST(IRCLineParserTest, FramedLineWithNulParses) {
 
 }  // namespace
 }  // namespace parlevox
+
+namespace parlevox {
+namespace {
+
+// The words of the four DCC requests: what a peer may send and what a
+// hostile one does.
+struct DccWordsCase {
+    const char* text;  // between the 0x01 bytes
+    bool valid;
+    const char* name;
+    uint64_t number;  // the size of an offer, the position of a resume or accept, the port of a chat
+    const char* token;
+};
+
+const DccWordsCase kDccWords[] = {
+    {"DCC SEND ../../autoexec.bat 3232235777 5000 10", true, "../../autoexec.bat", 10, ""},
+    {"DCC send f 1 5000", true, "f", 0, ""},
+    {"DCC SEND \"a b.txt\" 1 5000 7", true, "a b.txt", 7, ""},
+    {"DCC SEND nat 1 0 7 42", true, "nat", 7, "42"},
+    {"DCC SEND f 1 5000 9223372036854775807", true, "f", 9223372036854775807ull, ""},
+    {"DCC SEND f 1 5000 9223372036854775808", false, "f", 0, ""},
+    {"DCC SEND f 1 5000 -1", false, "f", 0, ""},
+    {"DCC SEND f 1 5000 0x10", false, "f", 0, ""},
+    {"DCC SEND f 1 65536 1", false, "f", 0, ""},
+    {"DCC SEND f 4294967296 5000 1", false, "f", 0, ""},
+    {"DCC SEND f  5000 1", false, "f", 0, ""},
+    {"DCC SEND f 1", false, "", 0, ""},
+    {"DCC RESUME f 5000 500", true, "f", 500, ""},
+    {"DCC RESUME f 0 500 9", true, "f", 500, "9"},
+    {"DCC ACCEPT f 5000 9223372036854775808", false, "f", 0, ""},
+    {"DCC CHAT chat 2130706433 5000", true, "", 5000, ""},
+    {"DCC CHAT CHAT 2130706433 23", true, "", 23, ""},
+    {"DCC CHAT talk 2130706433 5000", false, "", 0, ""},
+};
+
+TEST(DccRequestWordsTest, ReadStrictly) {
+    for (const DccWordsCase& c : kDccWords) {
+        SCOPED_TRACE(c.text);
+        ParsedLine parsed = ParseIRCLine(":bob!b@h PRIVMSG me :\x01"s + c.text + "\x01", ParseOptions {});
+        ASSERT_TRUE(parsed.message);
+        if (auto* offer = dynamic_cast<C_imDCCOffer*>(parsed.message.get())) {
+            EXPECT_EQ(offer->valid, c.valid);
+            EXPECT_EQ(offer->fileName, c.name);
+            if (c.valid) EXPECT_EQ(offer->fileSize, c.number);
+            EXPECT_EQ(offer->token, c.token);
+        } else if (auto* resume = dynamic_cast<C_imDCCResume*>(parsed.message.get())) {
+            EXPECT_EQ(resume->valid, c.valid);
+            if (c.valid) EXPECT_EQ(resume->position, c.number);
+            EXPECT_EQ(resume->token, c.token);
+        } else if (auto* accept = dynamic_cast<C_imDCCAccept*>(parsed.message.get())) {
+            EXPECT_EQ(accept->valid, c.valid);
+        } else if (auto* chat = dynamic_cast<C_imDCCChat*>(parsed.message.get())) {
+            EXPECT_EQ(chat->valid, c.valid);
+            if (c.valid) EXPECT_EQ(static_cast<uint64_t>(chat->port), c.number);
+        } else {
+            ADD_FAILURE() << "not a DCC request";
+        }
+    }
+    // To a channel it is a channel CTCP, never an offer.
+    ParsedLine channel = ParseIRCLine(":bob!b@h PRIVMSG #x :\x01" "DCC SEND f 1 5000 1\x01", ParseOptions {});
+    EXPECT_FALSE(dynamic_cast<C_imDCCOffer*>(channel.message.get()));
+}
+
+}  // namespace
+}  // namespace parlevox
