@@ -80,7 +80,10 @@ void DesktopClient::BuildSession() {
         status_.AddLine(app_->Colours().Code(colour::kProblem) + mainframe_text::kNoChannelOpen);
     });
     connect(&views_, &QtChatViews::windowOpened, &frame_, [this](ChatWindowWidget* window) { frame_.AddWindow(window); });
-    connect(&dccViews_, &QtDccViews::windowOpened, &frame_, [this](ChatWindowWidget* window) { frame_.AddWindow(window); });
+    // Transfers and offers come up in front without taking the keyboard from
+    // the window being typed in (a space there must not answer an offer).
+    connect(&dccViews_, &QtDccViews::windowOpened, &frame_,
+            [this](ChatWindowWidget* window) { frame_.AddWindow(window, false); });
     session_->Windows().onConnectionChange = [this](bool connected) { OnConnectionChange(connected); };
     frame_.AddWindow(&statusView_);
     frame_.SetFavourites([this] {

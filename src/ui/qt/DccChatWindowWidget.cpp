@@ -26,6 +26,10 @@ DccChatWindowWidget::DccChatWindowWidget(std::string peer, bool telnet, QWidget*
     accept_->setObjectName("accept");
     decline_ = new QPushButton(tr(kDecline), offer_);
     decline_->setObjectName("decline");
+    // A window opening while someone types elsewhere must not take a
+    // space as the answer to a stranger's offer.
+    accept_->setFocusPolicy(Qt::ClickFocus);
+    decline_->setFocusPolicy(Qt::ClickFocus);
     row->addStretch(1);
     row->addWidget(accept_);
     row->addWidget(decline_);

@@ -72,7 +72,6 @@ DccQueryWidget::DccQueryWidget(CDCCQueryWnd& window, QWidget* parent)
     ShowCut(file_, offer.fileName);
     size_->setText(ToQString(DccSizeText(offer.size)));
     Updated(window);
-    accept_->setDefault(true);
 }
 
 DccQueryWidget::~DccQueryWidget() {

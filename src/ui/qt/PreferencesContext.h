@@ -26,7 +26,7 @@ struct PreferencesContext {
     // The DCC control's options; null leaves the "DCC" page out. Each edit
     // calls dccChanged, which saves them and hands them to the control.
     DccOptions* dcc = nullptr;
-    std::function<void()> dccChanged;
+    std::function<void()> dccChanged = {};
 };
 
 }  // namespace parlevox
