@@ -79,6 +79,9 @@ public:
     const std::string& Nick() const { return nick_; }
     const std::string& Path() const { return path_; }
     uint64_t Size() const { return size_; }
+    // Where the transfer starts: 0, or the resume position.
+    uint64_t StartPosition() const { return position_; }
+    const DccTransferSettings& Settings() const { return settings_; }
 
     void SetView(std::unique_ptr<DccProgressView> view);
 
@@ -108,6 +111,10 @@ public:
     UserInterface& UI() const { return ui_; }
 
 private:
+    friend class DccTransferSocket;
+    // A socket that completed or failed hands itself back: destroyed later.
+    void Drop(DccTransferSocket& socket);
+    bool Stopped() const { return state_ == State::Completed || state_ == State::Failed; }
     void Update();
 
     UserInterface& ui_;
@@ -116,8 +123,11 @@ private:
     uint64_t size_;
     Direction direction_;
     State state_;
+    uint64_t position_ = 0;
     uint64_t transferred_ = 0;
     uint64_t acknowledged_ = 0;
+    bool passive_ = false;
+    DccTransferSettings settings_;
     std::string message_;
     std::unique_ptr<DccTransferSocket> socket_;
     std::unique_ptr<DccProgressView> view_;
