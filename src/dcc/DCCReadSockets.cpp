@@ -160,7 +160,7 @@ const char* CDCCReadToFile::OpenTarget() {
 
 void CDCCReadToFile::TakeData(const uint8_t* bytes, size_t length) {
     CDCCWnd& window = *Window();
-    window.SetProgress(Received());
+    window.SetProgress(std::min(Received(), Expected()));
     if (!connected_ && Received() > position_) {
         connected_ = true;
         window.MarkConnected();

@@ -17,7 +17,7 @@ class DccDataSink;
 class CDCCReadSocket : public DccTransferSocket {
 public:
     // The most taken from the socket at once.
-    static constexpr size_t kReadBlock = 64 * 1024;
+    static constexpr size_t kReadBlock = 256 * 1024;
     // The failures, by what they end with.
     enum ErrorCode { kPeerClosed = 0, kReadFailed = 1, kAckFailed = 2, kConnectFailed = 3 };
 
