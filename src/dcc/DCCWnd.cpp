@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
+#include <optional>
 #include <utility>
 
 #include <fmt/format.h>

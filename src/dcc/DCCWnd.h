@@ -64,7 +64,8 @@ public:
     // Starts a receive at the request's position: connects to the sender
     // (or listens for it when the offer was passive). Null with the error
     // text ("Couldn't open the file.", "Couldn't create the file. ...") when
-    // the target cannot be opened.
+    // the target cannot be opened, or with the listener's text when a
+    // passive receive cannot listen. A failed connection shows in the window.
     static std::unique_ptr<CDCCWnd> StartReceive(EventLoop& loop, UserInterface& ui, const DccReceiveRequest& request,
                                                  const DccTransferSettings& settings, std::string& error);
 
@@ -81,7 +82,6 @@ public:
     uint64_t Size() const { return size_; }
     // Where the transfer starts: 0, or the resume position.
     uint64_t StartPosition() const { return position_; }
-    const DccTransferSettings& Settings() const { return settings_; }
 
     void SetView(std::unique_ptr<DccProgressView> view);
 

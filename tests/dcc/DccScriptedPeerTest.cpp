@@ -105,6 +105,25 @@ TEST_F(DccSendFailureTest, TheSenderRunsAheadOfTheAcknowledgementsByTheWindow) {
     }
 }
 
+// A receiver that reads nothing for a while fills the socket in the middle
+// of a block; the rest goes out when there is room again.
+TEST_F(DccSendFailureTest, ABlockTheSocketCannotTakeWholeIsFinishedLater) {
+    const std::string bytes = Pattern(12'000'000);
+    WriteWholeFile(dir.File("out.bin"), bytes);
+    auto sender = Send(dir.File("out.bin"), 4u << 20);
+    PeerConnection peer(loop);
+    peer.Create(0, AsyncSocket::kConnect | AsyncSocket::kClose);
+    peer.Connect("127.0.0.1", sender->ListenPort());
+    ASSERT_TRUE(loop.RunUntil([&] { return sender->GetState() == CDCCWnd::State::Connected; }, kWatchdogMs));
+    for (int i = 0; i < 20; ++i) loop.RunOnce(1);
+    EXPECT_NE(sender->Lines()[0].text, "Data sent: 4.00 Mb");  // held back by the full socket
+    peer.acknowledge = true;
+    peer.AsyncSelect(AsyncSocket::kRead | AsyncSocket::kClose);
+    ASSERT_TRUE(RunUntilStopped({sender.get()}));
+    EXPECT_EQ(Status(*sender), "Completed OK");
+    EXPECT_TRUE(peer.received == bytes);
+}
+
 TEST_F(DccSendFailureTest, AnOfferNeedsAReadableFile) {
     std::filesystem::create_directory(dir.File("folder"));
     for (const char* name : {"missing", "folder"}) {

@@ -2,6 +2,7 @@
 // A loop, a scripted user interface and a folder for transfer tests, and
 // raw peers that play the other end by hand.
 #include <gtest/gtest.h>
+#include <arpa/inet.h>
 #include <sys/socket.h>
 
 #include <cstdint>
@@ -38,7 +39,11 @@ public:
     void OnReceive(int) override {
         char buffer[16384];
         const int got = Receive(buffer, sizeof buffer);
-        if (got > 0) received.append(buffer, static_cast<size_t>(got));
+        if (got <= 0) return;
+        received.append(buffer, static_cast<size_t>(got));
+        if (!acknowledge) return;
+        const uint32_t total = htonl(static_cast<uint32_t>(received.size()));
+        Send(&total, sizeof total);
     }
     void OnClose(int) override { closed = true; }
     void SendBytes(const std::string& bytes) { ASSERT_EQ(Send(bytes.data(), static_cast<int>(bytes.size())), int(bytes.size())); }
@@ -49,6 +54,7 @@ public:
         Close();
     }
     std::string received;
+    bool acknowledge = false;  // every read, as a receiver does
     int connectError = -1;
     bool closed = false;
 };
