@@ -64,7 +64,8 @@ public:
     // Starts a receive at the request's position: connects to the sender
     // (or listens for it when the offer was passive). Null with the error
     // text ("Couldn't open the file.", "Couldn't create the file. ...") when
-    // the target cannot be opened.
+    // the target cannot be opened, or with the listener's text when a
+    // passive receive cannot listen. A failed connection shows in the window.
     static std::unique_ptr<CDCCWnd> StartReceive(EventLoop& loop, UserInterface& ui, const DccReceiveRequest& request,
                                                  const DccTransferSettings& settings, std::string& error);
 
@@ -79,6 +80,8 @@ public:
     const std::string& Nick() const { return nick_; }
     const std::string& Path() const { return path_; }
     uint64_t Size() const { return size_; }
+    // Where the transfer starts: 0, or the resume position.
+    uint64_t StartPosition() const { return position_; }
 
     void SetView(std::unique_ptr<DccProgressView> view);
 
@@ -108,6 +111,10 @@ public:
     UserInterface& UI() const { return ui_; }
 
 private:
+    friend class DccTransferSocket;
+    // A socket that completed or failed hands itself back: destroyed later.
+    void Drop(DccTransferSocket& socket);
+    bool Stopped() const { return state_ == State::Completed || state_ == State::Failed; }
     void Update();
 
     UserInterface& ui_;
@@ -116,8 +123,11 @@ private:
     uint64_t size_;
     Direction direction_;
     State state_;
+    uint64_t position_ = 0;
     uint64_t transferred_ = 0;
     uint64_t acknowledged_ = 0;
+    bool passive_ = false;
+    DccTransferSettings settings_;
     std::string message_;
     std::unique_ptr<DccTransferSocket> socket_;
     std::unique_ptr<DccProgressView> view_;

@@ -107,6 +107,22 @@ void Shell::SetLoop(EventLoop* loop) {
     CurrentLoop() = loop;
 }
 
+bool Shell::Start(const std::string& program, const std::vector<std::string>& arguments) {
+    std::vector<std::string> words {program};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    pid_t child = 0;
+    if (program.empty() || posix_spawnp(&child, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0)
+        return false;
+    if (EventLoop* loop = CurrentLoop())
+        ChildWatch::Start(*loop, child, {});
+    else
+        ReapInBackground(child);
+    return true;
+}
+
 bool Shell::SpawnXdgOpen(const std::string& target, Failed failed) {
     std::string program = "xdg-open";
     std::string argument = target;

@@ -3,6 +3,7 @@
 // started without a shell. Tests put a fake opener in its place.
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace parlevox {
 
@@ -25,6 +26,11 @@ public:
     // The loop that watches xdg-open until it exits; null: nobody watches
     // (the child is still reaped). The loop must outlive this setting.
     static void SetLoop(EventLoop* loop);
+
+    // Starts a program (looked up in PATH unless the name holds a "/") with
+    // the arguments as they are, no shell between. False when it could not
+    // be started. It is reaped when it exits, without waiting for it.
+    static bool Start(const std::string& program, const std::vector<std::string>& arguments);
 
     // The real opener: spawns xdg-open (looked up in PATH) and watches for
     // its exit without blocking, so the caller never waits for the browser.
