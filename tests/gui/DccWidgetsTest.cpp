@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -207,6 +208,7 @@ protected:
     void SetUp() override {
         app = std::make_unique<CBrimvaleApp>(FrontEnd{loop, ui, audio, status},
                                              AppStartOptions{home.File("settings.reg"), home.Path(), false});
+        views.SetDccViews(&dccViews);
         session = std::make_unique<CChatSession>(*app, status, views);
         session->TurnTipsOff();
         QObject::connect(&views, &QtChatViews::windowOpened,
@@ -224,11 +226,38 @@ protected:
     CScheme scheme;
     StatusWindowWidget statusWidget;
     CStatusWindow status{ui, scheme, statusWidget};
+    MainFrameWidget frame;
     QtChatViews views;
+    QtDccViews dccViews;
     std::unique_ptr<CBrimvaleApp> app;
     std::unique_ptr<CChatSession> session;
     QPointer<DccChatWindowWidget> opened;
 };
+
+// The session's control makes its transfer windows' views here; closing
+// the widget asks, and the control then takes window, widget and frame.
+TEST_F(DccChatWidgetTest, ASessionsTransferShowsInTheFrameUntilTheControlDropsIt) {
+    QPointer<ChatWindowWidget> transfer;
+    QObject::connect(&dccViews, &QtDccViews::windowOpened, [&](ChatWindowWidget* widget) {
+        transfer = widget;
+        frame.AddWindow(widget, false);
+    });
+    const std::string path = home.File("notes.txt");
+    test::WriteWholeFile(path, "notes");
+    std::string problem;
+    ASSERT_TRUE(session->Dcc().SendFile("bob", path, problem)) << problem;
+    ASSERT_TRUE(transfer);
+    EXPECT_EQ(transfer->windowTitle(), "notes.txt - bob");
+    EXPECT_EQ(frame.Switches().Count(), 1u);
+
+    transfer->close();
+    EXPECT_TRUE(transfer) << "closing only asks";
+    EXPECT_TRUE(loop.RunUntil([&] { return transfer.isNull(); }, 5000));
+    EXPECT_TRUE(session->Dcc().Transfers().empty());
+    EXPECT_EQ(frame.Switches().Count(), 0u);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(frame.Area().subWindowList().isEmpty());
+}
 
 TEST_F(DccChatWidgetTest, OfferButtonsShowOnlyWhileAnOfferWaits) {
     CDCCChatWnd& accepted = session->Windows().OpenDccChat("peer", 0);
