@@ -38,7 +38,10 @@ std::string Request(const std::string& sender, const std::string& text) {
 class DccControlTest : public ChatWindowFixture {
 protected:
     DccControlTest() {
-        state.localAddress = "192.168.1.1";
+        // Listeners bind to our end of the server link; peers are told
+        // the address the person set (behind NAT).
+        state.localAddress = "127.0.0.1";
+        options.ownAddress = "192.168.1.1";
         options.automaticMode = 2;
         DccControlServices services {loop, network.Handle(), state, ui, nullptr, dir.Path() + "/", views, chats};
         services.addIgnore = [this](const AddressRecord& sender, const std::string& reason) {
@@ -51,7 +54,7 @@ protected:
     ~DccControlTest() override {
         control.reset();
         chats.windows.clear();
-        loop.RunFor(20);
+        loop.RunUntil([] { return false; }, 30);
     }
 
     void Hand(const std::string& line) {
