@@ -137,7 +137,9 @@ void MainFrameWidget::AddWindow(ChatWindowWidget* window, bool activate) {
     auto* frame = new QMdiSubWindow;
     frame->setAttribute(Qt::WA_DeleteOnClose, false);
     frame->setWidget(window);
-    frame->setWindowTitle(QString::fromLatin1(window->WindowName().c_str()));
+    // A caption the core window gave before it was shown ("bob - DCC Chat").
+    frame->setWindowTitle(window->windowTitle().isEmpty() ? QString::fromLatin1(window->WindowName().c_str())
+                                                          : window->windowTitle());
     area_->addSubWindow(frame);
     frame->installEventFilter(this);
     PlaceWindow(frame, *window);
