@@ -239,6 +239,18 @@ TEST_F(DccControlTest, OwnOffersCarryTheAddressAsOneNumber) {
     EXPECT_EQ(network.sent, std::vector<std::string> {"PRIVMSG bob :\x01" "DCC ACCEPT file " + std::to_string(port) +
                                                       " 100\x01"});
 
+    // "/dccview": the file offered to oneself as if the server brought it,
+    // received into the download folder.
+    const std::optional<std::string> view = control->ViewLine(dir.File("out/my file.txt"), problem);
+    ASSERT_TRUE(view);
+    const std::string viewPort = std::to_string(control->Transfers().back()->ListenPort());
+    EXPECT_EQ(*view, ":DCCView!your@PC PRIVMSG Me :\x01" "DCC SEND \"my file.txt\" 3232235777 " + viewPort + " 1234\x01");
+    options.ownAddress = "127.0.0.1";
+    Hand(std::string(*view).replace(view->find("3232235777"), 10, "2130706433"));
+    CDCCWnd& received = *control->Transfers().back();
+    ASSERT_TRUE(loop.RunUntil([&] { return received.GetState() == CDCCWnd::State::Completed; }, 5000));
+    EXPECT_EQ(ReadWholeFile(dir.File("dcc/my file.txt")), std::string(1234, 'x'));
+
     EXPECT_FALSE(control->SendFile("bob", dir.File("missing"), problem));
     EXPECT_FALSE(control->SendFile("bob", dir.File("out"), problem));
     ASSERT_EQ(ui.boxes.size(), 2u);
