@@ -92,7 +92,46 @@ void JoinDemoChannel(PollEventLoop& loop, test::LoopbackServer& server, CConnect
     for (int i = 0; i < 20; ++i) loop.RunOnce(10);
 }
 
-bool MainWindow(const std::string& folder) {
+// The desktop client's parts as "pat", with a loopback demo server: the
+// main window with its status window, and the windows the session opens.
+struct DemoDesktop {
+    explicit DemoDesktop(int height) {
+        app = std::make_unique<CBrimvaleApp>(FrontEnd{loop, ui, audio, status},
+                                             AppStartOptions{home.File("settings.reg"), home.Path(), false});
+        app->Options().nicknames[0].name = "pat";
+        app->OptionsChanged();
+        views.SetDccViews(&dccViews);
+        session = std::make_unique<CChatSession>(*app, status, views);
+        session->TurnTipsOff();
+        statusWidget.Attach(status, app->Colours());
+        views.SetNamesOf([this](const std::string& channel) { return session->Windows().NamesOf(channel); });
+        views.SetUserMenus(&session->Menus());
+        auto add = [this](ChatWindowWidget* window) { frame.AddWindow(window); };
+        QObject::connect(&views, &QtChatViews::windowOpened, add);
+        QObject::connect(&dccViews, &QtDccViews::windowOpened, add);
+        frame.resize(820, height);
+        frame.SetFavourites({"#parlevox", "#linux", "#help"});
+        frame.show();
+        frame.AddWindow(&statusWidget);
+    }
+    ~DemoDesktop() {
+        if (dialog) dialog->Cancel();
+        dialog.reset();
+        session.reset();
+        app.reset();
+    }
+    // Connects, joins "#parlevox" with these names and shows its traffic.
+    void Join(const std::string& names) {
+        dialog = std::make_unique<CConnectDlg>(loop, app->Network().Window(), app->Network().State(), connectView, ui);
+        JoinDemoChannel(loop, server, *dialog, *session, names);
+    }
+    void Settle() {
+        for (int i = 0; i < 5; ++i) {
+            QApplication::processEvents();
+            loop.RunOnce(5);
+        }
+    }
+
     PollEventLoop loop;
     test::LoopbackServer server{loop};
     test::TempDir home;
@@ -103,36 +142,24 @@ bool MainWindow(const std::string& folder) {
     StatusWindowWidget statusWidget;
     CStatusWindow status{ui, scheme, statusWidget};
     QtChatViews views;
-    auto app = std::make_unique<CBrimvaleApp>(FrontEnd{loop, ui, audio, status},
-                                              AppStartOptions{home.File("settings.reg"), home.Path(), false});
-    app->Options().nicknames[0].name = "pat";
-    app->OptionsChanged();
-    auto session = std::make_unique<CChatSession>(*app, status, views);
-    session->TurnTipsOff();
-    statusWidget.Attach(status, app->Colours());
-    views.SetNamesOf([&](const std::string& channel) { return session->Windows().NamesOf(channel); });
-    QObject::connect(&views, &QtChatViews::windowOpened, [&](ChatWindowWidget* window) { frame.AddWindow(window); });
-    frame.resize(820, 520);
-    frame.SetFavourites({"#parlevox", "#linux", "#help"});
-    frame.show();
-    frame.AddWindow(&statusWidget);
-
+    QtDccViews dccViews;
     SilentConnectView connectView;
-    CConnectDlg dialog(loop, app->Network().Window(), app->Network().State(), connectView, ui);
-    JoinDemoChannel(loop, server, dialog, *session, "pat @bob +cyd dee eve fay gus @hal ivy");
+    std::unique_ptr<CBrimvaleApp> app;
+    std::unique_ptr<CChatSession> session;
+    std::unique_ptr<CConnectDlg> dialog;
+};
+
+bool MainWindow(const std::string& folder) {
+    DemoDesktop desktop(520);
+    MainFrameWidget& frame = desktop.frame;
+    desktop.Join("pat @bob +cyd dee eve fay gus @hal ivy");
     frame.Activate(frame.FindWindow("#parlevox"));
     // A line for the status window while the channel is in front: its button turns red.
-    status.AddLine(app->Colours().Code(colour::kInformation) + "- Connected to the demo network");
+    desktop.status.AddLine(desktop.app->Colours().Code(colour::kInformation) + "- Connected to the demo network");
     if (QMdiSubWindow* active = frame.Area().activeSubWindow()) active->setGeometry(10, 10, 640, 300);
-    for (int i = 0; i < 5; ++i) {
-        QApplication::processEvents();
-        loop.RunOnce(5);
-    }
+    desktop.Settle();
     bool saved = frame.grab().save(QString::fromStdString(folder + "/main-window.png"));
     if (!saved) std::fprintf(stderr, "parlevox-guidocpics: cannot write main-window.png\n");
-    dialog.Cancel();
-    session.reset();
-    app.reset();
     return saved;
 }
 
@@ -342,44 +369,17 @@ CScriptModule* HelperModule(CBrimvaleApp& app, CChatSession& session, const std:
 // The channel window with the right-click menu open over a name in its
 // list: the built-in menus' items, then the module's.
 bool MenusPicture(const std::string& folder) {
-    PollEventLoop loop;
-    test::LoopbackServer server{loop};
-    test::TempDir home;
-    test::ScriptedUserInterface ui;
-    NullAudioOutput audio{false};
-    CScheme scheme;
-    MainFrameWidget frame;
-    StatusWindowWidget statusWidget;
-    CStatusWindow status{ui, scheme, statusWidget};
-    QtChatViews views;
-    auto app = std::make_unique<CBrimvaleApp>(FrontEnd{loop, ui, audio, status},
-                                              AppStartOptions{home.File("settings.reg"), home.Path(), false});
-    app->Options().nicknames[0].name = "pat";
-    app->OptionsChanged();
-    auto session = std::make_unique<CChatSession>(*app, status, views);
-    session->TurnTipsOff();
-    if (!HelperModule(*app, *session, home.File("Helper.ParlevoxModule"))) return false;
-    statusWidget.Attach(status, app->Colours());
-    views.SetNamesOf([&](const std::string& channel) { return session->Windows().NamesOf(channel); });
-    views.SetUserMenus(&session->Menus());
-    QObject::connect(&views, &QtChatViews::windowOpened, [&](ChatWindowWidget* window) { frame.AddWindow(window); });
-    frame.resize(820, 560);
-    frame.SetFavourites({"#parlevox", "#linux", "#help"});
-    frame.show();
-    frame.AddWindow(&statusWidget);
-
-    SilentConnectView connectView;
-    CConnectDlg dialog(loop, app->Network().Window(), app->Network().State(), connectView, ui);
-    JoinDemoChannel(loop, server, dialog, *session, "@pat @bob +cyd dee eve fay gus hal ivy");
+    DemoDesktop desktop(560);
+    MainFrameWidget& frame = desktop.frame;
+    CChatSession& session = *desktop.session;
+    if (!HelperModule(*desktop.app, session, desktop.home.File("Helper.ParlevoxModule"))) return false;
+    desktop.Join("@pat @bob +cyd dee eve fay gus hal ivy");
     auto* channel = dynamic_cast<ChannelWindowWidget*>(frame.FindWindow("#parlevox"));
-    CNamesList* names = session->Windows().NamesOf("#parlevox");
+    CNamesList* names = session.Windows().NamesOf("#parlevox");
     if (!channel || !names) return false;
     frame.Activate(channel);
     if (QMdiSubWindow* active = frame.Area().activeSubWindow()) active->setGeometry(10, 10, 660, 360);
-    for (int i = 0; i < 5; ++i) {
-        QApplication::processEvents();
-        loop.RunOnce(5);
-    }
+    desktop.Settle();
 
     // The menu as a right-click on "fay" opens it, shown without its own event loop.
     int row = 0;
@@ -390,7 +390,7 @@ bool MenusPicture(const std::string& folder) {
     QImage picture = frame.grab().toImage();
     {
         QMenu menu;
-        UserMenuPopup::AddItems(menu, session->Menus(), MenuKind::Both);
+        UserMenuPopup::AddItems(menu, session.Menus(), MenuKind::Both);
         menu.popup(channel->Names().viewport()->mapToGlobal(QPoint(24, y + 8)));
         for (QAction* action : menu.actions())
             if (action->text() == "Welcome back") menu.setActiveAction(action);  // the pointer is over it
@@ -401,49 +401,19 @@ bool MenusPicture(const std::string& folder) {
     }
     bool saved = picture.save(QString::fromStdString(folder + "/menus.png"));
     if (!saved) std::fprintf(stderr, "parlevox-guidocpics: cannot write menus.png\n");
-    dialog.Cancel();
-    session.reset();
-    app.reset();
     return saved;
 }
 
 // The main window with a DCC chat with ada (a loopback peer in the same
 // loop) and a file going to bob, two fifths of it acknowledged.
 bool DccPicture(const std::string& folder) {
-    PollEventLoop loop;
-    test::LoopbackServer server{loop};
+    DemoDesktop desktop(520);
+    PollEventLoop& loop = desktop.loop;
+    MainFrameWidget& frame = desktop.frame;
     test::LoopbackServer peer{loop};
-    test::TempDir home;
-    test::ScriptedUserInterface ui;
-    NullAudioOutput audio{false};
-    CScheme scheme;
-    MainFrameWidget frame;
-    StatusWindowWidget statusWidget;
-    CStatusWindow status{ui, scheme, statusWidget};
-    QtChatViews views;
-    QtDccViews dccViews;
-    views.SetDccViews(&dccViews);
-    auto app = std::make_unique<CBrimvaleApp>(FrontEnd{loop, ui, audio, status},
-                                              AppStartOptions{home.File("settings.reg"), home.Path(), false});
-    app->Options().nicknames[0].name = "pat";
-    app->OptionsChanged();
-    auto session = std::make_unique<CChatSession>(*app, status, views);
-    session->TurnTipsOff();
-    statusWidget.Attach(status, app->Colours());
-    views.SetNamesOf([&](const std::string& channel) { return session->Windows().NamesOf(channel); });
-    auto add = [&](ChatWindowWidget* window) { frame.AddWindow(window); };
-    QObject::connect(&views, &QtChatViews::windowOpened, add);
-    QObject::connect(&dccViews, &QtDccViews::windowOpened, add);
-    frame.resize(820, 520);
-    frame.SetFavourites({"#parlevox", "#linux", "#help"});
-    frame.show();
-    frame.AddWindow(&statusWidget);
+    desktop.Join("pat @bob +cyd dee eve fay gus @hal ivy");
 
-    SilentConnectView connectView;
-    CConnectDlg dialog(loop, app->Network().Window(), app->Network().State(), connectView, ui);
-    JoinDemoChannel(loop, server, dialog, *session, "pat @bob +cyd dee eve fay gus @hal ivy");
-
-    CDCCChatWnd& chat = session->Windows().OpenDccChat("ada", 0);
+    CDCCChatWnd& chat = desktop.session->Windows().OpenDccChat("ada", 0);
     chat.Connect(0x7F000001, peer.Port());
     loop.RunUntil([&] { return chat.IsConnected() && peer.HasClient(); }, kTimeoutMs);
     peer.Send("hi pat, got a minute?\r\n");
@@ -455,30 +425,25 @@ bool DccPicture(const std::string& folder) {
     chat.Type("not yet, sending them over to bob now");
     for (int i = 0; i < 10; ++i) loop.RunOnce(5);
 
-    CDCCWnd transfer(loop, ui, "bob", home.File("build-notes.tar.gz"), 3'400'000, CDCCWnd::Direction::Send);
-    transfer.SetView(dccViews.MakeProgressView(transfer));
+    CDCCWnd transfer(loop, desktop.ui, "bob", desktop.home.File("build-notes.tar.gz"), 3'400'000,
+                     CDCCWnd::Direction::Send);
+    transfer.SetView(desktop.dccViews.MakeProgressView(transfer));
     transfer.MarkConnected();
     transfer.SetProgress(1'500'000, 1'360'000);
 
     // The channel behind, the chat in front, the transfer at the top right.
     const QSize area = frame.Area().viewport()->size();
     for (QMdiSubWindow* window : frame.Area().subWindowList()) {
-        if (dynamic_cast<ChannelWindowWidget*>(window->widget()) || window->widget() == &statusWidget)
+        if (dynamic_cast<ChannelWindowWidget*>(window->widget()) || window->widget() == &desktop.statusWidget)
             window->setGeometry(10, 10, 520, 250);
         if (dynamic_cast<DccChatWindowWidget*>(window->widget())) window->setGeometry(70, 120, 520, 230);
         if (dynamic_cast<DccProgressWidget*>(window->widget())) window->move(area.width() - window->width() - 16, 24);
     }
     frame.Activate(frame.FindWindow("ada"));
     bool connected = chat.IsConnected();
-    for (int i = 0; i < 5; ++i) {
-        QApplication::processEvents();
-        loop.RunOnce(5);
-    }
+    desktop.Settle();
     bool saved = connected && frame.grab().save(QString::fromStdString(folder + "/dcc.png"));
     if (!saved) std::fprintf(stderr, "parlevox-guidocpics: cannot write dcc.png%s\n", connected ? "" : " (no chat)");
-    dialog.Cancel();
-    session.reset();
-    app.reset();
     return saved;
 }
 
