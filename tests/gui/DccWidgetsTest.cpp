@@ -137,7 +137,7 @@ TEST(DccProgressWidgetTest, LinesBarAndButtonFollowTheTransfer) {
         widget = dynamic_cast<DccProgressWidget*>(opened);
         frame.AddWindow(opened);
     });
-    CDCCWnd window(loop, ui, "peer", "/home/pat/big.iso", 10u << 20, CDCCWnd::Direction::Send);
+    CDCCWnd window(loop, ui, "peer", "big.iso", 10u << 20, CDCCWnd::Direction::Send);
     int closes = 0;
     window.onCloseRequested = [&] { ++closes; };
     window.SetView(views.MakeProgressView(window));
