@@ -37,6 +37,7 @@ HeadlessClient::HeadlessClient(PollEventLoop& loop, const HeadlessOptions& optio
     ApplyNick();
     session_ = std::make_unique<CChatSession>(*app_, status_, views_);
     session_->TurnTipsOff();  // they speak of the desktop's switch bar
+    session_->StartPlugIns();
     session_->Windows().onConnectionChange = [this](bool connected) { OnConnectionChange(connected); };
     connectDialog_ = std::make_unique<CConnectDlg>(loop_, Network().Window(), Network().State(), *this, ui);
     auto slots = CConnectDlg::SlotsFrom(app_->Options().servers);

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "commands/CommandWords.h"
+#include "modules/CommandArguments.h"
 #include "common/InternalErrorReport.h"
 #include "modules/ModuleTexts.h"
 #include "platform/Clock.h"
@@ -28,18 +28,6 @@ CVariableDefinitions FreshLocals(const CVariableDefinitions& locals) {
     return fresh;
 }
 
-// -12 and "7 " are integers; "+3", "1x" and "" are not.
-std::optional<int32_t> CommandInteger(std::string_view word) {
-    if (!word.empty() && word.back() == ' ') word.remove_suffix(1);
-    const bool negative = !word.empty() && word.front() == '-';
-    if (negative) word.remove_prefix(1);
-    if (word.empty() || !std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return std::nullopt;
-    int64_t value = 0;
-    for (char c : word) value = std::min<int64_t>(value * 10 + (c - '0'), int64_t{1} << 32);
-    return static_cast<int32_t>(static_cast<uint32_t>(negative ? -value : value));
-}
-
 }  // namespace
 
 class CScriptCalls::FrameFunction final : public RunningFunction {
@@ -59,9 +47,13 @@ CScriptCalls::CScriptCalls(CModuleManager& modules, SystemVariables& system, Com
       nowMs_(nowMs ? std::move(nowMs) : [] { return Clock::TickCount(); }), resolver_(modules, system),
       interpreter_(*this, watchdog) {}
 
+std::string ScriptCallPrefix(const ColourCodes& colours, std::string_view name) {
+    return "\x03" + fmt::sprintf("%s[%s%s%s]%s ", colours.Code(14), colours.Code(13), std::string(name),
+                                 colours.Code(14), colours.Code(13));
+}
+
 std::string CScriptCalls::PrefixFor(std::string_view name) const {
-    return "\x03" + fmt::sprintf("%s[%s%s%s]%s ", colours_.Code(14), colours_.Code(13), std::string(name),
-                                 colours_.Code(14), colours_.Code(13));
+    return ScriptCallPrefix(colours_, name);
 }
 
 bool CScriptCalls::IsCallable(std::string_view name) const {
@@ -154,36 +146,25 @@ void CScriptCalls::CallAsCommand(CScriptModule& module, CScriptFunction& functio
                                  std::span<const std::string_view> words, ScriptRunContext& context) {
     const std::string signature = SignatureOf(module, function);
     const std::string longSignature = LongTypeString(signature);
-    auto fail = [&](const std::string& text) { context.output.AddLine(PrefixFor(function.Name()) + text); };
-    CVariable argument;
-    size_t next = 0;
-    for (size_t k = 0; k < signature.size(); ++k) {
-        const char type = signature[k];
-        const bool last = k + 1 == signature.size();
-        if (type != 's' && type != 'i' && type != 'f')
-            return fail(fmt::sprintf(kNoArraysInCommands, function.Name(), longSignature));
-        if (next >= words.size()) {
-            if (type == 's' && last) {
-                argument.Append(VariableComponent::String(""));
-                continue;
-            }
-            return fail(fmt::sprintf(kInsufficientParameters, function.Name(), longSignature));
-        }
-        const std::string_view word = words[next++];
-        if (type == 'i') {
-            std::optional<int32_t> number = CommandInteger(word);
-            if (!number)
-                return fail(fmt::sprintf(kNotAnInteger, function.Name(), longSignature, std::string(BareWord(word))));
-            argument.Append(VariableComponent::Int(*number));
-        } else if (type == 'f') {
-            argument.Append(VariableComponent::Function(std::string(BareWord(word))));
-        } else {
-            const std::string_view text = last ? JoinedRest(words.subspan(next - 1)) : BareWord(word);
-            argument.Append(VariableComponent::String(std::string(text)));
-            if (last) next = words.size();
-        }
+    std::variant<CVariable, CommandArgumentProblem> argument = ArgumentFromWords(signature, words);
+    if (auto* argumentValue = std::get_if<CVariable>(&argument)) {
+        CallFunction(module, function, *argumentValue, context);
+        return;
     }
-    CallFunction(module, function, argument, context);
+    const CommandArgumentProblem& problem = std::get<CommandArgumentProblem>(argument);
+    std::string text;
+    switch (problem.kind) {
+        case CommandArgumentProblem::Kind::Array:
+            text = fmt::sprintf(kNoArraysInCommands, function.Name(), longSignature);
+            break;
+        case CommandArgumentProblem::Kind::Insufficient:
+            text = fmt::sprintf(kInsufficientParameters, function.Name(), longSignature);
+            break;
+        case CommandArgumentProblem::Kind::NotAnInteger:
+            text = fmt::sprintf(kNotAnInteger, function.Name(), longSignature, problem.word);
+            break;
+    }
+    context.output.AddLine(PrefixFor(function.Name()) + text);
 }
 
 std::optional<CompileFailure> CScriptCalls::Compile(CScriptModule& module, CScriptFunction& function,

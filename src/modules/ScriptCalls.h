@@ -30,6 +30,9 @@ struct ScriptRunContext {
     std::string channel;
 };
 
+// "\x03" + colours + "[Name] ": what starts the lines a call writes.
+std::string ScriptCallPrefix(const ColourCodes& colours, std::string_view name);
+
 // A name calls can reach besides the modules' functions.
 class ScriptCallable {
 public:

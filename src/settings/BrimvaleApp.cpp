@@ -110,6 +110,19 @@ void CBrimvaleApp::LoadOptionsAndListOwners() {
         frontEnd_.audio, [this](const std::string& line) { frontEnd_.status.WriteStatus(line); },
         LoadSoundSettings(registry_), std::move(saver), options_.ColourSlots());
     hooks.Pump();
+    LoadScPlugIns();
+}
+
+// Each shown on the title screen as it loads; their Startup comes once the
+// chat session has made the main window usable.
+void CBrimvaleApp::LoadScPlugIns() {
+    StartupHooks& hooks = Hooks();
+    scPlugIns_ = std::make_unique<ScPlugInList>(registry_, frontEnd_.ui, frontEnd_.loop, *variables_, saveSettings_);
+    scPlugIns_->Load();
+    for (const auto& plugIn : scPlugIns_->Host().PlugIns()) {
+        hooks.AddTitleIcon({plugIn->Name(), plugIn->Text2(), plugIn->Text3(), plugIn->Icon()});
+        hooks.Pump();
+    }
 }
 
 // The installed list's files, each shown on the title screen as it loads.
@@ -198,6 +211,7 @@ CBrimvaleApp::~CBrimvaleApp() {
     for (const InstalledModule& installed : modules_->Modules()) menus_->Gather(*installed.module);
     modules_->SaveChanged();
     modules_.reset();
+    scPlugIns_.reset();
     SaveSchemeList();
     hooks.TakingDown(ShutdownStep::Options, *this);
     if (saveSettings_) options_.Save(registry_);

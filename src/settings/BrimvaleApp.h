@@ -23,6 +23,7 @@
 #include "platform/UserInterface.h"
 #include "script/SystemVariables.h"
 #include "settings/OptionsRecord.h"
+#include "settings/ScPlugInList.h"
 #include "settings/StartupHooks.h"
 
 namespace parlevox {
@@ -87,6 +88,10 @@ public:
     // Where the client's relative paths resolve (ends with "/").
     const std::string& ProgramFolder() const { return programFolder_; }
 
+    // The script-command plug-ins: loaded last of the list owners, unloaded
+    // at shutdown.
+    ScPlugInList& ScPlugIns() { return *scPlugIns_; }
+
     // Writes the installed schemes' list when it changed (also at shutdown).
     void SaveSchemeList();
 
@@ -101,6 +106,7 @@ private:
     void InstallSampleModule();
     void LoadSchemes();
     void InstallSampleSchemes();
+    void LoadScPlugIns();
     CLoaderWindow::LoadingTimeSaver LoadingTimeSaver();
     StartupHooks& Hooks() { return frontEnd_.hooks ? *frontEnd_.hooks : noHooks_; }
 
@@ -126,6 +132,7 @@ private:
     std::unique_ptr<CUserMenus> menus_;
     std::unique_ptr<CModuleManager> modules_;
     std::unique_ptr<CSchemeManager> schemes_;
+    std::unique_ptr<ScPlugInList> scPlugIns_;
     std::vector<std::string> reactionTexts_;
     DccOptions dccOptions_;
     std::vector<std::string> sampleReactions_;  // joins the reaction list once it is loaded

@@ -11,6 +11,7 @@
 #include "settings/IgnoreListStore.h"
 #include "settings/OneShotHints.h"
 #include "ui/MainFrameTexts.h"
+#include "ui/PlugInWindows.h"
 #include "ui/StatusWindow.h"
 #include "ui/TextWindow.h"
 #include "dcc/DccTexts.h"
@@ -129,11 +130,15 @@ CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowV
         TopicChanged(channel, topic);
     };
     ServeFriends();
+    plugInWindows_ = std::make_unique<PlugInWindows>(windows_, processor_, status_);
+    plugInCommands_ = std::make_unique<ScPlugInCommands>(app.ScPlugIns().Host(), app.Colours());
+    app.ScPlugIns().Host().SetWindows(plugInWindows_.get());
     // Last: the modules' Init functions may use any of the above.
     scripts_ = std::make_unique<CScriptEngine>(
         app.Modules(), app.Variables(), processor_, [this] { return CurrentWindow(); }, app.Colours(),
-        std::vector<ScriptCallable*>{&scriptCommands_});
+        std::vector<ScriptCallable*>{plugInCommands_.get(), &scriptCommands_});
     processor_.AddSource(scripts_->Commands());
+    processor_.AddSource(*plugInCommands_);
     StartReactions();
     StartScriptEvents();
     menus_ = std::make_unique<UserMenuRunner>(app.Menus(), app.UI(), processor_, scripts_->Calls(), app.Variables());
@@ -162,8 +167,18 @@ CChatSession::~CChatSession() {
     reactions_.reset();
     scriptEvents_.reset();
     processor_.RemoveSource(scripts_->Commands());
-    scripts_.reset();
+    scripts_.reset();  // Shutdown functions may still call plug-in commands
+    processor_.RemoveSource(*plugInCommands_);
+    app_.ScPlugIns().Host().SetWindows(nullptr);
     status_.SetCommands(nullptr);
+}
+
+void CChatSession::StartPlugIns() {
+    app_.ScPlugIns().Host().StartAll();
+}
+
+void CChatSession::SetPlugInViews(PlugInPictureViews* views) {
+    plugInWindows_->SetViews(views);
 }
 
 ScriptRunContext CChatSession::CurrentWindow() {

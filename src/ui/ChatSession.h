@@ -9,6 +9,7 @@
 #include "irc/CTCPHandler.h"
 #include "irc/IgnoreHandler.h"
 #include "modules/BuiltInScriptCalls.h"
+#include "modules/ScPlugInCommands.h"
 #include "modules/ScriptEngine.h"
 #include "modules/ScriptEventWindow.h"
 #include "modules/UserMenuRunner.h"
@@ -21,6 +22,7 @@ namespace parlevox {
 
 class CBrimvaleApp;
 class CStatusWindow;
+class PlugInWindows;
 
 class CChatSession {
 public:
@@ -49,6 +51,13 @@ public:
     std::function<std::string()> activeWindowName;
     ScriptRunContext CurrentWindow();
 
+    // The script-command plug-ins' Startup, once the main window is usable
+    // (later calls do nothing).
+    void StartPlugIns();
+    // Where the plug-ins' picture windows show; none: nowhere. Must outlive
+    // the session.
+    void SetPlugInViews(PlugInPictureViews* views);
+
     // After the application's options changed.
     void OptionsChanged();
     // Starts or stops a channel's log and remembers the choice for the
@@ -72,6 +81,8 @@ private:
     CCTCPHandler ctcp_;
     CIgnoreHandler ignore_;
     BuiltInScriptCalls scriptCommands_;  // the command table's commands as script functions
+    std::unique_ptr<PlugInWindows> plugInWindows_;
+    std::unique_ptr<ScPlugInCommands> plugInCommands_;
     std::unique_ptr<CScriptEngine> scripts_;
     std::unique_ptr<CReactionList> reactions_;
     std::unique_ptr<CScriptEventWindow> scriptEvents_;
