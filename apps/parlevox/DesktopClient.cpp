@@ -62,6 +62,7 @@ void DesktopClient::BuildSession() {
     BuildSchemeEditing();
     views_.SetDccViews(&dccViews_);  // the session's DCC control makes its windows' views here
     session_ = std::make_unique<CChatSession>(*app_, status_, views_);
+    session_->SetPlugInViews(&plugInViews_);
     session_->activeWindowName = [this] {
         const ChatWindowWidget* active = frame_.ActiveWindow();
         return active ? active->WindowName() : std::string();
@@ -84,6 +85,8 @@ void DesktopClient::BuildSession() {
     // the window being typed in (a space there must not answer an offer).
     connect(&dccViews_, &QtDccViews::windowOpened, &frame_,
             [this](ChatWindowWidget* window) { frame_.AddWindow(window, false); });
+    connect(&plugInViews_, &QtPlugInViews::windowOpened, &frame_,
+            [this](ChatWindowWidget* window) { frame_.AddWindow(window); });
     session_->Windows().onConnectionChange = [this](bool connected) { OnConnectionChange(connected); };
     frame_.AddWindow(&statusView_);
     frame_.SetFavourites([this] {
@@ -128,6 +131,7 @@ void DesktopClient::CompleteMainWindow() {
     if (app_->Options().positions.maximised) frame_.showMaximized();
     frame_.raise();
     frame_.activateWindow();
+    session_->StartPlugIns();
     if (options_.reportStartup)
         std::fprintf(stderr, "parlevox: main window usable %llu ms after start\n",
                      static_cast<unsigned long long>(Clock::TickCount() - options_.startedMs));
@@ -229,6 +233,7 @@ void DesktopClient::OpenPreferences() {
         // The DCC control reads the options by reference: saving is all an edit needs.
         context.dcc = &app_->Dcc();
         context.dccChanged = [this] { app_->SaveDccOptions(); };
+        context.scPlugIns = &app_->ScPlugIns();
         preferences_ = std::make_unique<PreferencesDialog>(context, &frame_);
     }
     preferences_->show();

@@ -15,6 +15,7 @@
 #include "ui/StatusWindow.h"
 #include "ui/qt/ConnectDialogWidget.h"
 #include "ui/qt/MainFrameWidget.h"
+#include "ui/qt/PlugInPictureWidget.h"
 #include "ui/qt/QtChatViews.h"
 #include "ui/qt/QtDccViews.h"
 #include "ui/qt/QtUserInterface.h"
@@ -95,6 +96,7 @@ private:
     CStatusWindow status_;
     QtChatViews views_;
     QtDccViews dccViews_;
+    QtPlugInViews plugInViews_;  // the script-command plug-ins' picture windows
     ConnectDialogWidget connectView_;
     std::unique_ptr<CBrimvaleApp> app_;
     std::unique_ptr<WindowPositions> positions_;

@@ -25,6 +25,16 @@ intptr_t NextWindowId() {
     return ++next;
 }
 
+// A plug-in written in C++ might let an exception out; it is not ours to
+// pass on through the client.
+bool Accepted(PvScInitFunction init, PvScInfo& info, const PvScHost& host) {
+    try {
+        return init(&info, &host) != 0;
+    } catch (...) {
+        return false;
+    }
+}
+
 // A text field of the information block, up to its size whether or not the
 // plug-in terminated it.
 template <size_t N>
@@ -41,7 +51,8 @@ std::optional<std::string> PlugInTypeString(std::string_view text) {
         const char letter = text[i];
         if (letter == 's' || letter == 'i' || letter == 'f') {
             shortForm += letter;
-        } else if (letter == 'a' && i + 1 < text.size() && std::string_view("sif").find(text[i + 1]) != std::string_view::npos) {
+        } else if (letter == 'a' && i + 1 < text.size() &&
+                   std::string_view("sif").find(text[i + 1]) != std::string_view::npos) {
             shortForm += static_cast<char>(text[++i] - 'a' + 'A');
         } else {
             return std::nullopt;
@@ -70,7 +81,7 @@ std::shared_ptr<CScPlugIn> CScPlugIn::Load(const std::string& path, std::shared_
         return nullptr;
     }
     std::shared_ptr<CScPlugIn> plugIn(new CScPlugIn(library, path, std::move(services), command));
-    if (init(&plugIn->info_, &plugIn->host_) == 0 || !plugIn->TakeInfo()) {
+    if (!Accepted(init, plugIn->info_, plugIn->host_) || !plugIn->TakeInfo()) {
         error = LoadError::NotCompatible;
         return nullptr;  // the record lets the library go
     }
@@ -139,7 +150,11 @@ CVariable CScPlugIn::Run(const ScPlugInCommand& command, const CVariable& argume
     std::shared_ptr<CScPlugIn> keep = shared_from_this();
     const std::string name = command.name;  // the command list stays, but the call must not depend on it
     arguments_.push_back(&argument);
-    PvValue* returned = command_(name.c_str(), reinterpret_cast<const PvValue*>(&argument));
+    PvValue* returned = nullptr;
+    try {
+        returned = command_(name.c_str(), reinterpret_cast<const PvValue*>(&argument));
+    } catch (...) {
+    }
     arguments_.pop_back();
     if (!returned) return {};
     if (auto made = made_.find(returned); made != made_.end()) {
@@ -156,7 +171,10 @@ void CScPlugIn::CallStartup() {
     auto startup = reinterpret_cast<PvStartupFunction>(dlsym(library_, "Startup"));
     if (!startup) return;
     std::shared_ptr<CScPlugIn> keep = shared_from_this();
-    startup();
+    try {
+        startup();
+    } catch (...) {
+    }
 }
 
 const CVariable* CScPlugIn::Readable(const PvValue* value) const {
@@ -236,7 +254,10 @@ void CScPlugIn::Mouse(PvWindow window, int32_t event, int32_t x, int32_t y) {
     if (target == mouseTargets_.end()) return;
     const MouseTarget call = target->second;
     std::shared_ptr<CScPlugIn> keep = shared_from_this();
-    call.handler(call.user, event, x, y);
+    try {
+        call.handler(call.user, event, x, y);
+    } catch (...) {
+    }
 }
 
 }  // namespace parlevox

@@ -13,6 +13,7 @@ class CSchemeManager;
 class SchemeEditing;
 class CSoundSystem;
 class OptionsRecord;
+class ScPlugInList;
 struct DccOptions;
 
 struct PreferencesContext {
@@ -27,6 +28,8 @@ struct PreferencesContext {
     // calls dccChanged, which saves them and hands them to the control.
     DccOptions* dcc = nullptr;
     std::function<void()> dccChanged = {};
+    // The script-command plug-ins; null leaves the "Plug-ins" page out.
+    ScPlugInList* scPlugIns = nullptr;
 };
 
 }  // namespace parlevox

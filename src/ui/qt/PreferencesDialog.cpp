@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/qt/ColoursPage.h"
 #include "ui/qt/DccPage.h"
@@ -13,6 +14,7 @@
 #include "ui/qt/IdiotsPage.h"
 #include "ui/qt/MiscPage.h"
 #include "ui/qt/NicknamesPage.h"
+#include "ui/qt/PlugInsPage.h"
 #include "ui/qt/PreferencesTexts.h"
 #include "ui/qt/SchemesPage.h"
 #include "ui/qt/ServersPage.h"
@@ -27,9 +29,17 @@ PreferencesDialog::PreferencesDialog(PreferencesContext context, QWidget* parent
     pages_ = {new NicknamesPage(context_), new ServersPage(context_), new YourInfoPage(context_),
               new ColoursPage(context_),   new SchemesPage(context_), new MiscPage(context_),
               new SoundsPage(context_),    new IdiotsPage(context_),  new FriendsPage(context_)};
-    if (context_.dcc) pages_.push_back(new DccPage(context_));
+    for (size_t i = 0; i < pages_.size(); ++i) ids_.push_back(static_cast<Page>(i));
+    if (context_.dcc) {
+        pages_.push_back(new DccPage(context_));
+        ids_.push_back(Page::Dcc);
+    }
+    if (context_.scPlugIns) {
+        pages_.push_back(new PlugInsPage(context_));
+        ids_.push_back(Page::PlugIns);
+    }
     for (size_t i = 0; i < pages_.size(); ++i) {
-        list_->addItem(tr(texts::kPreferencesPages[i]));
+        list_->addItem(tr(texts::kPreferencesPages[static_cast<size_t>(ids_[i])]));
         stack_->addWidget(pages_[i]);
     }
     list_->setObjectName("pages");
@@ -56,15 +66,17 @@ PreferencesDialog::~PreferencesDialog() {
 }
 
 void PreferencesDialog::ShowPage(Page page) {
-    list_->setCurrentRow(static_cast<int>(page));
+    auto found = std::find(ids_.begin(), ids_.end(), page);
+    if (found != ids_.end()) list_->setCurrentRow(static_cast<int>(found - ids_.begin()));
 }
 
 PreferencesDialog::Page PreferencesDialog::CurrentPage() const {
-    return static_cast<Page>(stack_->currentIndex());
+    return ids_.at(static_cast<size_t>(stack_->currentIndex()));
 }
 
 PreferencesPage& PreferencesDialog::PageWidget(Page page) const {
-    return *pages_.at(static_cast<size_t>(page));
+    auto found = std::find(ids_.begin(), ids_.end(), page);
+    return *pages_.at(static_cast<size_t>(found - ids_.begin()));
 }
 
 void PreferencesDialog::showEvent(QShowEvent* event) {

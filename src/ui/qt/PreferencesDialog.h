@@ -18,8 +18,9 @@ class PreferencesDialog final : public QDialog {
     Q_OBJECT
 
 public:
-    // In the order of the list; Dcc only with the context's DCC options.
-    enum class Page { Nicknames, Servers, YourInfo, Colours, Schemes, Misc, Sounds, Idiots, Friends, Dcc };
+    // In the order of the list; Dcc and PlugIns only with the context's DCC
+    // options and plug-ins.
+    enum class Page { Nicknames, Servers, YourInfo, Colours, Schemes, Misc, Sounds, Idiots, Friends, Dcc, PlugIns };
 
     // The context's references must outlive the dialog.
     explicit PreferencesDialog(PreferencesContext context, QWidget* parent = nullptr);
@@ -41,6 +42,7 @@ private:
     QListWidget* list_;
     QStackedWidget* stack_;
     std::vector<PreferencesPage*> pages_;
+    std::vector<Page> ids_;  // of pages_, in the same order
 };
 
 }  // namespace parlevox

@@ -6,11 +6,16 @@ namespace parlevox::texts {
 
 inline constexpr const char* kPreferencesTitle = "Preferences";
 
-// The pages, in the order of the list on the left ("DCC" only when the
-// front end has DCC options to edit).
-inline constexpr std::array<const char*, 10> kPreferencesPages = {
+// The pages, in the order of the list on the left ("DCC" and "Plug-ins"
+// only when the front end has DCC options and plug-ins to edit).
+inline constexpr std::array<const char*, 11> kPreferencesPages = {
     "Nicknames", "Servers", "Your info", "Colours", "Schemes", "Misc", "Sounds", "Idiot list", "Friends", "DCC",
+    "Plug-ins",
 };
+
+inline constexpr const char* kPlugInsHelp =
+    "Script-command plug-ins add commands that scripts call and that you can type as /-commands. Uninstalling "
+    "one leaves its file where it is.";
 
 // What each colour slot paints, by slot.
 inline constexpr std::array<const char*, 16> kColourSlotRoles = {
