@@ -148,21 +148,25 @@ const ScPlugInCommand* CScPlugIn::FindCommand(std::string_view name) const {
 
 CVariable CScPlugIn::Run(const ScPlugInCommand& command, const CVariable& argument) {
     std::shared_ptr<CScPlugIn> keep = shared_from_this();
-    const std::string name = command.name;  // the command list stays, but the call must not depend on it
     arguments_.push_back(&argument);
     PvValue* returned = nullptr;
     try {
-        returned = command_(name.c_str(), reinterpret_cast<const PvValue*>(&argument));
+        returned = command_(command.name.c_str(), reinterpret_cast<const PvValue*>(&argument));
     } catch (...) {
     }
+    CVariable result = TakeResult(returned);
     arguments_.pop_back();
-    if (!returned) return {};
+    return result;
+}
+
+// A value it made moves out and is gone; its own argument or a system
+// variable is copied; anything else is no value.
+CVariable CScPlugIn::TakeResult(PvValue* returned) {
     if (auto made = made_.find(returned); made != made_.end()) {
         CVariable result = std::move(*made->second);
         made_.erase(made);
         return result;
     }
-    // Its own argument back, or a system variable: a copy; anything else is not a value.
     const CVariable* readable = Readable(returned);
     return readable ? *readable : CVariable();
 }

@@ -99,6 +99,7 @@ private:
     // made, system variables it was given. Only made ones may change.
     const CVariable* Readable(const PvValue* value) const;
     CVariable* Writable(PvValue* value) const;
+    CVariable TakeResult(PvValue* returned);
     const char* Keep(std::array<char, kStringBuffer + 1>& buffer, std::string_view text);
 
     PvWindow OpenPicture(const char* title, int32_t width, int32_t height, PvBitmap* bitmap,

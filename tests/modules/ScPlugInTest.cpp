@@ -275,10 +275,13 @@ TEST_F(ScPlugInTest, ScriptsCallCommandsWithoutRegardToCaseAndGetTheMadeValue) {
     ASSERT_FALSE(output.lines.empty());
     EXPECT_EQ(output.lines.back(), ScriptCallPrefix(colours, "DoIt") +
                                        "Incorrect parameters calling plug-in command DoIt; had i, expected s.");
-    // A null result is the empty value.
+    // A null result is the empty value; the argument handed back, a copy of it.
     during = nullptr;
     EXPECT_EQ(CallByName("nothing"), CVariable());
-    EXPECT_EQ(Calls(plugIn), 2);
+    during = [](const char*, const PvValue* argument, const PvScHost&) { return const_cast<PvValue*>(argument); };
+    EXPECT_EQ(CallByName("DoIt", CVariable({VariableComponent::String("back")})),
+              CVariable({VariableComponent::String("back")}));
+    EXPECT_EQ(Calls(plugIn), 3);
 }
 
 TEST_F(ScPlugInTest, SlashCommandsMakeTheArgumentFromTheWords) {
