@@ -227,7 +227,7 @@ void CChatSession::StartDcc(ChatWindowViews& views) {
     dccRelay_ = std::make_unique<DccRelay>(dccControl_);
     DccControlServices services {app_.Loop(), app_.Network().WindowHandleOf(), app_.Network().State(), app_.UI(),
                                   &app_.Sounds(), app_.ProgramFolder(), views.Dcc() ? *views.Dcc() : *dccRelay_,
-                                  windows_};
+                                  windows_, {}, {}, {}, {}};
     services.addIgnore = [this](const AddressRecord& sender, const std::string& reason) {
         const std::time_t now = Clock::Now();
         if (app_.Idiots().Check(sender, now) < 0) app_.Idiots().Add(sender, reason, true, now);

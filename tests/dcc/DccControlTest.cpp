@@ -43,7 +43,8 @@ protected:
         state.localAddress = "127.0.0.1";
         options.ownAddress = "192.168.1.1";
         options.automaticMode = 2;
-        DccControlServices services {loop, network.Handle(), state, ui, nullptr, dir.Path() + "/", views, chats};
+        DccControlServices services {loop, network.Handle(), state, ui, nullptr, dir.Path() + "/", views, chats, {}, {},
+                                     {}, {}};
         services.addIgnore = [this](const AddressRecord& sender, const std::string& reason) {
             ignored.push_back(sender.Text() + " " + reason);
         };
@@ -136,7 +137,9 @@ TEST_F(DccControlTest, HostileOffersWriteNothingOutsideTheDownloadFolder) {
         EXPECT_EQ(ignored, offer.ignoreReason ? std::vector<std::string> {std::string("bob!b@h ") + offer.ignoreReason}
                                               : std::vector<std::string> {});
         ASSERT_EQ(control->Transfers().size(), before + (offer.received ? 1 : 0));
-        if (offer.received) EXPECT_EQ(control->Transfers().back()->Path(), dir.File(offer.received));
+        if (offer.received) {
+            EXPECT_EQ(control->Transfers().back()->Path(), dir.File(offer.received));
+        }
     }
     const size_t before = control->Transfers().size();
     Offer(std::string(256, 'n') + " 2130706433 5000 10");

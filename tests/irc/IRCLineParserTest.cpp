@@ -513,17 +513,23 @@ TEST(DccRequestWordsTest, ReadStrictly) {
         if (auto* offer = dynamic_cast<C_imDCCOffer*>(parsed.message.get())) {
             EXPECT_EQ(offer->valid, c.valid);
             EXPECT_EQ(offer->fileName, c.name);
-            if (c.valid) EXPECT_EQ(offer->fileSize, c.number);
+            if (c.valid) {
+                EXPECT_EQ(offer->fileSize, c.number);
+            }
             EXPECT_EQ(offer->token, c.token);
         } else if (auto* resume = dynamic_cast<C_imDCCResume*>(parsed.message.get())) {
             EXPECT_EQ(resume->valid, c.valid);
-            if (c.valid) EXPECT_EQ(resume->position, c.number);
+            if (c.valid) {
+                EXPECT_EQ(resume->position, c.number);
+            }
             EXPECT_EQ(resume->token, c.token);
         } else if (auto* accept = dynamic_cast<C_imDCCAccept*>(parsed.message.get())) {
             EXPECT_EQ(accept->valid, c.valid);
         } else if (auto* chat = dynamic_cast<C_imDCCChat*>(parsed.message.get())) {
             EXPECT_EQ(chat->valid, c.valid);
-            if (c.valid) EXPECT_EQ(static_cast<uint64_t>(chat->port), c.number);
+            if (c.valid) {
+                EXPECT_EQ(static_cast<uint64_t>(chat->port), c.number);
+            }
         } else {
             ADD_FAILURE() << "not a DCC request";
         }
