@@ -16,7 +16,7 @@ namespace parlevox {
 namespace {
 
 // A line end in a path or an argument must not forge the question's text.
-std::string Shown(std::string_view text, size_t limit) {
+std::string Shown(std::string_view text, size_t limit = std::string_view::npos) {
     std::string shown(text.substr(0, limit));
     for (char& c : shown)
         if (static_cast<unsigned char>(c) < 32 || c == 127) c = ' ';
@@ -95,7 +95,7 @@ RunPermissions::Outcome RunPermissions::Run(const std::string& program, const st
 MessageResult RunPermissions::Ask(const std::string& resolved, const std::string& arguments) {
     MessageBoxRequest box;
     box.title = texts::kRunQuestionTitle;
-    box.text = fmt::sprintf(texts::kRunQuestion, Shown(resolved, resolved.size()), arguments.empty() ? "" : " ",
+    box.text = fmt::sprintf(texts::kRunQuestion, Shown(resolved), arguments.empty() ? "" : " ",
                             Shown(arguments, kMaxShownArguments));
     box.icon = MessageIcon::Question;
     box.buttons = MessageButtons::YesNoCancel;

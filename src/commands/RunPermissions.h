@@ -34,7 +34,7 @@ public:
 
     enum class Outcome { Started, Refused, Cancelled, Failed };
 
-    // A path of this many characters or fewer is never run.
+    // A shorter path (four characters or fewer) is never run.
     static constexpr size_t kMinPathLength = 5;
     // The arguments a question shows; a script must not fill the screen.
     static constexpr size_t kMaxShownArguments = 1024;
