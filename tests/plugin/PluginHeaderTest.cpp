@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -151,6 +153,17 @@ TEST_F(MinimalPluginTest, HelloReturnsAValueMadeThroughTheHost) {
 TEST_F(MinimalPluginTest, AnOlderHostIsNotCompatible) {
     host.table.version = PV_PLUGIN_INTERFACE_VERSION - 1;
     EXPECT_EQ(init(&info, &host.table), 0);
+}
+
+// What people copy from the page is what the tests build.
+TEST(MinimalPluginDocsTest, ThePageShowsTheExampleAsItIs) {
+    const auto read = [](const char* name) {
+        std::ifstream file(std::string(PARLEVOX_DOCS_DIR) + "/" + name);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    };
+    const std::string example = read("examples/minimal-plugin.c");
+    ASSERT_FALSE(example.empty());
+    EXPECT_NE(read("plugins.md").find("```c\n" + example + "```"), std::string::npos);
 }
 
 }  // namespace
