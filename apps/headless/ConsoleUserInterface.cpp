@@ -22,7 +22,9 @@ std::string ForTerminal(std::string_view text) {
 
 MessageResult ConsoleUserInterface::ShowMessageBox(const MessageBoxRequest& request) {
     std::fprintf(stderr, "[%s] %s\n", ForTerminal(request.title).c_str(), ForTerminal(request.text).c_str());
-    return IsQuestion(request.buttons) ? MessageResult::No : MessageResult::Ok;
+    // Nobody answers: a question whose default is Cancel (a program to
+    // start) must not be taken as No.
+    return UnattendedAnswer(request);
 }
 
 std::optional<std::string> ConsoleUserInterface::PromptText(const std::string& prompt, const std::string& title,

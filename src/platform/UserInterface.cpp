@@ -13,7 +13,7 @@ class StderrUserInterface final : public UserInterface {
 public:
     MessageResult ShowMessageBox(const MessageBoxRequest& request) override {
         std::fprintf(stderr, "[%s] %s\n", request.title.c_str(), request.text.c_str());
-        return IsQuestion(request.buttons) ? MessageResult::No : MessageResult::Ok;
+        return UnattendedAnswer(request);
     }
     std::optional<std::string> PromptText(const std::string&, const std::string&, const std::string&) override {
         return std::nullopt;

@@ -91,6 +91,7 @@ void CBrimvaleApp::LoadOptionsAndListOwners() {
     options_.Load(registry_);
     colours_ = options_.ColourSlots();
     network_->Window().SetSettings(options_.Network());
+    LoadRunList();
     hooks.Pump();
     menus_ = std::make_unique<CUserMenus>(LoadUserMenus(registry_));
     LoadModules();
@@ -123,6 +124,19 @@ void CBrimvaleApp::LoadScPlugIns() {
         hooks.AddTitleIcon({plugIn->Name(), plugIn->Text2(), plugIn->Text3(), plugIn->Icon()});
         hooks.Pump();
     }
+}
+
+// The first list owner, read right after the options record with its
+// channel settings.
+void CBrimvaleApp::LoadRunList() {
+    RunPermissions::Saver saver;
+    if (saveSettings_)
+        saver = [this](const std::vector<std::string>& allowed) {
+            SaveTextList(registry_, AllowRunListLayout(), allowed, kAllowRunField);
+        };
+    runList_ = std::make_unique<RunPermissions>(frontEnd_.ui, colours_,
+                                                LoadTextList(registry_, AllowRunListLayout(), kAllowRunField),
+                                                std::move(saver));
 }
 
 // The installed list's files, each shown on the title screen as it loads.

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "commands/RunPermissions.h"
 #include "dcc/DccOptions.h"
 
 #include "display/SoundSystem.h"
@@ -83,6 +84,9 @@ public:
     void SaveDccOptions();
     // The ignore list ("Idiots"), loaded at start-up without its expired entries.
     CIgnoreList& Idiots() { return *idiots_; }
+    // The programs "/run" may start without asking ("AllowRun"); saved on
+    // every addition.
+    RunPermissions& RunList() { return *runList_; }
     // The colour slots as the options give them now; the reference stays valid.
     const ColourCodes& Colours() const { return colours_; }
     // Where the client's relative paths resolve (ends with "/").
@@ -103,6 +107,7 @@ private:
     void StartUp(const AppStartOptions& options);
     void LoadOptionsAndListOwners();
     void LoadModules();
+    void LoadRunList();
     void InstallSampleModule();
     void LoadSchemes();
     void InstallSampleSchemes();
@@ -129,6 +134,7 @@ private:
     std::unique_ptr<SystemVariables> variables_;
     std::unique_ptr<CSoundSystem> sounds_;
     std::unique_ptr<CIgnoreList> idiots_;
+    std::unique_ptr<RunPermissions> runList_;
     std::unique_ptr<CUserMenus> menus_;
     std::unique_ptr<CModuleManager> modules_;
     std::unique_ptr<CSchemeManager> schemes_;

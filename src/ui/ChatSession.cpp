@@ -143,6 +143,11 @@ CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowV
     StartScriptEvents();
     menus_ = std::make_unique<UserMenuRunner>(app.Menus(), app.UI(), processor_, scripts_->Calls(), app.Variables());
     StartDcc(views);
+    // Typed or from a script, a program starts only through the allow list.
+    windows_.onRunProgram = [this](const std::string& program, const std::string& arguments, CommandOutput& output) {
+        app_.RunList().Run(program, arguments, output);
+        return true;
+    };
     windows_.onResetScripts = [this] {
         scripts_->Reset(app_.ProgramFolder());
         return true;

@@ -83,6 +83,9 @@ public:
     std::function<bool(const std::string& file, CommandOutput& output)> onViewFile;
     // "/server": none set, the command says it is not available.
     std::function<bool(const std::string& server, const std::string& rest)> onConnectTo;
+    // "/run" and the scripts' Run: the session's run permission list.
+    std::function<bool(const std::string& program, const std::string& arguments, CommandOutput& output)>
+        onRunProgram;
 
     // --- Script timers and event hooks: the session's script event window.
     std::function<void(int32_t seconds, const std::string& function, CommandOutput& output)> onStartScriptTimer;
@@ -114,6 +117,9 @@ public:
     }
     bool ConnectTo(const std::string& server, const std::string& rest) override;
     bool ResetScripts() override { return onResetScripts && onResetScripts(); }
+    bool RunProgram(const std::string& program, const std::string& arguments, CommandOutput& output) override {
+        return onRunProgram && onRunProgram(program, arguments, output);
+    }
     bool EditScheme(const std::string& window) override { return onEditScheme && onEditScheme(window); }
     bool OpenTextWindow(std::span<const std::string> words, std::string& problem) override;
     bool WriteTextWindow(const std::string& name, const std::string& text) override;

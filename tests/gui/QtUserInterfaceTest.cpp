@@ -49,6 +49,14 @@ TEST(QtUserInterfaceTest, BoxesKeepTitleTextIconAndButtons) {
     }
 }
 
+// The question before a program starts preselects Cancel.
+TEST(QtUserInterfaceTest, ABoxMayPreselectAnotherButton) {
+    MessageBoxRequest request {"Parlevox", "Run?", MessageIcon::Question, MessageButtons::YesNoCancel};
+    request.defaultButton = 3;
+    const auto box = QtUserInterface::MakeBox(request);
+    EXPECT_EQ(box->standardButton(box->defaultButton()), QMessageBox::Cancel);
+}
+
 // Escape or the title bar: Cancel where there is one, else No, else OK.
 TEST(QtUserInterfaceTest, BoxClosedWithoutAButtonAnswersTheSafeChoice) {
     const std::pair<MessageButtons, MessageResult> cases[] = {

@@ -46,6 +46,16 @@ QMessageBox::StandardButton DefaultButton(MessageButtons buttons) {
     return QMessageBox::Ok;
 }
 
+QMessageBox::StandardButton DefaultButton(const MessageBoxRequest& request) {
+    switch (ButtonAt(request.buttons, request.defaultButton).value_or(MessageResult::Ok)) {
+        case MessageResult::Yes: return QMessageBox::Yes;
+        case MessageResult::No: return QMessageBox::No;
+        case MessageResult::Cancel: return QMessageBox::Cancel;
+        case MessageResult::Ok: break;
+    }
+    return DefaultButton(request.buttons);
+}
+
 }  // namespace
 
 std::unique_ptr<QMessageBox> QtUserInterface::MakeBox(const MessageBoxRequest& request, QWidget* parent) {
@@ -53,7 +63,7 @@ std::unique_ptr<QMessageBox> QtUserInterface::MakeBox(const MessageBoxRequest& r
                                              ToQString(request.text), ButtonsFor(request.buttons), parent);
     // The text is the core's own, never markup.
     box->setTextFormat(Qt::PlainText);
-    box->setDefaultButton(DefaultButton(request.buttons));
+    box->setDefaultButton(DefaultButton(request));
     if (request.buttons == MessageButtons::OkCancel || request.buttons == MessageButtons::YesNoCancel)
         box->setEscapeButton(QMessageBox::Cancel);
     else if (request.buttons == MessageButtons::Ok)
