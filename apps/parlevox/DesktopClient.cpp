@@ -229,6 +229,7 @@ void DesktopClient::OpenPreferences() {
         // The DCC control reads the options by reference: saving is all an edit needs.
         context.dcc = &app_->Dcc();
         context.dccChanged = [this] { app_->SaveDccOptions(); };
+        context.dccPlugIns = &app_->DccPlugIns();
         preferences_ = std::make_unique<PreferencesDialog>(context, &frame_);
     }
     preferences_->show();

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "dcc/DCCPlugIns.h"
 #include "dcc/DccOptions.h"
 
 #include "display/SoundSystem.h"
@@ -80,6 +81,8 @@ public:
     // The DCC control's options; SaveDccOptions writes them (also at shutdown).
     DccOptions& Dcc() { return dccOptions_; }
     void SaveDccOptions();
+    // The installed DCC plug-ins, loaded with the DCC options.
+    CDCCPlugIns& DccPlugIns() { return *dccPlugIns_; }
     // The ignore list ("Idiots"), loaded at start-up without its expired entries.
     CIgnoreList& Idiots() { return *idiots_; }
     // The colour slots as the options give them now; the reference stays valid.
@@ -98,6 +101,7 @@ private:
     void StartUp(const AppStartOptions& options);
     void LoadOptionsAndListOwners();
     void LoadModules();
+    void LoadDccPlugIns();
     void InstallSampleModule();
     void LoadSchemes();
     void InstallSampleSchemes();
@@ -128,6 +132,8 @@ private:
     std::unique_ptr<CSchemeManager> schemes_;
     std::vector<std::string> reactionTexts_;
     DccOptions dccOptions_;
+    std::unique_ptr<DccPlugInSettings> dccPlugInSettings_;
+    std::unique_ptr<CDCCPlugIns> dccPlugIns_;
     std::vector<std::string> sampleReactions_;  // joins the reaction list once it is loaded
 };
 

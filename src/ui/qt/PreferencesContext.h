@@ -7,6 +7,7 @@
 
 namespace parlevox {
 
+class CDCCPlugIns;
 class CIgnoreList;
 class CScheme;
 class CSchemeManager;
@@ -27,6 +28,9 @@ struct PreferencesContext {
     // calls dccChanged, which saves them and hands them to the control.
     DccOptions* dcc = nullptr;
     std::function<void()> dccChanged = {};
+    // The installed DCC plug-ins ("Install...", "Remove", "Setup..."); null
+    // leaves them out. They save the options themselves.
+    CDCCPlugIns* dccPlugIns = nullptr;
 };
 
 }  // namespace parlevox
