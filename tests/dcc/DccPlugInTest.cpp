@@ -3,6 +3,7 @@
 // with the file-type table, every callback and what a plug-in may not do.
 #include <dlfcn.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -11,16 +12,24 @@
 
 #include <gtest/gtest.h>
 
+#include "dcc/DCCChatWnd.h"
+#include "dcc/DCCControl.h"
 #include "dcc/DCCPlugInTransfer.h"
 #include "dcc/DCCPlugIns.h"
+#include "dcc/DccFileTypes.h"
 #include "dcc/DccPlugInTexts.h"
 #include "display/BitmapResource.h"
+#include "display/ChatWindowFixture.h"
+#include "irc/RecentAddresses.h"
 #include "platform/PollEventLoop.h"
 #include "platform/Registry.h"
 #include "settings/DccPlugInSettingsStore.h"
 #include "support/LoopLeftEmpty.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TempDir.h"
+#ifdef PARLEVOX_JPEG_VIEWER
+#include "JpegFile.h"
+#endif
 
 namespace parlevox::test {
 namespace {
@@ -485,6 +494,170 @@ TEST_F(DccPlugInTest, TheStripActsOnAReleaseOverThePressedButtonAndPassesThePict
     EXPECT_EQ(window->ProgressMaximum(), 4);
     EXPECT_EQ(window->ProgressValue(), 2);
 }
+
+class NoChats final : public DccChatWindows {
+public:
+    CDCCChatWnd& OpenDccChat(const std::string&, uint16_t) override { throw std::logic_error("no chats here"); }
+};
+
+// Files received over loopback through the DCC control, handed to the
+// plug-in their type names.
+class DccPlugInReceiveTest : public ChatWindowFixture {
+protected:
+    static constexpr uint32_t kLoopback = 0x7F000001;
+
+    DccPlugInReceiveTest() {
+        state.localAddress = "127.0.0.1";
+        DccControlServices services {loop, network.Handle(), state, ui, nullptr, dir.Path() + "/", views, chats};
+        services.addIgnore = [](const AddressRecord&, const std::string&) {};
+        services.isFriend = [](const AddressRecord&) { return false; };
+        services.plugIns = &plugIns;
+        services.recentAddresses = &recent;
+        services.addIgnoreEntry = [this](const AddressRecord& address, const std::string& reason, bool exact) {
+            entries.push_back(address.Text() + " " + reason + (exact ? " (exact)" : " (inexact)"));
+        };
+        control = std::make_unique<CDCCControl>(services, options);
+    }
+    ~DccPlugInReceiveTest() override {
+        control.reset();
+        loop.RunUntil([] { return false; }, 30);
+    }
+
+    // Offers the bytes as `name` from bob and runs the receive to its end.
+    void Receive(const std::string& name, const std::string& bytes) {
+        WriteWholeFile(dir.File("out.bin"), bytes);
+        std::string error;
+        std::unique_ptr<CDCCWnd> sender = CDCCWnd::StartSend(loop, ui, {"Me", dir.File("out.bin"), false},
+                                                             control->TransferSettings(), error);
+        ASSERT_TRUE(sender) << error;
+        const size_t before = control->Transfers().size();
+        control->StartReceive({AddressRecord::FromSender("bob!b@h.example"), name, bytes.size(), kLoopback,
+                               sender->ListenPort(), ""},
+                              0);
+        ASSERT_EQ(control->Transfers().size(), before + 1);
+        const CDCCWnd& receiver = *control->Transfers().back();
+        ASSERT_TRUE(loop.RunUntil([&] { return receiver.GetState() == CDCCWnd::State::Completed; }, 20000));
+        EXPECT_EQ(ReadWholeFile(dir.File("dcc/" + name)), bytes);
+    }
+
+    PlugInViews views;
+    NoChats chats;
+    RecentAddresses recent;
+    std::vector<std::string> entries;
+    DccOptions options;
+    Registry registry;
+    DccPlugInSettingsStore settings {registry};
+    CDCCPlugIns plugIns {{loop, ui, options, &settings, {}}};
+    std::unique_ptr<CDCCControl> control;
+};
+
+// The sender by the last address seen of the nick, else by the nick alone.
+TEST_F(DccPlugInReceiveTest, IgnoringDuringDccUsesTheLastKnownAddress) {
+    recent.Offer("alice!a@x.example");
+    recent.Offer("Bob!bobby@host.example");
+    control->IgnoreDuringDcc("bob");
+    control->IgnoreDuringDcc("carol");
+    EXPECT_EQ(entries, (std::vector<std::string> {"Bob!bobby@host.example Ignore during DCC (inexact)",
+                                                  "carol!*@* Ignore during DCC (exact)"}));
+}
+
+TEST_F(DccPlugInReceiveTest, ARemovedPlugInsTypesAreOnlySaved) {
+    TestLibrary test(PlugInFile("TestViewer"));
+    ASSERT_TRUE(plugIns.Install(PlugInFile("TestViewer")));
+    Receive("first.gif", "abc");
+    EXPECT_NE(test.Log().find("Start 1 " + dir.File("dcc/first.gif") + " 3\nData 1 abc\nFinish 1 0\n"),
+              std::string::npos);
+    ui.boxAnswers = {MessageResult::Yes};
+    ASSERT_TRUE(plugIns.Remove(0));
+    test.SetHook(nullptr);
+    const std::string before = test.Log();
+    Receive("second.gif", "def");
+    EXPECT_EQ(test.Log(), before);
+}
+
+#ifdef PARLEVOX_JPEG_VIEWER
+// A 400 x 300 picture: red on the left, blue on the right, with a band of
+// noise across the middle that makes the file long enough to arrive in
+// many blocks.
+std::string TestPicture(bool progressive) {
+    std::vector<uint8_t> rgb(400 * 300 * 3);
+    uint32_t seed = 7;
+    for (int y = 0; y < 300; ++y)
+        for (int x = 0; x < 400; ++x) {
+            uint8_t* p = &rgb[static_cast<size_t>(y * 400 + x) * 3];
+            seed = seed * 1103515245u + 12345u;
+            const bool noise = y >= 120 && y < 180;
+            p[0] = noise ? static_cast<uint8_t>(seed >> 16) : x < 200 ? 255 : 0;
+            p[1] = noise ? static_cast<uint8_t>(seed >> 8) : 0;
+            p[2] = noise ? static_cast<uint8_t>(seed >> 24) : x < 200 ? 0 : 255;
+        }
+    return EncodeJpeg(rgb, 400, 300, 92, progressive);
+}
+
+// Blue, green, red of the picture's pixel.
+std::array<int, 3> Pixel(const CDCCPlugInWnd& window, int x, int y) {
+    const uint8_t* p = window.Pixels() + static_cast<size_t>(y) * window.BytesPerRow() + static_cast<size_t>(x) * 4;
+    return {p[0], p[1], p[2]};
+}
+
+bool Near(std::array<int, 3> got, std::array<int, 3> wanted) {
+    for (size_t i = 0; i < 3; ++i)
+        if (std::abs(got[i] - wanted[i]) > 40) return false;
+    return true;
+}
+
+constexpr std::array<int, 3> kRed {0, 0, 255}, kBlue {255, 0, 0}, kNotYet {0x40, 0x40, 0x40};
+
+TEST_F(DccPlugInReceiveTest, TheJpegViewerShowsAPictureReceivedOverLoopback) {
+    ASSERT_TRUE(plugIns.Install(PARLEVOX_JPEG_VIEWER));
+    EXPECT_EQ(FileTypeFor(options, "x.jpeg").plugIn, "JPEG viewer");
+    const std::string jpeg = TestPicture(false);
+    Receive("pic.jpg", jpeg);
+    CDCCPlugInTransfer* transfer = plugIns.Find("JPEG viewer")->Transfer(1);
+    ASSERT_TRUE(transfer && transfer->Window());
+    const CDCCPlugInWnd& window = *transfer->Window();
+    EXPECT_EQ(window.Title(), "pic.jpg - bob");
+    EXPECT_EQ(window.PictureWidth(), 400);
+    EXPECT_EQ(window.PictureHeight(), 300);
+    EXPECT_EQ(window.ProgressValue(), window.ProgressMaximum());
+    EXPECT_TRUE(Near(Pixel(window, 20, 20), kRed));
+    EXPECT_TRUE(Near(Pixel(window, 380, 290), kBlue));
+    EXPECT_GT(views.counts.pictures, 1) << "drawn as it arrived";
+}
+
+// Fed by hand in blocks of every size down to single bytes: half the file
+// shows the top of a baseline picture, or the whole of a progressive one
+// from its first scans.
+TEST_F(DccPlugInReceiveTest, TheJpegViewerDrawsWhatHasArrived) {
+    ASSERT_TRUE(plugIns.Install(PARLEVOX_JPEG_VIEWER));
+    struct Case {
+        bool progressive;
+        size_t block;
+    } cases[] = {{false, 1}, {false, 7}, {false, 100000}, {true, 1}, {true, 4096}};
+    int32_t handle = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << (c.progressive ? "progressive" : "baseline") << ", blocks of " << c.block);
+        const std::string jpeg = TestPicture(c.progressive);
+        FakeSource source;
+        source.sink = plugIns.SinkFor("JPEG viewer");
+        source.sink->Begin(source, "bob", dir.File("pic.jpg"), jpeg.size());
+        ++handle;
+        auto feed = [&](size_t from, size_t to) {
+            for (size_t at = from; at < to; at += c.block)
+                source.sink->Data(reinterpret_cast<const uint8_t*>(jpeg.data()) + at, std::min(c.block, to - at));
+        };
+        feed(0, jpeg.size() / 2);
+        ASSERT_TRUE(plugIns.Find("JPEG viewer")->Transfer(handle)->Window());
+        const CDCCPlugInWnd& window = *plugIns.Find("JPEG viewer")->Transfer(handle)->Window();
+        EXPECT_TRUE(Near(Pixel(window, 20, 20), kRed));
+        EXPECT_EQ(Pixel(window, 380, 290) == kNotYet, !c.progressive) << "the bottom rows have not arrived";
+        feed(jpeg.size() / 2, jpeg.size());
+        source.sink->End(true);
+        source.sink = nullptr;
+        EXPECT_TRUE(Near(Pixel(window, 380, 290), kBlue));
+    }
+}
+#endif
 
 }  // namespace
 }  // namespace parlevox::test
