@@ -485,7 +485,8 @@ std::vector<uint8_t> SunsetPicture() {
     painter.drawPolygon(QPolygon({{122, 258}, {122, 214}, {146, 256}}));
     painter.end();
     std::vector<uint8_t> rgb;
-    for (int y = 0; y < image.height(); ++y) rgb.insert(rgb.end(), image.constScanLine(y), image.constScanLine(y) + 480 * 3);
+    for (int y = 0; y < image.height(); ++y)
+        rgb.insert(rgb.end(), image.constScanLine(y), image.constScanLine(y) + 480 * 3);
     return rgb;
 }
 

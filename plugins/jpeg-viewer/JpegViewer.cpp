@@ -124,7 +124,8 @@ void DrawRow(Picture& picture, JDIMENSION y) {
     if (y % static_cast<JDIMENSION>(picture.step) != 0) return;
     const int32_t target = static_cast<int32_t>(y) / picture.step;
     if (target >= picture.bitmap.height) return;
-    uint8_t* out = picture.bitmap.pixels + static_cast<size_t>(target) * static_cast<size_t>(picture.bitmap.bytesPerRow);
+    const size_t stride = static_cast<size_t>(picture.bitmap.bytesPerRow);
+    uint8_t* out = picture.bitmap.pixels + static_cast<size_t>(target) * stride;
     const int components = picture.decoder.output_components;
     const bool cmyk = picture.decoder.out_color_space == JCS_CMYK;
     for (int32_t x = 0; x < picture.bitmap.width; ++x, out += 4) {
@@ -171,7 +172,8 @@ bool OpenWindow(Picture& picture) {
         jpeg_calc_output_dimensions(&decoder);
         if (fits(decoder.output_width) && fits(decoder.output_height)) break;
     }
-    const JDIMENSION larger = decoder.output_width > decoder.output_height ? decoder.output_width : decoder.output_height;
+    const JDIMENSION larger =
+        decoder.output_width > decoder.output_height ? decoder.output_width : decoder.output_height;
     picture.step = static_cast<int>((larger + picture.largestSide - 1) / picture.largestSide);
     if (picture.step < 1) picture.step = 1;
     const int32_t width = static_cast<int32_t>((decoder.output_width + picture.step - 1) / picture.step);
@@ -232,7 +234,8 @@ bool Step(Picture& picture) {
         case Picture::kHeader: return Header(picture);
         case Picture::kStarting:
             if (!jpeg_start_decompress(&decoder)) return false;
-            picture.row.resize(static_cast<size_t>(decoder.output_width) * static_cast<size_t>(decoder.output_components));
+            picture.row.resize(static_cast<size_t>(decoder.output_width) *
+                               static_cast<size_t>(decoder.output_components));
             picture.stage = picture.progressive ? Picture::kScans : Picture::kRows;
             return true;
         case Picture::kRows:

@@ -50,12 +50,12 @@ struct DccControlServices {
     DccViews& views;
     DccChatWindows& chats;
     // Adds the sender to the ignore list unless an entry matches already.
-    std::function<void(const AddressRecord& sender, const std::string& reason)> addIgnore;
-    std::function<bool(const AddressRecord& sender)> isFriend;
+    std::function<void(const AddressRecord& sender, const std::string& reason)> addIgnore = {};
+    std::function<bool(const AddressRecord& sender)> isFriend = {};
     // The one-time hint about file offers.
-    std::function<void()> showOfferHint;
+    std::function<void()> showOfferHint = {};
     // The options were edited (saved by the owner).
-    std::function<void()> optionsChanged;
+    std::function<void()> optionsChanged = {};
     // The installed DCC plug-ins; none: the plug-in action only saves.
     CDCCPlugIns* plugIns = nullptr;
     // The addresses seen lately, for ignoring a nick by its address.

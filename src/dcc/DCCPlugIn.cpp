@@ -30,8 +30,9 @@ static_assert(offsetof(PvDccHost, plugin) == 8);
 namespace {
 
 constexpr int kIconSide = PV_ICON_SIZE;
-// Longer keys are cut: a key without its terminator is read no further.
+// Longer keys and values are cut: a text without its terminator is read no further.
 constexpr size_t kMaxKey = 1024;
+constexpr size_t kMaxValue = 65536;
 
 // The numbers in the host blocks of the loaded plug-ins. A number is never
 // used twice, so a stale one finds nothing.
@@ -52,6 +53,10 @@ std::string Bounded(const char (&field)[N]) {
 
 std::string Key(const char* key) {
     return std::string(key, strnlen(key, kMaxKey));
+}
+
+std::string Value(const char* value) {
+    return std::string(value, strnlen(value, kMaxValue));
 }
 
 // --- The callbacks. Each checks the plug-in's number first.
@@ -111,7 +116,7 @@ void GetSettingString(void* plugin, const char* key, char* buffer, int32_t buffe
 void SetSettingString(void* plugin, const char* key, const char* value) {
     CDCCPlugIn* plugIn = CDCCPlugIn::FromHost(plugin);
     DccPlugInSettings* settings = SettingsOf(plugIn, key);
-    if (settings && value) settings->WriteString(plugIn->Name(), Key(key), Key(value));
+    if (settings && value) settings->WriteString(plugIn->Name(), Key(key), Value(value));
 }
 
 int32_t HostQuery() {

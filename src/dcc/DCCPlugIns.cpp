@@ -19,7 +19,8 @@ public:
     explicit PlugInSink(void* plugIn) : plugIn_(plugIn) {}
 
     void Begin(DccSinkSource& source, const std::string& nick, const std::string& path, uint64_t size) override {
-        if (CDCCPlugIn* plugIn = CDCCPlugIn::FromHost(plugIn_)) handle_ = plugIn->StartTransfer(source, nick, path, size);
+        if (CDCCPlugIn* plugIn = CDCCPlugIn::FromHost(plugIn_))
+            handle_ = plugIn->StartTransfer(source, nick, path, size);
     }
     void Data(const uint8_t* bytes, size_t length) override {
         if (CDCCPlugInTransfer* transfer = Transfer()) transfer->Data(bytes, length);

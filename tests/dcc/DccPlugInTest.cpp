@@ -48,7 +48,8 @@ public:
     ~TestLibrary() { dlclose(handle_); }
     std::string Log() const { return Get<const char* (*)()>("TestLog")(); }
     const PvDccHost& Host() const { return *Get<const PvDccHost* (*)()>("TestHost")(); }
-    void SetHook(void (*hook)(const char*, int32_t)) const { Get<void (*)(void (*)(const char*, int32_t))>("TestSetHook")(hook); }
+    using Hook = void (*)(const char*, int32_t);
+    void SetHook(Hook hook) const { Get<void (*)(Hook)>("TestSetHook")(hook); }
 
 private:
     template <typename F>
@@ -394,7 +395,8 @@ const PvDccHost* hookHost = nullptr;
 PvWindow openedInFinish = 0;
 void OpenInFinish(const char* call, int32_t transfer) {
     PvBitmap bitmap {};
-    if (std::string(call) == "Finish") openedInFinish = hookHost->openWindow(hookHost->plugin, transfer, 8, 8, &bitmap, 1, 0);
+    if (std::string(call) == "Finish")
+        openedInFinish = hookHost->openWindow(hookHost->plugin, transfer, 8, 8, &bitmap, 1, 0);
 }
 
 TEST_F(DccPlugInTest, AWindowOpensUntilTheFinishAndCallbacksAfterTheEndDoNothing) {
@@ -456,11 +458,14 @@ TEST_F(DccPlugInTest, TheStripActsOnAReleaseOverThePressedButtonAndPassesThePict
         {5, 18, 5, 18, CDCCPlugInWnd::kNoButton}, {5, 5, 5, 40, CDCCPlugInWnd::kNoButton},
     };
     for (const Click& click : clicks) {
-        SCOPED_TRACE(testing::Message() << click.downX << "," << click.downY << " -> " << click.upX << "," << click.upY);
+        SCOPED_TRACE(testing::Message() << click.downX << "," << click.downY << " to " << click.upX << ","
+                                        << click.upY);
         buttons.clear();
         window->MouseEvent(M::LeftDown, click.downX, click.downY);
         window->MouseEvent(M::LeftUp, click.upX, click.upY);
-        EXPECT_EQ(buttons, click.button == CDCCPlugInWnd::kNoButton ? std::vector<int> {} : std::vector<int> {click.button});
+        const std::vector<int> acted = click.button == CDCCPlugInWnd::kNoButton ? std::vector<int> {}
+                                                                                : std::vector<int> {click.button};
+        EXPECT_EQ(buttons, acted);
     }
     EXPECT_TRUE(events.empty()) << "a pressed button keeps the mouse";
 

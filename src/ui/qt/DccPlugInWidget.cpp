@@ -51,7 +51,8 @@ void DccPlugInWidget::Updated(const CDCCPlugInWnd& window) {
     const int maximum = window.ProgressMaximum();
     bar_->setRange(0, std::max(maximum, 1));
     bar_->setValue(std::clamp(window.ProgressValue(), 0, std::max(maximum, 1)));
-    const int percent = maximum > 0 ? static_cast<int>(static_cast<int64_t>(window.ProgressValue()) * 100 / maximum) : 0;
+    const int percent =
+        maximum > 0 ? static_cast<int>(static_cast<int64_t>(window.ProgressValue()) * 100 / maximum) : 0;
     const QString caption = QStringLiteral("%1% ").arg(percent) + title_;
     if (caption == buttonCaption_) return;
     buttonCaption_ = caption;
