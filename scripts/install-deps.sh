@@ -10,7 +10,7 @@ packages=(
   libfmt-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
   ngircd python3
   libsdl2-mixer-dev fluid-soundfont-gm libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-liberation2
-  zlib1g-dev
+  zlib1g-dev libjpeg-dev
   qt6-base-dev libx11-dev xvfb xauth
 )
 

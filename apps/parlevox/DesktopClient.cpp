@@ -234,6 +234,7 @@ void DesktopClient::OpenPreferences() {
         context.dcc = &app_->Dcc();
         context.dccChanged = [this] { app_->SaveDccOptions(); };
         context.scPlugIns = &app_->ScPlugIns();
+        context.dccPlugIns = &app_->DccPlugIns();
         preferences_ = std::make_unique<PreferencesDialog>(context, &frame_);
     }
     preferences_->show();

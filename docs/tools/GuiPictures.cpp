@@ -3,11 +3,14 @@
 // session (a loopback server in the same loop plays the IRC server), and
 // the title screen while it loads, the Scripting window with a module's
 // functions, the scheme editor window with its preview, a channel
-// window's right-click menu for a user with a module's items, and a DCC
-// chat beside a file transfer in mid-way.
+// window's right-click menu for a user with a module's items, a DCC
+// chat beside a file transfer in mid-way, and the JPEG viewer plug-in's
+// window with a picture half received.
 // Run by the "docs" build target with the docs folder as its argument.
 #include <QApplication>
 #include <QImage>
+#include <QLinearGradient>
+#include <QRadialGradient>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMenu>
@@ -31,6 +34,9 @@
 #include "support/LoopbackServer.h"
 #include "support/ScriptedUserInterface.h"
 #include "support/TempDir.h"
+#ifdef PARLEVOX_JPEG_VIEWER
+#include "JpegFile.h"
+#endif
 #include "ui/ChatSession.h"
 #include "ui/ConnectDlg.h"
 #include "ui/StatusWindow.h"
@@ -38,6 +44,7 @@
 #include "ui/qt/ChannelWindowWidget.h"
 #include "ui/qt/ChatWindowWidget.h"
 #include "ui/qt/DccChatWindowWidget.h"
+#include "ui/qt/DccPlugInWidget.h"
 #include "ui/qt/DccProgressWidget.h"
 #include "ui/qt/NamesListWidget.h"
 #include "ui/qt/MainFrameWidget.h"
@@ -447,6 +454,93 @@ bool DccPicture(const std::string& folder) {
     return saved;
 }
 
+#ifdef PARLEVOX_JPEG_VIEWER
+// An evening over the sea, 480 x 320, as red, green, blue bytes.
+std::vector<uint8_t> SunsetPicture() {
+    QImage image(480, 320, QImage::Format_RGB888);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sky(0, 0, 0, 200);
+    sky.setColorAt(0, QColor(0x1b, 0x2f, 0x66));
+    sky.setColorAt(0.6, QColor(0xb8, 0x5a, 0x7a));
+    sky.setColorAt(1, QColor(0xf8, 0xa8, 0x50));
+    painter.fillRect(0, 0, 480, 200, sky);
+    QRadialGradient sun(320, 188, 46);
+    sun.setColorAt(0, QColor(0xff, 0xf8, 0xd0));
+    sun.setColorAt(0.55, QColor(0xff, 0xd0, 0x60));
+    sun.setColorAt(1, QColor(0xf8, 0xa8, 0x50, 0));
+    painter.fillRect(260, 130, 120, 70, sun);
+    QLinearGradient sea(0, 200, 0, 320);
+    sea.setColorAt(0, QColor(0x3a, 0x3f, 0x70));
+    sea.setColorAt(1, QColor(0x10, 0x1a, 0x38));
+    painter.fillRect(0, 200, 480, 120, sea);
+    for (int i = 0; i < 14; ++i) {  // the sun's path on the water
+        const int width = 70 - i * 4 + (i % 3) * 9;
+        painter.fillRect(320 - width / 2 + (i % 2) * 6, 204 + i * 8, width, 3, QColor(0xff, 0xc8, 0x70, 200 - i * 12));
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x14, 0x12, 0x24));
+    painter.drawPolygon(QPolygon({{0, 200}, {0, 120}, {40, 104}, {90, 128}, {140, 150}, {200, 176}, {240, 200}}));
+    painter.drawPolygon(QPolygon({{96, 262}, {150, 262}, {142, 272}, {104, 272}}));  // a boat
+    painter.drawPolygon(QPolygon({{122, 258}, {122, 214}, {146, 256}}));
+    painter.end();
+    std::vector<uint8_t> rgb;
+    for (int y = 0; y < image.height(); ++y)
+        rgb.insert(rgb.end(), image.constScanLine(y), image.constScanLine(y) + 480 * 3);
+    return rgb;
+}
+
+// The JPEG viewer's window over the channel: bob's picture half received,
+// its top rows drawn and the bar half way, the transfer's progress window
+// at the top right.
+bool JpegPluginPicture(const std::string& folder) {
+    DemoDesktop desktop(560);
+    PollEventLoop& loop = desktop.loop;
+    MainFrameWidget& frame = desktop.frame;
+    test::LoopbackServer peer{loop};
+    desktop.Join("pat @bob +cyd dee eve fay gus @hal ivy");
+    if (!desktop.app->DccPlugIns().Install(PARLEVOX_JPEG_VIEWER)) {
+        std::fprintf(stderr, "parlevox-guidocpics: the JPEG viewer did not install\n");
+        return false;
+    }
+    const std::string jpeg = test::EncodeJpeg(SunsetPicture(), 480, 320, 90, false);
+    desktop.session->Dcc().StartReceive(
+        {AddressRecord::FromSender("bob!bob@example.org"), "sunset.jpg", jpeg.size(), 0x7F000001, peer.Port(), ""}, 0);
+    loop.RunUntil([&] { return peer.HasClient(); }, kTimeoutMs);
+    const size_t half = jpeg.size() / 2;
+    peer.Send(jpeg.substr(0, half));
+    // The receiver acknowledges every read with its total so far.
+    loop.RunUntil([&] {
+        const std::string& acks = peer.Received();
+        if (acks.size() < 4) return false;
+        const auto* last = reinterpret_cast<const uint8_t*>(acks.data() + acks.size() - 4);
+        return (uint32_t {last[0]} << 24 | uint32_t {last[1]} << 16 | uint32_t {last[2]} << 8 | last[3]) == half;
+    }, kTimeoutMs);
+    for (int i = 0; i < 10; ++i) loop.RunOnce(5);
+
+    DccPlugInWidget* viewer = nullptr;
+    for (QMdiSubWindow* window : frame.Area().subWindowList()) {
+        if (dynamic_cast<ChannelWindowWidget*>(window->widget()) || window->widget() == &desktop.statusWidget)
+            window->setGeometry(10, 10, 600, 260);
+        if (dynamic_cast<DccProgressWidget*>(window->widget()))
+            window->move(frame.Area().viewport()->width() - window->width() - 16, 24);
+        if (auto* widget = dynamic_cast<DccPlugInWidget*>(window->widget())) {
+            viewer = widget;
+            window->move(60, 40);
+        }
+    }
+    if (!viewer) {
+        std::fprintf(stderr, "parlevox-guidocpics: no JPEG viewer window\n");
+        return false;
+    }
+    frame.Activate(viewer);
+    desktop.Settle();
+    bool saved = frame.grab().save(QString::fromStdString(folder + "/jpeg-plugin.png"));
+    if (!saved) std::fprintf(stderr, "parlevox-guidocpics: cannot write jpeg-plugin.png\n");
+    return saved;
+}
+#endif
+
 }  // namespace
 }  // namespace parlevox
 
@@ -462,5 +556,8 @@ int main(int argc, char** argv) {
     bool schemeEditor = parlevox::SchemeEditorPicture(argv[1]);
     bool menus = parlevox::MenusPicture(argv[1]);
     bool dcc = parlevox::DccPicture(argv[1]);
+#ifdef PARLEVOX_JPEG_VIEWER
+    dcc = parlevox::JpegPluginPicture(argv[1]) && dcc;
+#endif
     return parlevox::MainWindow(argv[1]) && title && scripting && schemeEditor && menus && dcc ? 0 : 1;
 }

@@ -15,10 +15,12 @@
 #include "dcc/DccFileTypes.h"
 #include "dcc/DccNumbers.h"
 #include "dcc/DccOfferNames.h"
+#include "dcc/DccPlugInTexts.h"
 #include "dcc/DccTexts.h"
 #include "display/SoundSystem.h"
 #include "irc/IMPrivmsg.h"
 #include "irc/NetworkControl.h"
+#include "irc/RecentAddresses.h"
 #include "platform/EventLoop.h"
 #include "platform/UserInterface.h"
 
@@ -62,9 +64,14 @@ std::optional<uint32_t> HostOwnAddress() {
 CDCCControl::CDCCControl(const DccControlServices& services, DccOptions& options)
     : MessageTarget(services.loop), services_(services), options_(options) {
     EnsureCatchAll(options_);
+    if (!services_.plugIns) return;
+    plugInLink_ = {&services_.views, services_.sounds, [this](const std::string& nick) { IgnoreDuringDcc(nick); }};
+    services_.plugIns->Link(&plugInLink_);
 }
 
+// The plug-ins' windows and transfers close while the views are there.
 CDCCControl::~CDCCControl() {
+    if (services_.plugIns) services_.plugIns->Link(nullptr);
     queries_.clear();
     transfers_.clear();
 }
@@ -157,6 +164,8 @@ void CDCCControl::StartReceive(const DccOffer& offer, uint64_t position) {
     MakeFolders(folder);
     DccReceiveRequest request {offer.sender.nick, folder + offer.fileName, offer.size, offer.ip, offer.port,
                                position, type.action, type.helper, nullptr};
+    if (type.action == dcc_action::kPlugIn && services_.plugIns)
+        request.sink = services_.plugIns->SinkFor(type.plugIn);
     std::string error;
     std::unique_ptr<CDCCWnd> window =
         CDCCWnd::StartReceive(services_.loop, services_.ui, request, TransferSettings(), error);
@@ -261,6 +270,17 @@ std::optional<std::string> CDCCControl::ViewLine(const std::string& path, std::s
     CDCCWnd& made = Keep(std::move(window));
     const unsigned long long size = made.Size();
     return fmt::sprintf(dcc_text::kViewLine, own, OfferedName(path), OwnAddress(), made.ListenPort(), size);
+}
+
+void CDCCControl::IgnoreDuringDcc(const std::string& nick) {
+    if (!services_.addIgnoreEntry) return;
+    if (services_.recentAddresses)
+        for (const std::string& seen : services_.recentAddresses->Entries()) {
+            AddressRecord address = AddressRecord::FromSender(seen);
+            if (EqualsIgnoringCase(address.nick, nick))
+                return services_.addIgnoreEntry(address, dcc_plugin_text::kIgnoreReason, false);
+        }
+    services_.addIgnoreEntry({nick, "*", "*"}, dcc_plugin_text::kIgnoreReason, true);
 }
 
 uint32_t CDCCControl::OwnAddress() const {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "dcc/DCCPlugIns.h"
 #include "dcc/DCCQueryWnd.h"
 #include "dcc/DCCWnd.h"
 #include "dcc/DccOptions.h"
@@ -27,6 +28,7 @@ class C_imDCCOffer;
 class C_imDCCChat;
 class C_imDCCResume;
 class CSoundSystem;
+class RecentAddresses;
 class UserInterface;
 
 // Where chat windows open (the directory of the session's windows).
@@ -48,12 +50,18 @@ struct DccControlServices {
     DccViews& views;
     DccChatWindows& chats;
     // Adds the sender to the ignore list unless an entry matches already.
-    std::function<void(const AddressRecord& sender, const std::string& reason)> addIgnore;
-    std::function<bool(const AddressRecord& sender)> isFriend;
+    std::function<void(const AddressRecord& sender, const std::string& reason)> addIgnore = {};
+    std::function<bool(const AddressRecord& sender)> isFriend = {};
     // The one-time hint about file offers.
-    std::function<void()> showOfferHint;
+    std::function<void()> showOfferHint = {};
     // The options were edited (saved by the owner).
-    std::function<void()> optionsChanged;
+    std::function<void()> optionsChanged = {};
+    // The installed DCC plug-ins; none: the plug-in action only saves.
+    CDCCPlugIns* plugIns = nullptr;
+    // The addresses seen lately, for ignoring a nick by its address.
+    const RecentAddresses* recentAddresses = nullptr;
+    // Adds an ignore entry as given (exact or to be widened) unless one matches already.
+    std::function<void(const AddressRecord& address, const std::string& reason, bool exact)> addIgnoreEntry = {};
 };
 
 class CDCCControl final : public MessageTarget {
@@ -81,6 +89,10 @@ public:
     uint64_t ExistingSize(const std::string& fileName) const;
     // Starts the receive of an accepted offer at the position.
     void StartReceive(const DccOffer& offer, uint64_t position);
+
+    // "Ignore during DCC" for the sender of a plug-in's file: by the last
+    // address seen of the nick (inexact), else by nick!*@* (exact).
+    void IgnoreDuringDcc(const std::string& nick);
 
     // The address peers are told to connect to, as one number.
     uint32_t OwnAddress() const;
@@ -115,6 +127,7 @@ private:
     std::vector<std::unique_ptr<CDCCQueryWnd>> queries_;
     std::vector<PassiveSend> passiveSends_;
     uint32_t nextToken_ = 1;
+    DccPlugInLink plugInLink_;
 };
 
 }  // namespace parlevox

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 #include <fmt/printf.h>
 
@@ -217,26 +218,59 @@ void CDCCReadToHelper::FileComplete() {
 // --- CDCCReadToPlugin
 
 CDCCReadToPlugin::CDCCReadToPlugin(EventLoop& loop, CDCCWnd& window, uint64_t position, uint64_t expected,
-                                   DccDataSink* sink)
-    : CDCCReadToFile(loop, window, position, expected), sink_(sink) {}
+                                   std::shared_ptr<DccDataSink> sink)
+    : CDCCReadToFile(loop, window, position, expected), sink_(std::move(sink)), position_(position) {}
 
 CDCCReadToPlugin::~CDCCReadToPlugin() {
     EndSink();
 }
 
 const char* CDCCReadToPlugin::OpenTarget() {
-    if (const char* failure = CDCCReadToFile::OpenTarget()) return failure;
-    if (sink_) {
-        CDCCWnd& window = *Window();
-        sink_->Begin(window.Nick(), window.Path(), window.Size());
-        begun_ = true;
+    CDCCWnd& window = *Window();
+    int existing = -1;
+    if (position_ > 0 && sink_) {
+        existing = open(window.Path().c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        struct stat info {};
+        if (existing < 0 || fstat(existing, &info) != 0 || !S_ISREG(info.st_mode) ||
+            static_cast<uint64_t>(info.st_size) < position_) {
+            if (existing >= 0) close(existing);
+            return dcc_texts::kCannotReadFile;
+        }
+    }
+    if (const char* failure = CDCCReadToFile::OpenTarget()) {
+        if (existing >= 0) close(existing);
+        return position_ > 0 ? dcc_texts::kCannotCreateTarget : failure;
+    }
+    if (!sink_) return nullptr;
+    sink_->Begin(*this, window.Nick(), window.Path(), window.Size());
+    begun_ = true;
+    if (existing < 0) return nullptr;
+    const char* failure = FeedExisting(existing);
+    close(existing);
+    return failure;
+}
+
+const char* CDCCReadToPlugin::FeedExisting(int file) {
+    std::vector<uint8_t> block(static_cast<size_t>(std::min<uint64_t>(position_, kReadBlock)));
+    for (uint64_t left = position_; left > 0 && begun_;) {
+        const size_t wanted = static_cast<size_t>(std::min<uint64_t>(left, block.size()));
+        const ssize_t got = read(file, block.data(), wanted);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) return dcc_texts::kCannotReadInitialData;
+        sink_->Data(block.data(), static_cast<size_t>(got));
+        left -= static_cast<uint64_t>(got);
     }
     return nullptr;
 }
 
+void CDCCReadToPlugin::CloseTransfer() {
+    if (CDCCWnd* window = Window()) window->RequestClose();
+}
+
+// The block is in the file before the plug-in sees it.
 void CDCCReadToPlugin::TakeData(const uint8_t* bytes, size_t length) {
-    if (begun_ && length > 0) sink_->Data(bytes, length);
     CDCCReadToFile::TakeData(bytes, length);
+    if (begun_ && length > 0) sink_->Data(bytes, length);
 }
 
 void CDCCReadToPlugin::ShowError(const std::string& text) {

@@ -9,10 +9,9 @@
 #include <string>
 
 #include "dcc/DCCSockets.h"
+#include "dcc/DccTransferSettings.h"
 
 namespace parlevox {
-
-class DccDataSink;
 
 class CDCCReadSocket : public DccTransferSocket {
 public:
@@ -100,13 +99,16 @@ private:
 };
 
 // Saves the file and hands every block to a plug-in as well; without one
-// it only saves.
-class CDCCReadToPlugin final : public CDCCReadToFile {
+// it only saves. A resumed file's existing part goes to the plug-in first.
+class CDCCReadToPlugin final : public CDCCReadToFile, public DccSinkSource {
 public:
-    CDCCReadToPlugin(EventLoop& loop, CDCCWnd& window, uint64_t position, uint64_t expected, DccDataSink* sink);
+    CDCCReadToPlugin(EventLoop& loop, CDCCWnd& window, uint64_t position, uint64_t expected,
+                     std::shared_ptr<DccDataSink> sink);
     ~CDCCReadToPlugin() override;
 
     const char* OpenTarget() override;
+    // DccSinkSource: the plug-in ends the transfer.
+    void CloseTransfer() override;
 
 protected:
     void TakeData(const uint8_t* bytes, size_t length) override;
@@ -114,9 +116,12 @@ protected:
     void Release() override;
 
 private:
+    // The file's first `position` bytes, to the sink. Null, or the text of the failure.
+    const char* FeedExisting(int file);
     void EndSink();
 
-    DccDataSink* sink_;
+    std::shared_ptr<DccDataSink> sink_;
+    uint64_t position_;
     bool begun_ = false;
 };
 

@@ -44,7 +44,7 @@ struct DccReceiveRequest {
     uint64_t position = 0;
     int action = 0;
     std::string helper;
-    DccDataSink* sink = nullptr;  // the plug-in action's receiver; null saves only
+    std::shared_ptr<DccDataSink> sink;  // the plug-in action's receiver; null saves only
 };
 
 class CDCCWnd final : public MessageTarget {

@@ -31,6 +31,9 @@ inline constexpr const char* kCannotCreateTarget =
     "Couldn't create the file. Check that the folder these files are saved to is okay (in Prefs/File Transfer).";
 inline constexpr const char* kWriteFailed = "Error writing to file %s.";
 inline constexpr const char* kHelperFailed = "Failed to load helper";
+// A plug-in's resumed file: what the file held is read first.
+inline constexpr const char* kCannotReadFile = "Couldn't read the file.";
+inline constexpr const char* kCannotReadInitialData = "Couldn't read the initial data";
 // By the reader's error code.
 inline constexpr const char* kClosedByPeer = "Connection closed by other end";
 inline constexpr const char* kReadFailed = "Failure reading data";

@@ -15,6 +15,7 @@
 #include "settings/SettingsSection.h"
 #include "settings/SoundSettingsStore.h"
 #include "settings/DccOptionsStore.h"
+#include "settings/DccPlugInSettingsStore.h"
 #include "settings/UserMenuStore.h"
 #include "settings/StartupTexts.h"
 
@@ -82,6 +83,7 @@ void CBrimvaleApp::StartUp(const AppStartOptions& options) {
     hooks.PlaceMainWindow(options_.positions);
     hooks.Pump();
     hooks.CloseTitleScreen();
+    dccPlugIns_->StartupAll();  // the main window exists
 }
 
 // The options record first, then the list owners in the order their
@@ -99,6 +101,7 @@ void CBrimvaleApp::LoadOptionsAndListOwners() {
     reactionTexts_ = LoadTextList(registry_, ReactionListLayout());
     reactionTexts_.insert(reactionTexts_.end(), sampleReactions_.begin(), sampleReactions_.end());
     dccOptions_ = LoadDccOptions(registry_);
+    LoadDccPlugIns();
     hooks.Pump();
     idiots_ = std::make_unique<CIgnoreList>(
         SilenceSender(frontEnd_.loop, network_->WindowHandleOf(), network_->State()),
@@ -155,6 +158,21 @@ void CBrimvaleApp::LoadModules() {
     for (const InstalledModule& installed : modules_->Modules()) {
         const CScriptModule& module = *installed.module;
         hooks.AddTitleIcon({module.Name(), module.Author(), module.Copyright(), module.Icon().value_or(CRawBitmap())});
+        hooks.Pump();
+    }
+}
+
+// The "DCC Plug-ins" list, each plug-in shown on the title screen; one
+// that fails is dropped and the list saved.
+void CBrimvaleApp::LoadDccPlugIns() {
+    StartupHooks& hooks = Hooks();
+    dccPlugInSettings_ = std::make_unique<DccPlugInSettingsStore>(registry_);
+    dccPlugIns_ = std::make_unique<CDCCPlugIns>(DccPlugInServices {frontEnd_.loop, frontEnd_.ui, dccOptions_,
+                                                                   dccPlugInSettings_.get(),
+                                                                   [this] { SaveDccOptions(); }});
+    dccPlugIns_->LoadInstalled();
+    for (const std::unique_ptr<CDCCPlugIn>& plugIn : dccPlugIns_->PlugIns()) {
+        hooks.AddTitleIcon({plugIn->Name(), plugIn->Text1(), plugIn->Text2(), plugIn->Icon()});
         hooks.Pump();
     }
 }
@@ -230,6 +248,7 @@ CBrimvaleApp::~CBrimvaleApp() {
     hooks.TakingDown(ShutdownStep::Options, *this);
     if (saveSettings_) options_.Save(registry_);
     SaveDccOptions();
+    dccPlugIns_.reset();  // the libraries go while the settings they write still save
     idiots_.reset();  // saves when changed; sends nothing more
     sounds_.reset();  // saves its settings when changed
     hooks.TakingDown(ShutdownStep::NetworkControl, *this);

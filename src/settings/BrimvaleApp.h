@@ -9,6 +9,7 @@
 #include <string>
 
 #include "commands/RunPermissions.h"
+#include "dcc/DCCPlugIns.h"
 #include "dcc/DccOptions.h"
 
 #include "display/SoundSystem.h"
@@ -82,6 +83,8 @@ public:
     // The DCC control's options; SaveDccOptions writes them (also at shutdown).
     DccOptions& Dcc() { return dccOptions_; }
     void SaveDccOptions();
+    // The installed DCC plug-ins, loaded with the DCC options.
+    CDCCPlugIns& DccPlugIns() { return *dccPlugIns_; }
     // The ignore list ("Idiots"), loaded at start-up without its expired entries.
     CIgnoreList& Idiots() { return *idiots_; }
     // The programs "/run" may start without asking ("AllowRun"); saved on
@@ -108,6 +111,7 @@ private:
     void LoadOptionsAndListOwners();
     void LoadModules();
     void LoadRunList();
+    void LoadDccPlugIns();
     void InstallSampleModule();
     void LoadSchemes();
     void InstallSampleSchemes();
@@ -141,6 +145,8 @@ private:
     std::unique_ptr<ScPlugInList> scPlugIns_;
     std::vector<std::string> reactionTexts_;
     DccOptions dccOptions_;
+    std::unique_ptr<DccPlugInSettings> dccPlugInSettings_;
+    std::unique_ptr<CDCCPlugIns> dccPlugIns_;
     std::vector<std::string> sampleReactions_;  // joins the reaction list once it is loaded
 };
 

@@ -244,6 +244,12 @@ void CChatSession::StartDcc(ChatWindowViews& views) {
         if (tips_) tips_->ShowOnce(mainframe_text::kDccOfferTip, dcc_text::kOfferHint);
     };
     services.optionsChanged = [this] { app_.SaveDccOptions(); };
+    services.plugIns = &app_.DccPlugIns();
+    services.recentAddresses = &app_.Network().Window().Recent();
+    services.addIgnoreEntry = [this](const AddressRecord& address, const std::string& reason, bool exact) {
+        const std::time_t now = Clock::Now();
+        if (app_.Idiots().Check(address, now) < 0) app_.Idiots().Add(address, reason, exact, now);
+    };
     dcc_ = std::make_unique<CDCCControl>(services, app_.Dcc());
     dccControl_ = dcc_.get();
     mainFrame_.SetDccHandOff(dccRelay_.get());

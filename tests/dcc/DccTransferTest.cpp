@@ -13,7 +13,7 @@ using State = CDCCWnd::State;
 
 class RecordingSink final : public DccDataSink {
 public:
-    void Begin(const std::string&, const std::string&, uint64_t s) override {
+    void Begin(DccSinkSource&, const std::string&, const std::string&, uint64_t s) override {
         size = s;
         ++begun;
     }
@@ -32,7 +32,7 @@ class DccTransferTest : public DccFixture {
 protected:
     // Offers `source` and receives it into `target` from `position`.
     void Transfer(const std::string& source, const std::string& target, uint64_t position, uint32_t sendAhead,
-                  DccDataSink* sink = nullptr) {
+                  std::shared_ptr<DccDataSink> sink = nullptr) {
         auto sender = Send(dir.File(source), sendAhead);
         ASSERT_TRUE(sender);
         EXPECT_EQ(Status(*sender), "Waiting for connection");
@@ -70,14 +70,14 @@ TEST_F(DccTransferTest, FilesArriveByteForByte) {
         const std::string bytes = Pattern(c.size, static_cast<uint32_t>(c.size));
         WriteWholeFile(dir.File("out.bin"), bytes);
         // A plug-in sees every block while the file is saved as usual.
-        RecordingSink sink;
-        Transfer("out.bin", "in.bin", 0, c.sendAhead, &sink);
+        auto sink = std::make_shared<RecordingSink>();
+        Transfer("out.bin", "in.bin", 0, c.sendAhead, sink);
         EXPECT_TRUE(ReadWholeFile(dir.File("in.bin")) == bytes);
-        EXPECT_TRUE(sink.data == bytes);
-        EXPECT_EQ(sink.begun, 1);
-        EXPECT_EQ(sink.ended, 1);
-        EXPECT_TRUE(sink.complete);
-        EXPECT_EQ(sink.size, bytes.size());
+        EXPECT_TRUE(sink->data == bytes);
+        EXPECT_EQ(sink->begun, 1);
+        EXPECT_EQ(sink->ended, 1);
+        EXPECT_TRUE(sink->complete);
+        EXPECT_EQ(sink->size, bytes.size());
     }
 }
 
@@ -89,9 +89,31 @@ TEST_F(DccTransferTest, AResumeContinuesTheFileAtItsPosition) {
         SCOPED_TRACE(position);
         // The part already here; what the sender skips must not be sent again.
         WriteWholeFile(dir.File("in.bin"), bytes.substr(0, position));
-        Transfer("out.bin", "in.bin", position, 4096);
+        // A plug-in is handed what the file held first, then the rest.
+        auto sink = std::make_shared<RecordingSink>();
+        Transfer("out.bin", "in.bin", position, 4096, sink);
         EXPECT_TRUE(ReadWholeFile(dir.File("in.bin")) == bytes);
+        EXPECT_TRUE(sink->data == bytes);
+        EXPECT_TRUE(sink->complete);
     }
+}
+
+// A plug-in's resume reads the part already here first; a file shorter
+// than the position cannot be continued.
+TEST_F(DccTransferTest, APlugInResumeNeedsThePartItContinues) {
+    WriteWholeFile(dir.File("in.bin"), "0123456789");
+    auto sink = std::make_shared<RecordingSink>();
+    DccReceiveRequest request;
+    request.path = dir.File("in.bin");
+    request.size = 1000;
+    request.port = 5000;
+    request.position = 100;
+    request.action = dcc_action::kPlugIn;
+    request.sink = sink;
+    std::string error;
+    EXPECT_EQ(Receive(request, &error), nullptr);
+    EXPECT_EQ(error, "Couldn't read the file.");
+    EXPECT_EQ(sink->begun, 0);
 }
 
 // The sender is behind NAT: neither side offers a listener at first; the

@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "dcc/DCCPlugIns.h"
 #include "dcc/DccFileTypes.h"
 #include "ui/qt/PreferencesTexts.h"
 
@@ -57,6 +58,7 @@ DccPage::DccPage(PreferencesContext& context, QWidget* parent) : PreferencesPage
                                &DccOptions::automaticMode));
     AddContent(modes);
     AddContent(MakeFileTypes());
+    if (context.dccPlugIns) AddContent(MakePlugIns());
     AddContent(MakeReach());
 }
 
@@ -141,8 +143,9 @@ QWidget* DccPage::MakeTypeDetails() {
         DccFileType* type = Selected();
         if (!checked || !type || type->action == id) return;
         type->action = id;
-        if (id == dcc_action::kPlugIn && type->plugIn.empty() && !Options().plugIns.empty())
-            type->plugIn = Options().plugIns.front();
+        if (const std::vector<std::string> names = PlugInNames();
+            id == dcc_action::kPlugIn && type->plugIn.empty() && !names.empty())
+            type->plugIn = names.front();
         Changed();
         ShowSelected();
     });
@@ -167,6 +170,33 @@ QWidget* DccPage::MakeTypeDetails() {
     connect(browseFolder_, &QPushButton::clicked, this, &DccPage::ChooseFolder);
     connect(browseHelper_, &QPushButton::clicked, this, &DccPage::ChooseHelper);
     return details_;
+}
+
+QWidget* DccPage::MakePlugIns() {
+    auto* box = new QGroupBox(tr(texts::kDccPlugIns), this);
+    auto* row = new QHBoxLayout(box);
+    plugIns_ = new QListWidget(box);
+    plugIns_->setObjectName("plugIns");
+    plugIns_->setMaximumHeight(plugIns_->fontMetrics().height() * 4 + 8);
+    row->addWidget(plugIns_, 1);
+    auto* buttons = new QVBoxLayout;
+    auto* install = new QPushButton(tr(texts::kDccInstallPlugIn), box);
+    install->setObjectName("installPlugIn");
+    removePlugIn_ = new QPushButton(tr(texts::kDccRemovePlugIn), box);
+    removePlugIn_->setObjectName("removePlugIn");
+    setupPlugIn_ = new QPushButton(tr(texts::kDccSetupPlugIn), box);
+    setupPlugIn_->setObjectName("setupPlugIn");
+    for (QPushButton* button : {install, removePlugIn_, setupPlugIn_}) buttons->addWidget(button);
+    buttons->addStretch(1);
+    row->addLayout(buttons);
+    connect(plugIns_, &QListWidget::currentRowChanged, this, [this](int row) {
+        removePlugIn_->setEnabled(row >= 0);
+        setupPlugIn_->setEnabled(row >= 0);
+    });
+    connect(install, &QPushButton::clicked, this, &DccPage::InstallPlugIn);
+    connect(removePlugIn_, &QPushButton::clicked, this, &DccPage::RemovePlugIn);
+    connect(setupPlugIn_, &QPushButton::clicked, this, &DccPage::SetupPlugIn);
+    return box;
 }
 
 QLayout* DccPage::MakeReach() {
@@ -224,6 +254,7 @@ void DccPage::Load() {
     CheckMode(allow_, options.allowMode);
     CheckMode(automatic_, options.automaticMode);
     LoadTypes(types_->currentRow());
+    if (plugIns_) LoadPlugIns(plugIns_->currentRow());
     SetText(ownAddress_, options.ownAddress);
     SetText(portRange_, options.portRange);
     {
@@ -265,7 +296,7 @@ void DccPage::ShowSelected() {
     {
         const QSignalBlocker block(plugIn_);
         plugIn_->clear();
-        for (const std::string& plugIn : Options().plugIns) plugIn_->addItem(ToQString(plugIn));
+        for (const std::string& plugIn : PlugInNames()) plugIn_->addItem(ToQString(plugIn));
         // A plug-in the entry names but that is not installed still shows.
         if (type && !type->plugIn.empty() && plugIn_->findText(ToQString(type->plugIn)) < 0)
             plugIn_->addItem(ToQString(type->plugIn));
@@ -297,6 +328,44 @@ void DccPage::RemoveType() {
     if (row <= 0 || !DeleteFileType(Options(), static_cast<size_t>(row))) return;
     Changed();
     LoadTypes(row - 1);
+}
+
+std::vector<std::string> DccPage::PlugInNames() const {
+    std::vector<std::string> names;
+    if (Context().dccPlugIns)
+        for (const auto& plugIn : Context().dccPlugIns->PlugIns()) names.push_back(plugIn->Name());
+    return names;
+}
+
+void DccPage::LoadPlugIns(int select) {
+    const QSignalBlocker block(plugIns_);
+    plugIns_->clear();
+    for (const auto& plugIn : Context().dccPlugIns->PlugIns()) {
+        auto* item = new QListWidgetItem(ToQString(plugIn->Name()), plugIns_);
+        item->setToolTip(ToQString(plugIn->Path()));
+    }
+    plugIns_->setCurrentRow(std::min(select, plugIns_->count() - 1));
+    removePlugIn_->setEnabled(plugIns_->currentRow() >= 0);
+    setupPlugIn_->setEnabled(plugIns_->currentRow() >= 0);
+}
+
+// The list saves the options itself; the table shows the entries it took over.
+void DccPage::InstallPlugIn() {
+    if (!Context().dccPlugIns->InstallChosen()) return;
+    LoadPlugIns(plugIns_->count());
+    LoadTypes(types_->currentRow());
+}
+
+void DccPage::RemovePlugIn() {
+    const int row = plugIns_->currentRow();
+    if (row < 0 || !Context().dccPlugIns->Remove(static_cast<size_t>(row))) return;
+    LoadPlugIns(row);
+    LoadTypes(types_->currentRow());
+}
+
+void DccPage::SetupPlugIn() {
+    const int row = plugIns_->currentRow();
+    if (row >= 0) Context().dccPlugIns->Setup(static_cast<size_t>(row));
 }
 
 void DccPage::ChooseFolder() {

@@ -4,6 +4,8 @@
 // this side (own address, listening ports, passive offers, send-ahead).
 // Every edit goes into the context's DccOptions and calls dccChanged.
 #include <array>
+#include <string>
+#include <vector>
 
 #include "dcc/DccOptions.h"
 #include "ui/qt/PreferencesPage.h"
@@ -31,6 +33,13 @@ private:
                        QButtonGroup*& group, int DccOptions::*field);
     QWidget* MakeFileTypes();
     QWidget* MakeTypeDetails();
+    QWidget* MakePlugIns();
+    void LoadPlugIns(int select);
+    // The installed plug-ins' names, which table entries name.
+    std::vector<std::string> PlugInNames() const;
+    void InstallPlugIn();
+    void RemovePlugIn();
+    void SetupPlugIn();
     QLayout* MakeReach();
     // The selected table entry; null when none is.
     DccFileType* Selected() const;
@@ -52,6 +61,9 @@ private:
     QLineEdit* helper_ = nullptr;
     QPushButton* browseHelper_ = nullptr;
     QComboBox* plugIn_ = nullptr;
+    QListWidget* plugIns_ = nullptr;
+    QPushButton* removePlugIn_ = nullptr;
+    QPushButton* setupPlugIn_ = nullptr;
     QLineEdit* ownAddress_ = nullptr;
     QLineEdit* portRange_ = nullptr;
     QCheckBox* passive_ = nullptr;

@@ -7,6 +7,7 @@
 
 namespace parlevox {
 
+class CDCCPlugIns;
 class CIgnoreList;
 class CScheme;
 class CSchemeManager;
@@ -30,6 +31,9 @@ struct PreferencesContext {
     std::function<void()> dccChanged = {};
     // The script-command plug-ins; null leaves the "Plug-ins" page out.
     ScPlugInList* scPlugIns = nullptr;
+    // The installed DCC plug-ins ("Install...", "Remove", "Setup..."); null
+    // leaves them out. They save the options themselves.
+    CDCCPlugIns* dccPlugIns = nullptr;
 };
 
 }  // namespace parlevox

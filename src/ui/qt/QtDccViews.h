@@ -19,6 +19,9 @@ public:
 
     std::unique_ptr<DccProgressView> MakeProgressView(CDCCWnd& window) override;
     std::unique_ptr<DccQueryView> MakeQueryView(CDCCQueryWnd& window) override;
+    std::unique_ptr<DccPlugInView> MakePlugInView(CDCCPlugInWnd& window) override;
+    // The primary screen's available area.
+    DccScreenArea ScreenArea() const override;
 
 signals:
     // The widget shows its window's state and is ready to be shown; the
