@@ -2,6 +2,7 @@
 // choose, through the chat's line buffer: every line it gives holds no line
 // end, it never holds more than its size, and a buffer that says it is full
 // really has no line end left.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
