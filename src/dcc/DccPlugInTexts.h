@@ -1,15 +1,16 @@
 #pragma once
-// Every text of the DCC plug-ins' installation, removal and windows.
+// Every text of the DCC plug-ins' installation, removal and windows; the
+// loading texts are both kinds of plug-in's.
+#include "modules/ScPlugInTexts.h"
+
 namespace parlevox::dcc_plugin_text {
 
-inline constexpr const char* kBoxTitle = "Parlevox";
-inline constexpr const char* kFailedToLoad = "Failed to load plug-in %s";
-inline constexpr const char* kNotCompatible = "Plug-in %s is not compatible with this version of Parlevox";
-inline constexpr const char* kDroppedAtStartup =
-    "A plug-in could not be loaded and has been removed from the list of those installed.";
-inline constexpr const char* kCouldNotLoad = "The plug-in could not be loaded.";
-inline constexpr const char* kDuplicateName =
-    "A plug-in with that name already exists. You can't install two copies of the same plug-in.";
+inline constexpr const char* kBoxTitle = plugin_text::kTitle;
+inline constexpr const char* kFailedToLoad = plugin_text::kFailedToLoad;
+inline constexpr const char* kNotCompatible = plugin_text::kNotCompatible;
+inline constexpr const char* kDroppedAtStartup = plugin_text::kDroppedFromList;
+inline constexpr const char* kCouldNotLoad = plugin_text::kCouldNotLoad;
+inline constexpr const char* kDuplicateName = plugin_text::kNameTaken;
 
 inline constexpr const char* kSelectTitle = "Select plug-in";
 inline constexpr const char* kFilter = "Parlevox DCC plug-ins (*.ParlevoxDCCPlugIn)|*.ParlevoxDCCPlugIn||";

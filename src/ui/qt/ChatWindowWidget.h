@@ -31,6 +31,9 @@ public:
     bool Transient() const { return transient_; }
     void SetTransient(bool transient) { transient_ = transient; }
 
+    // A transfer's switch bar caption: the progress in front of the title.
+    const QString& ButtonCaption() const { return buttonCaption_; }
+
 signals:
     void lineShown();
     void captionChanged(const QString& caption);
@@ -41,6 +44,9 @@ signals:
     void closing();
 
 protected:
+    // A transfer's window: the title (when it changed) and the switch bar
+    // button's caption, "40% file - nick" (the title alone for percent -1).
+    void ShowTransferProgress(const std::string& title, int percent);
     // For widgets their owner destroys: the MDI frame that showed the
     // widget goes too, later, as it may be on the stack. Call from the
     // destructor.
@@ -48,6 +54,8 @@ protected:
 
 private:
     std::string name_;
+    QString transferTitle_;
+    QString buttonCaption_;
     bool onSwitchBar_ = true;
     bool transient_ = false;
 };

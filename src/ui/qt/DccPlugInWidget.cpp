@@ -39,24 +39,14 @@ DccPlugInWidget::~DccPlugInWidget() {
 
 void DccPlugInWidget::Updated(const CDCCPlugInWnd& window) {
     update(0, 0, width(), window.PictureTop());
-    const QString title = ToQString(window.Title());
-    if (title != title_) {
-        title_ = title;
-        SetWindowName(window.Title());
-        setWindowTitle(title);
-        emit captionChanged(title);
-        buttonCaption_.clear();  // the frame has just put the plain title on the button
-    }
-    if (!bar_) return;
     const int maximum = window.ProgressMaximum();
-    bar_->setRange(0, std::max(maximum, 1));
-    bar_->setValue(std::clamp(window.ProgressValue(), 0, std::max(maximum, 1)));
     const int percent =
         maximum > 0 ? static_cast<int>(static_cast<int64_t>(window.ProgressValue()) * 100 / maximum) : 0;
-    const QString caption = QStringLiteral("%1% ").arg(percent) + title_;
-    if (caption == buttonCaption_) return;
-    buttonCaption_ = caption;
-    emit buttonCaptionChanged(caption);
+    if (bar_) {
+        bar_->setRange(0, std::max(maximum, 1));
+        bar_->setValue(std::clamp(window.ProgressValue(), 0, std::max(maximum, 1)));
+    }
+    ShowTransferProgress(window.Title(), bar_ ? percent : -1);
 }
 
 void DccPlugInWidget::PictureChanged(const CDCCPlugInWnd& window) {

@@ -29,7 +29,6 @@ public:
 
     // What the widget shows, for the tests: null without a bar.
     const QProgressBar* Bar() const { return bar_; }
-    const QString& ButtonCaption() const { return buttonCaption_; }
     const QImage& Picture() const { return picture_; }
 
 protected:
@@ -47,8 +46,6 @@ private:
     CDCCPlugInWnd& window_;
     QImage picture_;
     QProgressBar* bar_ = nullptr;
-    QString title_;
-    QString buttonCaption_;
 };
 
 }  // namespace parlevox

@@ -98,19 +98,7 @@ void DccProgressWidget::ShowProgress(const CDCCWnd& window) {
     bar_->setValue(value);
     const int percent =
         maximum > 0 ? static_cast<int>(static_cast<int64_t>(value) * 100 / maximum) : (done ? 100 : 0);
-
-    const QString title = ToQString(window.Title());
-    if (title != title_) {
-        title_ = title;
-        SetWindowName(window.Title());
-        setWindowTitle(title);
-        emit captionChanged(title);
-        buttonCaption_.clear();  // the frame has just put the plain title on the button
-    }
-    const QString caption = QStringLiteral("%1% ").arg(percent) + title_;
-    if (caption == buttonCaption_) return;
-    buttonCaption_ = caption;
-    emit buttonCaptionChanged(caption);
+    ShowTransferProgress(window.Title(), percent);
 }
 
 void DccProgressWidget::FitHeight() {

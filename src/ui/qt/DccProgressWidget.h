@@ -34,7 +34,6 @@ public:
     bool IsLineRed(int index) const;
     const QProgressBar& Bar() const { return *bar_; }
     // The switch bar's caption: the percentage, then the title.
-    const QString& ButtonCaption() const { return buttonCaption_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -49,8 +48,6 @@ private:
     std::vector<QLabel*> labels_;
     QProgressBar* bar_;
     int lineHeight_;
-    QString title_;
-    QString buttonCaption_;
 };
 
 }  // namespace parlevox
