@@ -493,7 +493,7 @@ TEST_F(DccPlugInTest, TheStripActsOnAReleaseOverThePressedButtonAndPassesThePict
     EXPECT_EQ(CDCCPlugInWnd::Make(20, 20, false, true, {}, nullptr)->ClientWidth(), 126) << "room for the buttons";
 
     EXPECT_EQ(window->Title(), "Should be nick and filename");
-    window->Attach("bob", "/home/x/dcc/pic.jpg", 4096);
+    window->Attach("bob", "dcc/pic.jpg", 4096);
     window->SetProgress(2048);
     EXPECT_EQ(window->Title(), "pic.jpg - bob");
     EXPECT_EQ(window->ProgressMaximum(), 4);

@@ -62,7 +62,7 @@ TEST(DccPlugInWidgetTest, ShowsTheStripThePictureAndTheProgressAndReportsTheMous
     const BgrColour strip = BitmapResource::Load("BV-DCC")->PixelColour(60, 9);
     EXPECT_EQ(shown.pixel(60, 9), qRgb(strip.red, strip.green, strip.blue));
 
-    window->Attach("bob", "/home/pat/dcc/pic.jpg", 4096);
+    window->Attach("bob", "dcc/pic.jpg", 4096);
     window->SetProgress(2048);
     EXPECT_EQ(widget.windowTitle(), "pic.jpg - bob");
     ASSERT_TRUE(widget.Bar());
