@@ -250,10 +250,7 @@ bool CDCCControl::SendFile(const std::string& nick, const std::string& path, std
 bool CDCCControl::OfferChat(const std::string& nick, std::string& problem) {
     CDCCChatWnd& window = services_.chats.OpenDccChat(nick, 0);
     const uint16_t port = window.Listen(TransferSettings());
-    if (port == 0) {
-        problem = "no listener";  // the window shows why
-        return false;
-    }
+    if (port == 0) return false;  // the window shows why
     SendCTCP(nick, fmt::sprintf(dcc_text::kChatRequest, OwnAddress(), port));
     return true;
 }

@@ -80,7 +80,7 @@ public:
     // The SEND and CHAT forms of "/dcc", and "/dccview". False with the
     // reason in `problem` when nothing was offered.
     bool SendFile(const std::string& nick, const std::string& path, std::string& problem);
-    bool OfferChat(const std::string& nick, std::string& problem);
+    bool OfferChat(const std::string& nick, std::string& problem);  // false: the chat window says why
     // The line that offers the file to oneself, for the incoming path.
     std::optional<std::string> ViewLine(const std::string& path, std::string& problem);
 

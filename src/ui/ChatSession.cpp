@@ -85,13 +85,11 @@ private:
 // without a front end's views show nowhere.
 class CChatSession::DccRelay final : public DccHandOff, public DccViews {
 public:
-    explicit DccRelay(CDCCControl*& control) : control_(control) {}
-    bool HandRequest(CIRCMessage& request) override { return control_ && control_->HandRequest(request); }
+    bool HandRequest(CIRCMessage& request) override { return control && control->HandRequest(request); }
     std::unique_ptr<DccProgressView> MakeProgressView(CDCCWnd&) override { return nullptr; }
     std::unique_ptr<DccQueryView> MakeQueryView(CDCCQueryWnd&) override { return nullptr; }
 
-private:
-    CDCCControl*& control_;
+    CDCCControl* control = nullptr;
 };
 
 // The windows take the processor by reference before it is made: they run
@@ -229,7 +227,7 @@ void CChatSession::StartScriptEvents() {
 }
 
 void CChatSession::StartDcc(ChatWindowViews& views) {
-    dccRelay_ = std::make_unique<DccRelay>(dccControl_);
+    dccRelay_ = std::make_unique<DccRelay>();
     DccControlServices services {app_.Loop(), app_.Network().WindowHandleOf(), app_.Network().State(), app_.UI(),
                                   &app_.Sounds(), app_.ProgramFolder(), views.Dcc() ? *views.Dcc() : *dccRelay_,
                                   windows_, {}, {}, {}, {}};
@@ -251,7 +249,7 @@ void CChatSession::StartDcc(ChatWindowViews& views) {
         if (app_.Idiots().Check(address, now) < 0) app_.Idiots().Add(address, reason, exact, now);
     };
     dcc_ = std::make_unique<CDCCControl>(services, app_.Dcc());
-    dccControl_ = dcc_.get();
+    dccRelay_->control = dcc_.get();
     mainFrame_.SetDccHandOff(dccRelay_.get());
     windows_.onStartDcc = [this](const std::string& kind, const std::string& nick, const std::string& rest,
                                  CommandOutput&) {

@@ -89,7 +89,6 @@ private:
     std::unique_ptr<UserMenuRunner> menus_;
     std::unique_ptr<CDCCControl> dcc_;
     std::unique_ptr<DccRelay> dccRelay_;
-    CDCCControl* dccControl_ = nullptr;  // what the relay hands requests to
 
     void StartReactions();
     void StartDcc(ChatWindowViews& views);
