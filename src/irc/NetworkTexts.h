@@ -41,6 +41,8 @@ inline constexpr const char* kSendQueueFull =
 
 // Registration lines.
 inline constexpr const char* kUserLine = "USER %s blah blah :[IS%04X] %s\r\n";
+// The ident responder's answer: the query's ports, then the user name.
+inline constexpr const char* kIdentAnswer = "%s : USERID : UNIX : %s\r\n";
 inline constexpr const char* kQuitChangingServer = "QUIT :Changing server";
 
 }  // namespace parlevox::texts

@@ -4,12 +4,14 @@
 
 #include <fmt/printf.h>
 
+#include "common/InternalErrorReport.h"
 #include "common/TextHelpers.h"
 #include "irc/ColourCodes.h"
 #include "irc/ConnectProgress.h"
 #include "irc/IMNetSystem.h"
 #include "irc/IMServer.h"
 #include "irc/IRCNotifyList.h"
+#include "irc/IdentListener.h"
 #include "irc/LineRules.h"
 #include "irc/NetworkMessages.h"
 #include "irc/NetworkTexts.h"
@@ -164,17 +166,30 @@ void CNetworkWnd::Register() {
     }
     Send("NICK " + logon.nick + "\r\n");
     uint16_t localPort = 0;
-    if (socket_->GetSockName(state_.localAddress, localPort)) {
+    const bool localAddressKnown = socket_->GetSockName(state_.localAddress, localPort);
+    if (localAddressKnown) {
         Status(fmt::sprintf(texts::kLocalAddress, state_.localAddress));
         state_.localHostName = state_.localAddress;
         hostNameLookup_ = LookUpHostName(Loop(), state_.localAddress,
                                          [this](const std::string& name) { state_.localHostName = name; });
     }
+    StartIdent(localAddressKnown);
     Send(fmt::sprintf(texts::kUserLine, logon.userName, clientLinkPort_, logon.tagline));
+}
+
+void CNetworkWnd::StartIdent(bool localAddressKnown) {
+    if (ident_) {
+        PARLEVOX_INTERNAL_ERROR();
+        return;
+    }
+    auto listener = std::make_unique<CIdentListener>(Loop(), state_);
+    if (listener->Start(localAddressKnown ? state_.localAddress : std::string(), settings_.identPort))
+        ident_ = std::move(listener);
 }
 
 void CNetworkWnd::OnServerClose(int) {
     socket_->Close();
+    ident_.reset();
     if (state_.connected) {
         state_.connected = false;
         Dispatch(std::make_unique<C_imDisconnect>(1));
@@ -190,6 +205,7 @@ void CNetworkWnd::OnOverlongLine() {
 
 void CNetworkWnd::Reset() {
     hostNameLookup_.reset();
+    ident_.reset();
     socket_->Close();
     Loop().DeleteLater(std::move(socket_));
     socket_ = std::make_unique<CIRCClientSocket>(Loop(), Handle(), *this);

@@ -17,6 +17,7 @@
 namespace parlevox {
 
 class CIRCNotifyList;
+class CIdentListener;
 class ConnectProgress;
 class TrafficLog;
 
@@ -44,6 +45,8 @@ private:
     void Connect(const std::string& host, uint16_t port);
     bool StartConnect(const std::string& host, uint16_t port);
     void Register();
+    // The ident responder on our end of the connection, where none is running.
+    void StartIdent(bool localAddressKnown);
     void Send(std::string line);
     void HandleLine(std::string& line);
     void AnswerPing(std::string_view line);
@@ -72,6 +75,7 @@ private:
     ParseOptions parseOptions_;
     ProblemLineLimiter unreadableLines_;
     uint16_t clientLinkPort_ = 0;
+    std::unique_ptr<CIdentListener> ident_;    // for one connection
     std::shared_ptr<void> hostNameLookup_;  // the connection's own, dropped with it
 };
 

@@ -117,6 +117,7 @@ void BindMisc(Record& r, Binder& b) {
     b.Bool("Misc", "MUCK support", r.misc.muckSupport, false);
     b.Derived("Misc", "Services host", r.misc.servicesHost, OptionsRecord::kDefaultServicesHost);
     b.Int("Misc", "liosalfar fudge", r.misc.liosalfarFudge, 255, Access::ReadOnly);
+    b.Int("Misc", "Ident port", r.misc.identPort, OptionsRecord::kDefaultIdentPort);
 }
 
 template <typename Record, typename Binder>
@@ -212,6 +213,8 @@ NetworkSettings OptionsRecord::Network() const {
     settings.colours = ColourSlots();
     settings.stripColours = misc.stripColours;
     settings.logging = misc.logging;
+    const bool identPortUsable = misc.identPort >= 1 && misc.identPort <= 65535;
+    settings.identPort = static_cast<uint16_t>(identPortUsable ? misc.identPort : kDefaultIdentPort);
     return settings;
 }
 

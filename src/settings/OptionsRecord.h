@@ -39,6 +39,8 @@ public:
         bool operator==(const Positions&) const = default;
     };
 
+    static constexpr int kDefaultIdentPort = 113;
+
     struct Misc {
         bool logging = false;  // read at connection set-up; never written
         std::string doubleClickCommand = kDefaultDoubleClickCommand;
@@ -52,6 +54,9 @@ public:
         bool muckSupport = false;
         std::string servicesHost = kDefaultServicesHost;
         int liosalfarFudge = 255;  // never written
+        // Where the ident responder listens; 113 needs a privilege, so users
+        // who forward 113 elsewhere set the port they forward to.
+        int identPort = kDefaultIdentPort;
         bool operator==(const Misc&) const = default;
     };
 

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "settings/OptionsRecord.h"
@@ -23,6 +24,19 @@ MiscPage::MiscPage(PreferencesContext& context, QWidget* parent) : PreferencesPa
         return value.find(' ') == std::string::npos ? QString() : tr("The services host cannot contain spaces.");
     });
     servicesHost_->setObjectName("servicesHost");
+    identPort_ = new QSpinBox(this);
+    identPort_->setObjectName("identPort");
+    identPort_->setRange(1, 65535);
+    identPort_->setValue(misc.identPort);
+    identPort_->setToolTip(tr("Servers ask port 113. Set another port here if you forward 113 to it; "
+                              "the next connection uses it."));
+    form->addRow(tr(texts::kIdentPort), identPort_);
+    connect(identPort_, &QSpinBox::valueChanged, this, [this](int port) {
+        int& field = Context().options.misc.identPort;
+        if (field == port) return;
+        field = port;
+        OptionsChanged();
+    });
 
     auto* behaviour = new QGroupBox(tr("Behaviour"), this);
     auto* behaviourBox = new QVBoxLayout(behaviour);
@@ -58,6 +72,11 @@ void MiscPage::Load() {
         QSignalBlocker doubleClickBlock(doubleClick_), servicesBlock(servicesHost_);
         doubleClick_->setText(ToQString(misc.doubleClickCommand));
         servicesHost_->setText(ToQString(misc.servicesHost));
+    }
+    {
+        QSignalBlocker identBlock(identPort_);
+        const bool usable = misc.identPort >= 1 && misc.identPort <= 65535;
+        identPort_->setValue(usable ? misc.identPort : OptionsRecord::kDefaultIdentPort);
     }
     for (const Switch& s : switches_) {
         QSignalBlocker block(s.box);

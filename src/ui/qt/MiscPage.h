@@ -1,7 +1,9 @@
 #pragma once
 // The behaviour and display switches, the double-click command, where the
-// services commands send, and the censorship switches.
+// services commands send, the ident port, and the censorship switches.
 #include <vector>
+
+class QSpinBox;
 
 #include "ui/qt/PreferencesPage.h"
 
@@ -23,6 +25,7 @@ private:
 
     QLineEdit* doubleClick_;
     QLineEdit* servicesHost_;
+    QSpinBox* identPort_;
     std::vector<Switch> switches_;
 };
 

@@ -30,6 +30,7 @@ inline constexpr const char* kDoubleClickCommand = "&Double-click command:";
 inline constexpr const char* kHideMotds = "&Hide MOTDs";
 inline constexpr const char* kShowNotifyPeople = "Show &notify people";
 inline constexpr const char* kServicesHost = "Ser&vices host:";
+inline constexpr const char* kIdentPort = "&Ident port:";
 inline constexpr const char* kSynthItalics = "S&ynth italics";
 inline constexpr const char* kStopBorderFlicker = "Stop &border flicker";
 inline constexpr const char* kNonMinimisedRed = "Non-minimised &red";
