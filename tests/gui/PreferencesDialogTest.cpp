@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 
 #include <functional>
@@ -103,6 +104,9 @@ TEST_F(PreferencesDialogTest, TextEditsReachTheStoreAtOnce) {
     Edit(Page::Servers, "port3").setText("6697");
     EXPECT_EQ(app->Store().GetProfileInt("Servers", "Port3", 0), 6697);
 
+    Field<QSpinBox>(Page::Misc, "identPort").setValue(11300);
+    EXPECT_EQ(app->Store().GetProfileInt("Misc", "Ident port", 0), 11300);
+    EXPECT_EQ(app->Network().Window().Settings().identPort, 11300) << "handed down";
     Field<QCheckBox>(Page::Misc, "muckSupport").click();
     EXPECT_EQ(app->Store().GetProfileInt("Misc", "MUCK support", 0), 1);
     Field<QComboBox>(Page::Colours, "colour15").setCurrentIndex(6);  // the shipped value is 4
