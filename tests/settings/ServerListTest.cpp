@@ -51,5 +51,22 @@ TEST(ServerListTest, AddingAppendsToTheExistingFileAndRefusesWhatWouldBreakIt) {
     EXPECT_EQ(ServerList::Read(path)->back(), (ServerListEntry {"Home: mine", "irc.home.example", 6697}));
 }
 
+TEST(ServerListTest, TheShippedListHasHeadingsAndAssignableServersForEveryNetwork) {
+    std::optional<std::vector<ServerListEntry>> entries = ServerList::Read(PARLEVOX_SHIPPED_DATA_DIR "/Servers.List");
+    ASSERT_TRUE(entries);
+    int headings = 0, servers = 0;
+    for (const ServerListEntry& entry : *entries) {
+        if (entry.description.starts_with("---")) {
+            ++headings;
+            EXPECT_FALSE(entry.Assignable());
+        } else if (entry.Assignable()) {
+            ++servers;
+            EXPECT_EQ(ServerList::Refusal(entry), "") << entry.description;
+        }
+    }
+    EXPECT_GE(headings, 10);
+    EXPECT_GE(servers, headings);
+}
+
 }  // namespace
 }  // namespace parlevox
