@@ -30,6 +30,24 @@ parlevox_generator(parlevox-soundgen ${PARLEVOX_SOUND_SOURCES})
 
 parlevox_generator(parlevox-embed ${PARLEVOX_GENERATORS}/embed/EmbedMain.cpp)
 
+# The join window's category file, with icons drawn by the art generator's
+# painting code, from its readable source.
+set(PARLEVOX_ART_PAINTING ${PARLEVOX_ART_SOURCES})
+list(FILTER PARLEVOX_ART_PAINTING EXCLUDE REGEX "ArtMain\\.cpp$")
+parlevox_generator(parlevox-channelgen ${PARLEVOX_GENERATORS}/channels/ChannelGenMain.cpp ${PARLEVOX_ART_PAINTING})
+target_link_libraries(parlevox-channelgen PRIVATE PkgConfig::PARLEVOX_ARTGEN_FONTS)
+set(PARLEVOX_MAJOR_CHANNELS ${CMAKE_BINARY_DIR}/data/MajorChannels.dat)
+add_custom_command(
+  OUTPUT ${PARLEVOX_MAJOR_CHANNELS}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/data
+  COMMAND parlevox-channelgen ${CMAKE_SOURCE_DIR}/data/MajorChannels.txt ${PARLEVOX_MAJOR_CHANNELS}
+  DEPENDS parlevox-channelgen ${CMAKE_SOURCE_DIR}/data/MajorChannels.txt
+  COMMENT "Building the channel category file"
+  VERBATIM)
+add_custom_target(major-channels ALL DEPENDS ${PARLEVOX_MAJOR_CHANNELS})
+include(GNUInstallDirs)
+install(FILES ${PARLEVOX_MAJOR_CHANNELS} DESTINATION ${CMAKE_INSTALL_DATADIR}/parlevox)
+
 # The resource table: type, name, file.
 set(PARLEVOX_BITMAPS
   BV-CHAN BV-CHAND BV-CHANO BV-CTRL BV-CTRLD BV-CTRLO BV-DCC BV-DCCD BV-DCCO

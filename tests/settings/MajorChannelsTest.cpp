@@ -101,5 +101,21 @@ TEST_F(MajorChannelsTest, TruncatedAtEveryOffsetNeverReadsMoreThanTheWhole) {
     }
 }
 
+TEST_F(MajorChannelsTest, TheBuiltFileReadsWholeWithAnIconForEveryEntry) {
+    MajorChannels channels = MajorChannels::Read(PARLEVOX_MAJOR_CHANNELS_FILE);
+    ASSERT_FALSE(channels.Problem()) << *channels.Problem();
+    EXPECT_EQ(channels.Root().name, "MAIN");
+    EXPECT_GE(CountEntries(channels.Root()), 40u);
+    std::vector<const ChannelCategory*> open {&channels.Root()};
+    while (!open.empty()) {
+        const ChannelCategory* node = open.back();
+        open.pop_back();
+        channels.Icon(node->iconName);
+        EXPECT_EQ(node->IsChannel(), !node->description.empty()) << node->name;
+        for (const ChannelCategory& child : node->children) open.push_back(&child);
+    }
+    EXPECT_EQ(reports, 0) << "an entry names an icon the table lacks";
+}
+
 }  // namespace
 }  // namespace parlevox
