@@ -20,6 +20,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Registry.h"
 #include "settings/BrimvaleApp.h"
+#include "settings/ServerList.h"
 #include "settings/WindowPositions.h"
 #include "ui/ChatSession.h"
 #include "ui/MainFrameTexts.h"
@@ -235,6 +236,7 @@ void DesktopClient::OpenPreferences() {
         context.dccChanged = [this] { app_->SaveDccOptions(); };
         context.scPlugIns = &app_->ScPlugIns();
         context.dccPlugIns = &app_->DccPlugIns();
+        context.serverListPath = ProgramFolder::Resolve(serverlist_text::kFileName);
         preferences_ = std::make_unique<PreferencesDialog>(context, &frame_);
     }
     preferences_->show();

@@ -9,6 +9,7 @@
 #include "platform/Clock.h"
 #include "platform/Shell.h"
 #include "settings/HelpFiles.h"
+#include "settings/ServerList.h"
 #include "settings/IgnoreListStore.h"
 #include "settings/OwnerLists.h"
 #include "settings/RegistryMove.h"
@@ -57,6 +58,7 @@ CBrimvaleApp::CBrimvaleApp(FrontEnd frontEnd, const AppStartOptions& options)
 // left as the shell gave it.
 void CBrimvaleApp::StartUp(const AppStartOptions& options) {
     HelpFiles::InstallMissing(options.dataFolder, programFolder_);
+    ServerList::InstallMissing(options.dataFolder, programFolder_);
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     if (saveSettings_) autoSave_ = std::make_unique<RegistryAutoSave>(frontEnd_.loop, registry_);
     // Links are opened from deep inside the output panes, which have no loop

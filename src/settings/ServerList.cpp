@@ -74,4 +74,13 @@ bool ServerList::Append(const std::string& path, const ServerListEntry& entry) {
     return SafeFile::WriteAtomically(path, *text);
 }
 
+bool ServerList::InstallMissing(const std::string& dataFolder, const std::string& programFolder) {
+    if (dataFolder.empty() || programFolder.empty()) return false;
+    const std::string target = programFolder + "/" + serverlist_text::kFileName;
+    bool missing = false;
+    if (SafeFile::ReadAll(target, &missing) || !missing) return false;
+    std::optional<std::string> shipped = SafeFile::ReadAll(dataFolder + "/" + serverlist_text::kFileName);
+    return shipped && shipped->size() <= kMaxFileSize && SafeFile::WriteAtomically(target, *shipped);
+}
+
 }  // namespace parlevox

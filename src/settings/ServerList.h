@@ -50,6 +50,9 @@ public:
     // whole; false when it is missing, unreadable or the line is refused.
     static bool Append(const std::string& path, const ServerListEntry& entry);
     static std::string Line(const ServerListEntry& entry);
+    // Puts the shipped directory into the program folder when it has none
+    // (the person's copy, with the servers they added, is left alone).
+    static bool InstallMissing(const std::string& dataFolder, const std::string& programFolder);
 };
 
 }  // namespace parlevox

@@ -119,6 +119,32 @@ TEST_F(PreferencesDialogTest, TextEditsReachTheStoreAtOnce) {
     EXPECT_NE(file.find("\"Server3\"=\"irc.example.net\""), std::string::npos) << file;
 }
 
+TEST_F(PreferencesDialogTest, TheServerDirectoryFillsSlotsFromServersOnly) {
+    const std::string path = dir.File("Servers.List");
+    PreferencesContext context {app->Options(), [this] { app->OptionsChanged(); }, app->Idiots(), app->Sounds(),
+                                scheme, app->Schemes(), *schemeEditing};
+    context.serverListPath = path;
+    {
+        PreferencesDialog missing(context);
+        ASSERT_EQ(ui.boxes.size(), 1u) << "a missing directory is said once";
+        EXPECT_EQ(ui.boxes[0].title, "Server list file error");
+    }
+    test::WriteWholeFile(path, "---Net---/:0\r\nNet: random/irc.net.example:6669\r\n");
+    PreferencesDialog own(context);
+    auto* list = own.PageWidget(Page::Servers).findChild<QListWidget*>("serverDirectory");
+    auto* useAs2 = own.PageWidget(Page::Servers).findChild<QPushButton*>("useAs2");
+    ASSERT_TRUE(list && useAs2);
+    ASSERT_EQ(list->count(), 2);
+    list->setCurrentRow(0);
+    EXPECT_FALSE(useAs2->isEnabled()) << "a heading cannot fill a slot";
+    list->setCurrentRow(1);
+    ASSERT_TRUE(useAs2->isEnabled());
+    useAs2->click();
+    EXPECT_EQ(Stored("Servers", "Server2"), "irc.net.example");
+    EXPECT_EQ(app->Store().GetProfileInt("Servers", "Port2", 0), 6669);
+    EXPECT_EQ(own.PageWidget(Page::Servers).findChild<QLineEdit*>("port2")->text(), "6669");
+}
+
 TEST_F(PreferencesDialogTest, ColourChoicesShowTheSchemesColourMap) {
     CScheme::ColourMap map = scheme.Colours();
     map[9] = RgbColour(1, 2, 3);

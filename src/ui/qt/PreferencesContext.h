@@ -4,6 +4,7 @@
 // points at the application's and the chat session's OptionsChanged: the
 // record is saved and the new values reach the windows.
 #include <functional>
+#include <string>
 
 namespace parlevox {
 
@@ -34,6 +35,9 @@ struct PreferencesContext {
     // The installed DCC plug-ins ("Install...", "Remove", "Setup..."); null
     // leaves them out. They save the options themselves.
     CDCCPlugIns* dccPlugIns = nullptr;
+    // The server directory the servers page offers ("Servers.List" in the
+    // program folder); empty leaves the list out.
+    std::string serverListPath = {};
 };
 
 }  // namespace parlevox
