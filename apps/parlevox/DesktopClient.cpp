@@ -26,6 +26,7 @@
 #include "ui/MainFrameTexts.h"
 #include "ui/qt/CommandLineWindowWidget.h"
 #include "ui/qt/JoinWindow.h"
+#include "ui/qt/NotifyDisplay.h"
 #include "ui/SchemeEditing.h"
 #include "ui/qt/PreferencesDialog.h"
 #include "ui/qt/SchemeEditorWindows.h"
@@ -64,6 +65,7 @@ void DesktopClient::BuildSession() {
     views_.SetDccViews(&dccViews_);  // the session's DCC control makes its windows' views here
     session_ = std::make_unique<CChatSession>(*app_, status_, views_);
     session_->SetPlugInViews(&plugInViews_);
+    notify_ = std::make_unique<NotifyDisplay>(frame_, app_->Notify(), session_->NotifyWindow());
     session_->activeWindowName = [this] {
         const ChatWindowWidget* active = frame_.ActiveWindow();
         return active ? active->WindowName() : std::string();
@@ -133,6 +135,7 @@ void DesktopClient::CompleteMainWindow() {
     frame_.raise();
     frame_.activateWindow();
     session_->StartPlugIns();
+    if (app_->Options().misc.showNotifyPeople) notify_->OpenWindow();
     if (options_.reportStartup)
         std::fprintf(stderr, "parlevox: main window usable %llu ms after start\n",
                      static_cast<unsigned long long>(Clock::TickCount() - options_.startedMs));
@@ -162,7 +165,7 @@ void DesktopClient::OnControl(MainFrameWidget::Control control) {
         case Control::Preferences: return OpenPreferences();
         case Control::CommandLine: return OpenCommandLine();
         case Control::Scripting: return OpenScripting();
-        case Control::NotifyList: return NotAvailable("The notify list");
+        case Control::NotifyList: return notify_->OpenWindow();
         case Control::Help: help_->OpenContents(); return;
     }
 }
@@ -201,10 +204,6 @@ void DesktopClient::OpenCommandLine() {
         frame_.AddWindow(commandLine_);
     }
     frame_.Activate(commandLine_);
-}
-
-void DesktopClient::NotAvailable(const char* what) {
-    status_.AddLine(app_->Colours().Code(colour::kProblem) + "- " + what + " is not available yet.");
 }
 
 void DesktopClient::OpenJoinWindow() {
@@ -324,6 +323,7 @@ void DesktopClient::Shutdown() {
     connectDialog_.reset();
     statusView_.SetUserMenus(nullptr);  // the status widget outlives the session
     views_.SetUserMenus(nullptr);
+    notify_.reset();  // its window shows the session's notify window
     session_.reset();
     app_.reset();
     frame_.hide();

@@ -29,6 +29,7 @@ class CChatSession;
 class CommandLineWindowWidget;
 class HelpLauncher;
 class JoinWindow;
+class NotifyDisplay;
 class PreferencesDialog;
 class SchemeEditing;
 class SchemeEditorWindows;
@@ -75,7 +76,6 @@ private:
     void OpenCommandLine();
     void OpenScripting();
     void BuildSchemeEditing();
-    void NotAvailable(const char* what);
     void Join(const std::string& channel);
     void OnConnectionChange(bool connected);
     void OptionsChanged();
@@ -107,6 +107,7 @@ private:
     std::unique_ptr<PreferencesDialog> preferences_;
     std::unique_ptr<ScriptingWindow> scripting_;
     std::unique_ptr<HelpLauncher> help_;
+    std::unique_ptr<NotifyDisplay> notify_;  // the switch bar's lag and the notify window
     QPointer<CommandLineWindowWidget> commandLine_;
     int signalFd_ = -1;
     int signalWatch_ = 0;

@@ -4,8 +4,9 @@
 // the title screen while it loads, the Scripting window with a module's
 // functions, the scheme editor window with its preview, a channel
 // window's right-click menu for a user with a module's items, a DCC
-// chat beside a file transfer in mid-way, and the JPEG viewer plug-in's
-// window with a picture half received.
+// chat beside a file transfer in mid-way, the JPEG viewer plug-in's
+// window with a picture half received, and the notify window with the
+// switch bar's lag.
 // Run by the "docs" build target with the docs folder as its argument.
 #include <QApplication>
 #include <QImage>
@@ -48,6 +49,7 @@
 #include "ui/qt/DccProgressWidget.h"
 #include "ui/qt/NamesListWidget.h"
 #include "ui/qt/MainFrameWidget.h"
+#include "ui/qt/NotifyDisplay.h"
 #include "ui/qt/QtChatViews.h"
 #include "ui/qt/OutputPaneWidget.h"
 #include "ui/qt/QtDccViews.h"
@@ -454,6 +456,44 @@ bool DccPicture(const std::string& folder) {
     return saved;
 }
 
+// The notify window beside the channel: three of the list's nicks on IRC,
+// the status window's joined line, and a reply that took 12 seconds in red
+// at the right of the switch bar.
+bool NotifyLagPicture(const std::string& folder) {
+    DemoDesktop desktop(520);
+    PollEventLoop& loop = desktop.loop;
+    MainFrameWidget& frame = desktop.frame;
+    desktop.Join("pat @bob +cyd dee eve fay gus @hal ivy");
+    CNotifyWatch& watch = desktop.app->Notify();
+    for (const char* nick : {"ada", "bob", "kim", "hal", "zoe", "Marek"}) watch.Add(nick);
+    uint64_t tick = 0;
+    watch.SetTickSource([&] { return tick; });
+    NotifyDisplay display(frame, watch, desktop.session->NotifyWindow());
+    display.OpenWindow();
+    watch.Poll();
+    loop.RunUntil([&] { return desktop.server.HasLine("ISON :NickServ ada bob kim hal zoe Marek"); }, kTimeoutMs);
+    tick = 12'400;  // the server took its time
+    desktop.server.Send(":srv 303 pat :ada bob Marek\r\n");
+    loop.RunUntil([&] { return !watch.Outstanding(); }, kTimeoutMs);
+    for (int i = 0; i < 10; ++i) loop.RunOnce(5);
+
+    const QSize area = frame.Area().viewport()->size();
+    for (QMdiSubWindow* window : frame.Area().subWindowList()) {
+        if (dynamic_cast<ChannelWindowWidget*>(window->widget())) window->setGeometry(10, 10, 580, 206);
+        if (window->widget() == &desktop.statusWidget) window->setGeometry(10, 224, 580, area.height() - 234);
+        if (window->widget() == display.Window()) window->setGeometry(area.width() - 212, 10, 196, 170);
+    }
+    frame.Activate(frame.FindWindow("~Status"));
+    frame.Activate(display.Window());
+    desktop.Settle();
+    const bool answered = display.Window() && display.Window()->List().count() == 3;
+    bool saved = answered && frame.grab().save(QString::fromStdString(folder + "/notify-lag.png"));
+    if (!saved)
+        std::fprintf(stderr, "parlevox-guidocpics: cannot write notify-lag.png%s\n", answered ? "" : " (no reply)");
+    watch.SetTickSource({});
+    return saved;
+}
+
 #ifdef PARLEVOX_JPEG_VIEWER
 // An evening over the sea, 480 x 320, as red, green, blue bytes.
 std::vector<uint8_t> SunsetPicture() {
@@ -556,8 +596,9 @@ int main(int argc, char** argv) {
     bool schemeEditor = parlevox::SchemeEditorPicture(argv[1]);
     bool menus = parlevox::MenusPicture(argv[1]);
     bool dcc = parlevox::DccPicture(argv[1]);
+    bool notify = parlevox::NotifyLagPicture(argv[1]);
 #ifdef PARLEVOX_JPEG_VIEWER
     dcc = parlevox::JpegPluginPicture(argv[1]) && dcc;
 #endif
-    return parlevox::MainWindow(argv[1]) && title && scripting && schemeEditor && menus && dcc ? 0 : 1;
+    return parlevox::MainWindow(argv[1]) && title && scripting && schemeEditor && menus && dcc && notify ? 0 : 1;
 }

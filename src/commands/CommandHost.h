@@ -40,7 +40,10 @@ public:
 
     // Lists.
     virtual bool IsonOutstanding() const { return false; }
-    virtual bool ChangeNotify(const std::string& /*nick*/, bool /*remove*/) { return false; }
+    // Adds the nick to the notify list or removes it, saying which in `output`.
+    virtual bool ChangeNotify(const std::string& /*nick*/, bool /*remove*/, CommandOutput& /*output*/) {
+        return false;
+    }
     // Adds an ignore entry with exactly this mask (already checked).
     virtual bool AddIgnore(const AddressRecord& /*mask*/, const std::string& /*reason*/) { return false; }
 

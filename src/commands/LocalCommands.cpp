@@ -23,7 +23,7 @@ bool C_scNotify::Execute(const CommandArgs& args, const CommandCall& call, Comma
     bool remove = word.starts_with('-');
     std::string nick = remove ? word.substr(1) : word;
     if (nick.empty()) return false;
-    return Done(env.Host().ChangeNotify(nick, remove), *this, call, env);
+    return Done(env.Host().ChangeNotify(nick, remove, call.output), *this, call, env);
 }
 
 C_scIgnore::C_scIgnore() : CCommand("ignore", {K::Nick}, "/ignore <nick>") {}

@@ -11,6 +11,7 @@
 #include "settings/HelpFiles.h"
 #include "settings/ServerList.h"
 #include "settings/IgnoreListStore.h"
+#include "settings/NotifyListStore.h"
 #include "settings/OwnerLists.h"
 #include "settings/RegistryMove.h"
 #include "settings/SettingsSection.h"
@@ -110,6 +111,8 @@ void CBrimvaleApp::LoadOptionsAndListOwners() {
         saveSettings_ ? IgnoreListSaver(registry_) : CIgnoreList::Saver());
     idiots_->Load(LoadIgnoreEntries(registry_), Clock::Now());
     hooks.Pump();
+    LoadNotifyList();
+    hooks.Pump();
     CSoundSystem::Saver saver;
     if (saveSettings_) saver = SoundSettingsSaver(registry_);
     sounds_ = std::make_unique<CSoundSystem>(
@@ -129,6 +132,13 @@ void CBrimvaleApp::LoadScPlugIns() {
         hooks.AddTitleIcon({plugIn->Name(), plugIn->Text2(), plugIn->Text3(), plugIn->Icon()});
         hooks.Pump();
     }
+}
+
+void CBrimvaleApp::LoadNotifyList() {
+    notify_ = std::make_unique<CNotifyWatch>(
+        NotifyWatchServices {frontEnd_.loop, network_->WindowHandleOf(), network_->State(), colours_, frontEnd_.status},
+        LoadNotifyNicks(registry_));
+    notify_->SetRegisteredNicks(RegisteredNicksOf(options_));
 }
 
 // The first list owner, read right after the options record with its
@@ -252,6 +262,8 @@ CBrimvaleApp::~CBrimvaleApp() {
     SaveDccOptions();
     dccPlugIns_.reset();  // the libraries go while the settings they write still save
     idiots_.reset();  // saves when changed; sends nothing more
+    if (saveSettings_ && notify_->Changed()) SaveNotifyNicks(registry_, notify_->Nicks());
+    notify_.reset();
     sounds_.reset();  // saves its settings when changed
     hooks.TakingDown(ShutdownStep::NetworkControl, *this);
     network_.reset();
@@ -271,6 +283,7 @@ void CBrimvaleApp::OptionsChanged() {
     colours_ = options_.ColourSlots();
     network_->Window().SetSettings(options_.Network());
     sounds_->SetColours(colours_);
+    notify_->SetRegisteredNicks(RegisteredNicksOf(options_));
 }
 
 }  // namespace parlevox

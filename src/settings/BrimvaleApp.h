@@ -15,6 +15,7 @@
 #include "display/SoundSystem.h"
 #include "irc/Idiots.h"
 #include "irc/NetworkControl.h"
+#include "irc/NotifyWatch.h"
 #include "display/SchemeManager.h"
 #include "modules/ModuleManager.h"
 #include "modules/UserMenus.h"
@@ -87,6 +88,9 @@ public:
     CDCCPlugIns& DccPlugIns() { return *dccPlugIns_; }
     // The ignore list ("Idiots"), loaded at start-up without its expired entries.
     CIgnoreList& Idiots() { return *idiots_; }
+    // The notify list ("Notify"), loaded after the ignore list; saved at
+    // shutdown when it changed.
+    CNotifyWatch& Notify() { return *notify_; }
     // The programs "/run" may start without asking ("AllowRun"); saved on
     // every addition.
     RunPermissions& RunList() { return *runList_; }
@@ -111,6 +115,7 @@ private:
     void LoadOptionsAndListOwners();
     void LoadModules();
     void LoadRunList();
+    void LoadNotifyList();
     void LoadDccPlugIns();
     void InstallSampleModule();
     void LoadSchemes();
@@ -138,6 +143,7 @@ private:
     std::unique_ptr<SystemVariables> variables_;
     std::unique_ptr<CSoundSystem> sounds_;
     std::unique_ptr<CIgnoreList> idiots_;
+    std::unique_ptr<CNotifyWatch> notify_;
     std::unique_ptr<RunPermissions> runList_;
     std::unique_ptr<CUserMenus> menus_;
     std::unique_ptr<CModuleManager> modules_;

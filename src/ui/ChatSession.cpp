@@ -2,6 +2,7 @@
 
 #include <fmt/printf.h>
 
+#include "commands/CommandOutput.h"
 #include "commands/TextWindowTexts.h"
 #include "common/TextHelpers.h"
 #include "display/ChanWnd.h"
@@ -16,6 +17,7 @@
 #include "ui/TextWindow.h"
 #include "dcc/DccTexts.h"
 #include "irc/NetworkMessages.h"
+#include "irc/NotifyTexts.h"
 #include "platform/EventLoop.h"
 
 namespace parlevox {
@@ -141,6 +143,7 @@ CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowV
     StartScriptEvents();
     menus_ = std::make_unique<UserMenuRunner>(app.Menus(), app.UI(), processor_, scripts_->Calls(), app.Variables());
     StartDcc(views);
+    StartNotify();
     // Typed or from a script, a program starts only through the allow list.
     windows_.onRunProgram = [this](const std::string& program, const std::string& arguments, CommandOutput& output) {
         app_.RunList().Run(program, arguments, output);
@@ -162,6 +165,7 @@ CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowV
 // The modules' Shutdown functions run while the windows still exist; the
 // modules take their reactions back before the application saves them.
 CChatSession::~CChatSession() {
+    StopNotify();
     mainFrame_.SetDccHandOff(nullptr);
     dcc_.reset();
     menus_.reset();
@@ -270,6 +274,34 @@ void CChatSession::StartDcc(ChatWindowViews& views) {
             app_.Loop().PostMessage(app_.Network().WindowHandleOf(), WindowMessage(netmsg::kLineReceived, *line));
         return true;
     };
+}
+
+// The application's notify list outlives the session: its window, sound
+// and commands are the session's for as long as it lasts.
+void CChatSession::StartNotify() {
+    CNotifyWatch& watch = app_.Notify();
+    mainFrame_.SetNotifyWatch(&watch);
+    for (const std::string& nick : watch.OnlineNicks()) notifyWindow_.Add(nick);
+    watch.onOnlineChanged = [this](const std::string& nick, bool online) {
+        if (online) notifyWindow_.Add(nick);
+        else notifyWindow_.Remove(nick);
+    };
+    watch.onAllOffline = [this] { notifyWindow_.Clear(); };
+    watch.onPeopleCameOrWent = [this] { app_.Sounds().Play(notifytext::kSoundEvent); };
+    notifyWindow_.onOpenQuery = [this](const std::string& nick) { windows_.OpenQueryWindow(nick); };
+    windows_.isonOutstanding = [this] { return app_.Notify().Outstanding(); };
+    windows_.onChangeNotify = [this](const std::string& nick, bool remove, CommandOutput& output) {
+        output.AddLine(remove ? app_.Notify().Remove(nick) : app_.Notify().Add(nick));
+        return true;
+    };
+}
+
+void CChatSession::StopNotify() {
+    mainFrame_.SetNotifyWatch(nullptr);
+    CNotifyWatch& watch = app_.Notify();
+    watch.onOnlineChanged = {};
+    watch.onAllOffline = {};
+    watch.onPeopleCameOrWent = {};
 }
 
 void CChatSession::GatherReactions() {

@@ -17,6 +17,7 @@
 #include "script/ScriptCommandVariables.h"
 #include "ui/ChatWindows.h"
 #include "ui/MainFrame.h"
+#include "ui/NotifyWindow.h"
 
 namespace parlevox {
 
@@ -41,6 +42,8 @@ public:
     UserMenuRunner& Menus() { return *menus_; }
     // Offers, transfers and direct chats.
     CDCCControl& Dcc() { return *dcc_; }
+    // The online nicks of the application's notify list.
+    CNotifyWindow& NotifyWindow() { return notifyWindow_; }
 
     // The one-shot tips explain the desktop's windows; a front end without
     // them turns them off.
@@ -89,10 +92,13 @@ private:
     std::unique_ptr<UserMenuRunner> menus_;
     std::unique_ptr<CDCCControl> dcc_;
     std::unique_ptr<DccRelay> dccRelay_;
+    CNotifyWindow notifyWindow_;
 
     void StartReactions();
     void StartDcc(ChatWindowViews& views);
     void StartScriptEvents();
+    void StartNotify();
+    void StopNotify();
     void GatherReactions();
     // The friend list the script commands Friend and FriendLevel reach.
     void ServeFriends();

@@ -127,6 +127,13 @@ public:
     bool AddIgnore(const AddressRecord& mask, const std::string& reason) override {
         return onAddIgnore && onAddIgnore(mask, reason);
     }
+    // The notify list: "/ison" waits while its poll does; "/notify".
+    bool IsonOutstanding() const override { return isonOutstanding && isonOutstanding(); }
+    bool ChangeNotify(const std::string& nick, bool remove, CommandOutput& output) override {
+        return onChangeNotify && onChangeNotify(nick, remove, output);
+    }
+    std::function<bool()> isonOutstanding;
+    std::function<bool(const std::string& nick, bool remove, CommandOutput& output)> onChangeNotify;
     // Script timers and event hooks.
     bool StartScriptTimer(int32_t seconds, const std::string& function, CommandOutput& output) override;
     bool StopScriptTimers(const std::string& function) override;

@@ -13,6 +13,7 @@
 #include "irc/NamesReply.h"
 #include "irc/NetworkControl.h"
 #include "irc/NetworkMessages.h"
+#include "irc/NotifyWatch.h"
 #include "irc/NumericReplyText.h"
 #include "irc/StatusOutput.h"
 #include "platform/EventLoop.h"
@@ -27,6 +28,7 @@ constexpr int kNamesReply = 353;
 constexpr int kNickInUse = 433;
 constexpr int kMotdStart = 375;
 constexpr int kMotdLine = 372;
+constexpr int kIsonReply = 303;
 
 std::string ModeText(const C_imNickMode& mode) {
     std::string text = mode.modeFlags;
@@ -60,9 +62,23 @@ CMainFrame::CMainFrame(const MainFrameServices& services, const MainFrameSetting
     Register(kNick, priority::kAutomatic);
     Register(kKill, priority::kAutomatic);
     Register(NumericRecord(kNickInUse, priority::kAutomatic));
+    isonReplyId_ = Register(NumericRecord(kIsonReply, priority::kAutomatic));
     motdStartId_ = Register(NumericRecord(kMotdStart, priority::kMotdStart));
     numericDisplayId_ = Register(kServerNumeric, priority::kFallback);
     for (uint32_t type : {kServerNotice, kInvite, kError, kNickMode}) Register(type, priority::kFallback);
+    SetTimer(kNotifyTimer, CNotifyWatch::kPollIntervalMs);
+}
+
+void CMainFrame::OnTimer(uint32_t timerId) {
+    if (timerId == kNotifyTimer && notify_) notify_->Poll();
+}
+
+// The poll's own reply goes no further; one the person asked for with
+// /ison while none was outstanding is shown as any other.
+void CMainFrame::OnIsonReply(CIRCMessage& m) {
+    if (!notify_ || !notify_->Outstanding()) return;
+    notify_->Reply(m.text);
+    EndChain();
 }
 
 void CMainFrame::SetSettings(const MainFrameSettings& settings) {
@@ -111,11 +127,14 @@ void CMainFrame::OnConnection(CIRCMessage& m) {
     const bool connected = m.eventType == kConnect;
     nickRetry_.Reset();
     if (!connected) PlaySound(mainframe_text::kDisconnectSound);
+    if (notify_ && connected) notify_->ConnectionBegan();
+    if (notify_ && !connected) notify_->ConnectionEnded();
     services_.windows.ConnectionChanged(connected);
 }
 
 void CMainFrame::OnNumeric(CIRCMessage& m, uint32_t handlerId) {
     auto& reply = static_cast<C_imServerNumeric&>(m);
+    if (handlerId == isonReplyId_) return OnIsonReply(m);
     if (handlerId == motdWatcherId_) return OnMotdLine(m);
     if (handlerId == motdStartId_) {
         motdServer_ = reply.sendingServer;

@@ -6,7 +6,7 @@
 // without one, splits names replies into one event per person for the names
 // lists, follows the user's own nick and retries a taken one while
 // registering, explains kills, plays the sound events and shows the one-shot
-// tips, and hands DCC requests on.
+// tips, hands DCC requests on, and runs the notify list's poll.
 #include <array>
 #include <cstdint>
 #include <set>
@@ -18,6 +18,7 @@
 namespace parlevox {
 
 class CChatWindow;
+class CNotifyWatch;
 class ColourCodes;
 class CSoundSystem;
 class StatusOutput;
@@ -76,9 +77,15 @@ public:
     void SetSettings(const MainFrameSettings& settings);
     void SetDccHandOff(DccHandOff* dcc) { services_.dcc = dcc; }
     void SetTips(OneShotTips* tips) { services_.tips = tips; }
+    // The notify list it polls (timer 2) and hands the ISON replies to.
+    void SetNotifyWatch(CNotifyWatch* watch) { notify_ = watch; }
+
+    static constexpr uint32_t kNotifyTimer = 2;
 
 private:
     void OnEvent(CIRCMessage& message, uint32_t handlerId) override;
+    void OnTimer(uint32_t timerId) override;
+    void OnIsonReply(CIRCMessage& message);
     void OnConnection(CIRCMessage& message);
     void OnNumeric(CIRCMessage& message, uint32_t handlerId);
     void OnNickInUse(CIRCMessage& message);
@@ -96,6 +103,8 @@ private:
     MainFrameSettings settings_;
     NickRetry nickRetry_;
     uint32_t numericDisplayId_ = 0;
+    uint32_t isonReplyId_ = 0;
+    CNotifyWatch* notify_ = nullptr;
     uint32_t motdStartId_ = 0;
     uint32_t motdWatcherId_ = 0;
     std::string motdServer_;
