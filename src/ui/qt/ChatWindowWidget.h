@@ -4,6 +4,7 @@
 // keeps a switch bar button per widget (unless it stays off the bar) and
 // learns through these signals when the window shows a line (its button
 // turns red unless it is the active window) or changes its caption.
+#include <QRect>
 #include <QWidget>
 #include <string>
 
@@ -30,6 +31,10 @@ public:
     // and a nick) would fill the stored positions with one-off entries.
     bool Transient() const { return transient_; }
     void SetTransient(bool transient) { transient_ = transient; }
+
+    // Where the window opens the first time (nothing remembered), in the
+    // frame's area of that size; empty: the frame's cascade at 3/4 size.
+    virtual QRect FirstPlace(QSize /*area*/) const { return {}; }
 
     // A transfer's switch bar caption: the progress in front of the title.
     const QString& ButtonCaption() const { return buttonCaption_; }

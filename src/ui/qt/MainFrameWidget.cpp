@@ -181,6 +181,8 @@ void MainFrameWidget::PlaceWindow(QMdiSubWindow* frame, const ChatWindowWidget& 
     WindowRect screen{0, 0, std::max(area.width(), 320), std::max(area.height(), 240)};
     const int cascade = 20 * (static_cast<int>(area_->subWindowList().size()) % 8);
     WindowRect wanted{cascade, cascade, screen.width * 3 / 4, screen.height * 3 / 4};
+    if (const QRect first = window.FirstPlace(area); first.isValid())
+        wanted = {first.x(), first.y(), first.width(), first.height()};
     WindowRect fitted;
     if (window.Transient()) {
         const QSize own = frame->sizeHint();

@@ -2,6 +2,7 @@
 
 #include <QListWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/qt/QtText.h"
 
@@ -32,6 +33,11 @@ void NotifyWindowWidget::ShowNicks(const std::vector<std::string>& nicks) {
         auto* item = new QListWidgetItem(ToQString(nick), list_);
         if (item->text() == selected) list_->setCurrentItem(item);
     }
+}
+
+QRect NotifyWindowWidget::FirstPlace(QSize area) const {
+    const int width = 200, height = std::min(320, std::max(area.height() - 20, 120));
+    return {std::max(area.width() - width - 10, 0), 10, width, height};
 }
 
 }  // namespace parlevox

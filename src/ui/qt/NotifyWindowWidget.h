@@ -20,6 +20,8 @@ public:
     ~NotifyWindowWidget() override;
 
     void ShowNicks(const std::vector<std::string>& nicks) override;
+    // A narrow list at the right, out of the way of the chat windows.
+    QRect FirstPlace(QSize area) const override;
 
     QListWidget& List() { return *list_; }
 
