@@ -248,11 +248,14 @@ bool CDCCControl::SendFile(const std::string& nick, const std::string& path, std
 }
 
 bool CDCCControl::OfferChat(const std::string& nick, std::string& problem) {
-    CDCCChatWnd& window = services_.chats.OpenDccChat(nick, 0);
-    const uint16_t port = window.Listen(TransferSettings());
+    const uint16_t port = OpenChatListener(nick);
     if (port == 0) return false;  // the window shows why
     SendCTCP(nick, fmt::sprintf(dcc_text::kChatRequest, OwnAddress(), port));
     return true;
+}
+
+uint16_t CDCCControl::OpenChatListener(const std::string& nick) {
+    return services_.chats.OpenDccChat(nick, 0).Listen(TransferSettings());
 }
 
 std::optional<std::string> CDCCControl::ViewLine(const std::string& path, std::string& problem) {

@@ -37,7 +37,7 @@ ClientLinkBlock ReadDccChat(std::string_view body) {
     const std::optional<uint64_t> ip = ParseStrictDecimal((*strings)[1], 0xFFFFFFFFu);
     const std::optional<uint64_t> port = ParseStrictDecimal((*strings)[2], 65535);
     if (!ip || !port || *port == 0) return {};
-    return DccChatBlock {std::string((*strings)[0]), std::string((*strings)[1]), static_cast<uint32_t>(*ip),
+    return DccChatBlock {std::string((*strings)[0]), std::to_string(*ip), static_cast<uint32_t>(*ip),
                          static_cast<uint16_t>(*port)};
 }
 
@@ -69,6 +69,22 @@ ClientLinkBlock ParseClientLinkBlock(std::string_view block) {
     if (tag == client_link::kDccChatTag) return ReadDccChat(body);
     if (tag == client_link::kYourInfoTag) return ReadYourInfo(body);
     return {};
+}
+
+std::optional<uint16_t> AdvertisedLinkPort(std::string_view realname) {
+    constexpr std::string_view kMark = "[IS";
+    if (realname.size() < kMark.size() + 4 || realname.substr(0, kMark.size()) != kMark) return std::nullopt;
+    uint32_t port = 0;
+    for (char c : realname.substr(kMark.size(), 4)) {
+        int digit = -1;
+        if (c >= '0' && c <= '9') digit = c - '0';
+        else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+        else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+        if (digit < 0) return std::nullopt;
+        port = port * 16 + static_cast<uint32_t>(digit);
+    }
+    if (port == 0) return std::nullopt;
+    return static_cast<uint16_t>(port);
 }
 
 std::optional<std::string> FrameDccChatBlock(const std::string& nick, uint32_t ip, uint16_t port) {

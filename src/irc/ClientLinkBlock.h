@@ -27,7 +27,7 @@ inline bool ValidLength(size_t length) { return length >= kMinBlock && length <=
 // port of the chat listener it opened.
 struct DccChatBlock {
     std::string nick;
-    std::string address;  // the decimal text as sent
+    std::string address;  // the number in decimal
     uint32_t ip = 0;
     uint16_t port = 0;
     bool operator==(const DccChatBlock&) const = default;
@@ -49,6 +49,11 @@ using ClientLinkBlock = std::variant<std::monostate, DccChatBlock, YourInfoBlock
 
 // Reads the L bytes of a block (without the length).
 ClientLinkBlock ParseClientLinkBlock(std::string_view block);
+
+// The link port another copy advertises at the start of its realname
+// field: "[IS" and exactly four hexadecimal digits; nothing otherwise, or
+// for port 0 (it has no listener).
+std::optional<uint16_t> AdvertisedLinkPort(std::string_view realname);
 
 // The length bytes and the block, ready to send; nothing when a string holds
 // a byte 0 or the block would exceed kMaxBlock.
