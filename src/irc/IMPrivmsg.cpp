@@ -150,6 +150,7 @@ std::unique_ptr<C_imDCCChat> C_imDCCChat::FromClientLink(const std::string& nick
     chat->ip = ip;
     chat->port = port;
     chat->valid = true;
+    chat->viaClientLink = true;
     return chat;
 }
 

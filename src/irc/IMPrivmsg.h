@@ -155,6 +155,7 @@ public:
     std::string address;
     uint32_t ip = 0;
     int port = 0;
+    bool viaClientLink = false;  // its nick is the sender's own claim
 };
 
 // RESUME and ACCEPT share their words: file name, port, position[, token].

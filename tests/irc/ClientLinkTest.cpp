@@ -6,7 +6,10 @@
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <arpa/inet.h>
+#include <netinet/in.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <variant>
 
@@ -95,6 +98,19 @@ TEST(ClientLinkBlockTest, TheAdvertisedPortIsFourHexDigitsAfterTheMark) {
 class Peer {
 public:
     explicit Peer(uint16_t port) : fd_(ConnectLoopback(port)) {}
+    // From another loopback address (all of 127/8 is this machine).
+    Peer(uint16_t port, uint32_t from) : fd_(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0)) {
+        sockaddr_in address {};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(from);
+        ::bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        address.sin_addr.s_addr = htonl(0x7F000001);
+        address.sin_port = htons(port);
+        if (::connect(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+            ::close(fd_);
+            fd_ = -1;
+        }
+    }
     ~Peer() {
         if (fd_ >= 0) ::close(fd_);
     }
@@ -230,6 +246,27 @@ TEST_F(ClientLinkListenerTest, ConnectionsMoreThanTheBurstApartAreFine) {
     }
     EXPECT_FALSE(listener->IsRefused(0x7F000001));
     EXPECT_TRUE(status.lines.empty());
+}
+
+TEST_F(ClientLinkListenerTest, ABurstFromManyAddressesHoldsFewConnectionsAndNoneForLong) {
+    constexpr size_t kPeers = 200;
+    std::vector<std::unique_ptr<Peer>> peers;
+    for (uint32_t i = 0; i < kPeers; ++i) {
+        peers.push_back(std::make_unique<Peer>(listener->Port(), 0x7F000100 + i));
+        ASSERT_TRUE(peers.back()->Connected());
+        loop.RunOnce(0);  // the backlog is five
+    }
+    auto closed = [&] { return std::count_if(peers.begin(), peers.end(), [](auto& peer) { return peer->Closed(); }); };
+    ASSERT_TRUE(Settle([&] { return size_t(closed()) == kPeers - CInterClientListener::kMaxOpen; }));
+    EXPECT_EQ(listener->OpenConnections(), CInterClientListener::kMaxOpen);
+    EXPECT_TRUE(status.lines.empty()) << "many senders are no burst of one";
+    // None of them sends; the next connection after a while finds them gone.
+    now += CInterClientListener::kStaleMs + 1;
+    auto late = Connect();
+    late->Send(Block(kChat));
+    ASSERT_TRUE(Settle([&] { return !dispatched.empty(); }));
+    EXPECT_EQ(listener->OpenConnections(), 0u);
+    EXPECT_TRUE(peers.front()->Closed());
 }
 
 TEST_F(ClientLinkListenerTest, YourInfoGoesToTheWaitingPageAndIsOtherwiseDroppedOrRefusedByItsAge) {
