@@ -81,8 +81,10 @@ void CClientLinkRequests::OnWhoisReply(const Lookup& lookup, const C_imServerNum
     const std::string& host = reply.ReplyParam(3);
     if (!linkPort || host.empty()) return;
     if (lookup.chat) {
-        if (const uint16_t chatPort = services_.openChatListener(lookup.nick))
-            Send(host, *linkPort, FrameDccChatBlock(services_.connection.currentNick, services_.ownAddress(), chatPort));
+        if (const uint16_t chatPort = services_.openChatListener(lookup.nick)) {
+            const std::string& ownNick = services_.connection.currentNick;
+            Send(host, *linkPort, FrameDccChatBlock(ownNick, services_.ownAddress(), chatPort));
+        }
     }
     if (lookup.yourInfo) {
         const std::optional<std::string> block = FrameYourInfoBlock(services_.yourInfo());

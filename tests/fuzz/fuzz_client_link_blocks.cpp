@@ -30,6 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!framed || framed->size() > size + 2) FuzzFail(kTarget, "a block that read cannot be framed again");
     const size_t length = static_cast<unsigned char>((*framed)[0]) | static_cast<unsigned char>((*framed)[1]) << 8;
     if (length != framed->size() - 2) FuzzFail(kTarget, "the length bytes are not the block's length, low byte first");
-    if (ParseClientLinkBlock(std::string_view(*framed).substr(2)) != parsed) FuzzFail(kTarget, "a framed block reads differently");
+    if (ParseClientLinkBlock(std::string_view(*framed).substr(2)) != parsed)
+        FuzzFail(kTarget, "a framed block reads differently");
     return 0;
 }

@@ -38,7 +38,8 @@ TEST_F(ClientLinkTest, BrimConnectOffersAChatAndNickInfoBringsTheOtherUsersInfo)
     ASSERT_TRUE(server.Started()) << "ngircd did not start";
     auto alpha = StartClient("alpha",
                              "[HKEY_CURRENT_USER\\Software\\quornwright\\Parlevox\\Your info]\r\n"
-                             "\"Age\"=\"31\"\r\n\"Description\"=\"Tea and trains\"\r\n\"Email\"=\"alpha@example.org\"\r\n"
+                             "\"Age\"=\"31\"\r\n\"Description\"=\"Tea and trains\"\r\n"
+                             "\"Email\"=\"alpha@example.org\"\r\n"
                              "\"Real name\"=\"Alpha Smith\"\r\n\"Location\"=\"Leeds\"\r\n\"Sex\"=\"F\"\r\n");
     // A client seeds its random local port from the clock's second: two
     // started within one second would pick the same one.

@@ -71,7 +71,8 @@ TEST(ClientLinkBlockTest, OnlyWholeWellFormedBlocksRead) {
         const ClientLinkBlock parsed = ParseClientLinkBlock(c.block);
         EXPECT_EQ(static_cast<int>(parsed.index()), c.kind) << c.block.size() << " bytes: " << c.block.substr(0, 40);
     }
-    EXPECT_EQ(std::get<DccChatBlock>(ParseClientLinkBlock(kChat)), (DccChatBlock {"alice", "2130706433", 0x7F000001, 40000}));
+    EXPECT_EQ(std::get<DccChatBlock>(ParseClientLinkBlock(kChat)),
+              (DccChatBlock {"alice", "2130706433", 0x7F000001, 40000}));
     EXPECT_EQ(std::get<YourInfoBlock>(ParseClientLinkBlock(kInfo)),
               (YourInfoBlock {"30", "tea", "a@b.org", "Alice", "Leeds", "F"}));
 }
@@ -202,7 +203,8 @@ TEST_F(ClientLinkListenerTest, AChatRequestArrivingAByteAtATimeBecomesADccChatEv
 
 TEST_F(ClientLinkListenerTest, BadLengthsAndMalformedBlocksRefuseTheSender) {
     const std::string sends[] = {
-        "\x00\x00"s, "\x02\x00"s, "\x03\x00" "DCC"s, "\x01\x20"s, "\x28\x23"s, "\xFF\xFF"s,  // 0, 2, 3, 8193, 9000, 65535
+        // Lengths 0, 2, 3, 8193, 9000 and 65535.
+        "\x00\x00"s, "\x02\x00"s, "\x03\x00" "DCC"s, "\x01\x20"s, "\x28\x23"s, "\xFF\xFF"s,
         Block("XXXXalice\0" "2130706433\0" "40000\0"s), Block(kChat + "x"),
         Block("DCCcalice\0" "2130706433\0" "12345678901234567890\0"s), Block("UInfa\0b\0"s),
     };

@@ -42,7 +42,8 @@ TEST_F(NetworkWndTest, RegistersWithNickAndUserCarryingTheLinkPortField) {
     const uint16_t linkPort = network->ClientLinkPort();
     ASSERT_NE(linkPort, 0);
     EXPECT_TRUE(PortAccepts(linkPort)) << "the advertised port is the link's listener";
-    EXPECT_EQ(server->Lines(), (std::vector<std::string>{"NICK tester", fmt::sprintf("USER tuser blah blah :[IS%04X] just testing", linkPort)}));
+    EXPECT_EQ(server->Lines(), (std::vector<std::string>{
+                                   "NICK tester", fmt::sprintf("USER tuser blah blah :[IS%04X] just testing", linkPort)}));
     EXPECT_EQ(state.currentNick, "tester");
     EXPECT_EQ(state.currentUserName, "tuser");
     EXPECT_EQ(state.localAddress, "127.0.0.1");

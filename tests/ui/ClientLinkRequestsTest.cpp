@@ -131,8 +131,8 @@ TEST_F(ClientLinkRequestsTest, RequestsForANickBeingLookedUpShareItsWhois) {
     EXPECT_EQ(chatListeners, std::vector<std::string> {"bob"});
     EXPECT_EQ(requests->Pending(), 1u);
     // A lost connection ends the lookups whose replies will never come.
-    loop.SendMessage(network->Handle(), WindowMessage(netmsg::kDispatchEvent,
-                                                      std::make_unique<EventPayload>(std::make_unique<C_imDisconnect>(1))));
+    auto disconnect = std::make_unique<EventPayload>(std::make_unique<C_imDisconnect>(1));
+    loop.SendMessage(network->Handle(), WindowMessage(netmsg::kDispatchEvent, std::move(disconnect)));
     EXPECT_EQ(requests->Pending(), 0u);
     requests->RequestChat("carol");
     EXPECT_TRUE(RunUntil([&] { return Whoises() == 3; }));
@@ -159,7 +159,8 @@ TEST_F(ClientLinkRequestsTest, TheUserPageAsksWaitsAndLearnsOfAnAbsentNick) {
     Post(":irc.x 401 alice carol :No such nick");
     EXPECT_EQ(page.GetState(), CNickInfoUserinfo::State::kAsking);
     Post(":irc.x 401 alice Bob :No such nick");
-    EXPECT_EQ(view.lines, (std::vector<std::string> {"Asking bob for their \"Your Info\" text...", "bob is not on IRC."}));
+    EXPECT_EQ(view.lines,
+              (std::vector<std::string> {"Asking bob for their \"Your Info\" text...", "bob is not on IRC."}));
     EXPECT_EQ(listener.texts.size(), 2u) << "the page only watches";
 
     EXPECT_EQ(inbox.Deliver(kOwnInfo), ClientLinkInbox::Delivery::kDelivered);
