@@ -9,6 +9,8 @@
 #include "dcc/DCCQueryWnd.h"
 #include "dcc/DCCWnd.h"
 #include "ui/ChatWindows.h"
+#include "ui/NickInfoDialog.h"
+#include "ui/StatusWindow.h"
 
 namespace parlevox {
 
@@ -60,11 +62,36 @@ private:
     std::string last_;
 };
 
-class HeadlessViews final : public ChatWindowViews, public DccViews {
+// "/nickinfo": the user page's progress and, once they arrive, its fields
+// ("Age: 30"), as status lines.
+class HeadlessNickInfoView final : public NickInfoView, public NickInfoUserinfoView {
+public:
+    HeadlessNickInfoView(ConsoleOutput& output, CNickInfoDialog& dialog) : output_(output), page_(dialog.Userinfo()) {
+        page_.SetView(this);
+    }
+    void Show() override { page_.Shown(); }
+    void UserinfoChanged() override {
+        if (const std::string line = page_.StateLine(); !line.empty()) return Write(line);
+        if (page_.GetState() != CNickInfoUserinfo::State::kArrived) return;
+        for (const auto& [label, value] : page_.Fields()) Write(std::string(label) + ": " + value);
+    }
+
+private:
+    void Write(const std::string& line) { output_.WriteLine(CStatusWindow::kName, line); }
+
+    ConsoleOutput& output_;
+    CNickInfoUserinfo& page_;
+};
+
+class HeadlessViews final : public ChatWindowViews, public DccViews, public NickInfoViews {
 public:
     explicit HeadlessViews(ConsoleOutput& output) : output_(output) {}
 
     DccViews* Dcc() override { return this; }
+    NickInfoViews* NickInfo() override { return this; }
+    std::unique_ptr<NickInfoView> MakeNickInfoView(CNickInfoDialog& dialog) override {
+        return std::make_unique<HeadlessNickInfoView>(output_, dialog);
+    }
     std::unique_ptr<DccProgressView> MakeProgressView(CDCCWnd&) override {
         return std::make_unique<HeadlessProgressView>(output_);
     }

@@ -181,8 +181,11 @@ void CDCCControl::StartReceive(const DccOffer& offer, uint64_t position) {
 void CDCCControl::OnChat(C_imDCCChat& request) {
     if (!request.valid || Unreachable(request.ip)) return;
     const AddressRecord& sender = request.senderAddress;
-    const bool telnet = EqualsIgnoringCase(sender.host, "Telnet");
-    const bool own = EqualsIgnoringCase(sender.nick, services_.connection.currentNick);
+    // Over the client link anyone can give any nick: such an offer is never
+    // taken for our own or a friend's, and waits for the person.
+    const bool vouched = !request.viaClientLink;
+    const bool telnet = vouched && EqualsIgnoringCase(sender.host, "Telnet");
+    const bool own = vouched && EqualsIgnoringCase(sender.nick, services_.connection.currentNick);
     if (request.port < 1024 && !telnet && !own) {
         services_.addIgnore(sender, dcc_text::kSystemPortReason);
         return;
@@ -194,7 +197,7 @@ void CDCCControl::OnChat(C_imDCCChat& request) {
         telnetPort = static_cast<uint16_t>(*port);
     }
     CDCCChatWnd& window = services_.chats.OpenDccChat(sender.nick, telnetPort);
-    if (telnet || own || services_.isFriend(sender)) {
+    if (telnet || own || (vouched && services_.isFriend(sender))) {
         window.Connect(request.ip, static_cast<uint16_t>(request.port));
         return;
     }
@@ -248,11 +251,14 @@ bool CDCCControl::SendFile(const std::string& nick, const std::string& path, std
 }
 
 bool CDCCControl::OfferChat(const std::string& nick, std::string& problem) {
-    CDCCChatWnd& window = services_.chats.OpenDccChat(nick, 0);
-    const uint16_t port = window.Listen(TransferSettings());
+    const uint16_t port = OpenChatListener(nick);
     if (port == 0) return false;  // the window shows why
     SendCTCP(nick, fmt::sprintf(dcc_text::kChatRequest, OwnAddress(), port));
     return true;
+}
+
+uint16_t CDCCControl::OpenChatListener(const std::string& nick) {
+    return services_.chats.OpenDccChat(nick, 0).Listen(TransferSettings());
 }
 
 std::optional<std::string> CDCCControl::ViewLine(const std::string& path, std::string& problem) {

@@ -81,6 +81,10 @@ public:
     // reason in `problem` when nothing was offered.
     bool SendFile(const std::string& nick, const std::string& path, std::string& problem);
     bool OfferChat(const std::string& nick, std::string& problem);  // false: the chat window says why
+    // The chat window of an offer made some other way than by CTCP (the
+    // client link): it listens, and its port is returned (0: the window
+    // says why).
+    uint16_t OpenChatListener(const std::string& nick);
     // The line that offers the file to oneself, for the incoming path.
     std::optional<std::string> ViewLine(const std::string& path, std::string& problem);
 

@@ -136,6 +136,24 @@ C_imDCCChat::C_imDCCChat(C_imCTCPMessage&& generic) : IRCMessageOf(std::move(gen
     valid = ReadNumber(address, 0xFFFFFFFFull, ip) && ReadNumber(words[2], 65535, port);
 }
 
+std::unique_ptr<C_imDCCChat> C_imDCCChat::FromClientLink(const std::string& nick, const std::string& address,
+                                                        uint32_t ip, int port) {
+    C_imPRIVMSG privmsg;
+    privmsg.command = "PRIVMSG";
+    privmsg.sender = nick + "!x@(BrimConnect)";
+    privmsg.senderAddress = AddressRecord::FromSender(privmsg.sender);
+    C_imCTCPMessage request(std::move(privmsg));
+    request.ctcpType = "DCC";
+    request.ctcpArgument.clear();
+    auto chat = std::make_unique<C_imDCCChat>(std::move(request));
+    chat->address = address;
+    chat->ip = ip;
+    chat->port = port;
+    chat->valid = true;
+    chat->viaClientLink = true;
+    return chat;
+}
+
 void C_imDCCChat::SetSystemVariables(SystemVariableSink& sink) const {
     sink.SetString("sSysDCCIP", address);
     sink.SetInt("iSysDCCPort", port);

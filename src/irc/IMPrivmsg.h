@@ -2,6 +2,7 @@
 // PRIVMSG and its family: ordinary messages, CTCP requests and the DCC
 // requests that ride in them.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -145,11 +146,16 @@ public:
     explicit C_imDCCChat(C_imCTCPMessage&& generic);
     static bool Accepts(const C_imCTCPMessage& generic) { return generic.IsDCCRequest("CHAT"); }
     void SetSystemVariables(SystemVariableSink& sink) const override;
+    // A chat request that came over the client link, not in a PRIVMSG: from
+    // "nick!x@(BrimConnect)", of type "DCC" with no argument.
+    static std::unique_ptr<C_imDCCChat> FromClientLink(const std::string& nick, const std::string& address,
+                                                       uint32_t ip, int port);
 
     bool valid = false;
     std::string address;
     uint32_t ip = 0;
     int port = 0;
+    bool viaClientLink = false;  // its nick is the sender's own claim
 };
 
 // RESUME and ACCEPT share their words: file name, port, position[, token].

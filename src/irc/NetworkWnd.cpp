@@ -12,6 +12,7 @@
 #include "irc/IMServer.h"
 #include "irc/IRCNotifyList.h"
 #include "irc/IdentListener.h"
+#include "irc/InterClientListener.h"
 #include "irc/LineRules.h"
 #include "irc/NetworkMessages.h"
 #include "irc/NetworkTexts.h"
@@ -173,8 +174,34 @@ void CNetworkWnd::Register() {
         hostNameLookup_ = LookUpHostName(Loop(), state_.localAddress,
                                          [this](const std::string& name) { state_.localHostName = name; });
     }
+    StartClientLink(localAddressKnown ? state_.localAddress : std::string());
     StartIdent(localAddressKnown);
-    Send(fmt::sprintf(texts::kUserLine, logon.userName, clientLinkPort_, logon.tagline));
+    Send(fmt::sprintf(texts::kUserLine, logon.userName, ClientLinkPort(), logon.tagline));
+}
+
+void CNetworkWnd::StartClientLink(const std::string& localAddress) {
+    if (clientLink_ || localAddress.empty()) return PARLEVOX_INTERNAL_ERROR();
+    // Posted: handlers never run inside a link socket's notification.
+    auto dispatch = [this](std::unique_ptr<CIRCMessage> message) {
+        auto payload = std::make_unique<EventPayload>(std::move(message));
+        Loop().PostMessage(Handle(), WindowMessage(netmsg::kDispatchEvent, std::move(payload)));
+    };
+    clientLink_ = std::make_unique<CInterClientListener>(
+        Loop(), InterClientServices {status_, settings_.colours, clientLinkInbox_, dispatch});
+    if (clientLink_->Start(localAddress)) return;
+    clientLink_.reset();
+    PARLEVOX_INTERNAL_ERROR();
+}
+
+// Shut at once, destroyed after the caller has returned, as sockets are.
+void CNetworkWnd::StopClientLink() {
+    if (!clientLink_) return;
+    clientLink_->Shut();
+    Loop().DeleteLater(std::move(clientLink_));
+}
+
+uint16_t CNetworkWnd::ClientLinkPort() const {
+    return clientLink_ ? clientLink_->Port() : 0;
 }
 
 void CNetworkWnd::StartIdent(bool localAddressKnown) {
@@ -190,6 +217,7 @@ void CNetworkWnd::StartIdent(bool localAddressKnown) {
 void CNetworkWnd::OnServerClose(int) {
     socket_->Close();
     ident_.reset();
+    StopClientLink();
     if (state_.connected) {
         state_.connected = false;
         Dispatch(std::make_unique<C_imDisconnect>(1));
@@ -207,6 +235,7 @@ void CNetworkWnd::Reset() {
     hostNameLookup_.reset();
     ident_.reset();
     socket_->Close();
+    StopClientLink();
     Loop().DeleteLater(std::move(socket_));
     socket_ = std::make_unique<CIRCClientSocket>(Loop(), Handle(), *this);
     state_.connected = false;

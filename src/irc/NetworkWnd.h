@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "irc/ClientLinkInbox.h"
 #include "irc/ConnectionState.h"
 #include "irc/IRCClientSocket.h"
 #include "irc/IRCLineParser.h"
@@ -18,6 +19,7 @@ namespace parlevox {
 
 class CIRCNotifyList;
 class CIdentListener;
+class CInterClientListener;
 class ConnectProgress;
 class TrafficLog;
 
@@ -31,8 +33,11 @@ public:
 
     // The connect dialog that follows the attempt in progress (null: none).
     void SetConnectProgress(ConnectProgress* progress) { connectProgress_ = progress; }
-    // The client link's listening port, advertised in the USER line.
-    void SetClientLinkPort(uint16_t port) { clientLinkPort_ = port; }
+    // The client link's listening port, advertised in the USER line; 0
+    // while there is no listener.
+    uint16_t ClientLinkPort() const;
+    // Where "Your Info" blocks go, whichever connection brings them.
+    ClientLinkInbox& ClientLink() { return clientLinkInbox_; }
     // The logon values, colours and switches; the next connection and the
     // next line received use them.
     void SetSettings(const NetworkSettings& settings);
@@ -55,6 +60,9 @@ private:
     // Gives the connection up as if the server had closed it.
     void DropConnection();
     void Dispatch(std::unique_ptr<CIRCMessage> message);
+    // The client link's listener lives while the connection does.
+    void StartClientLink(const std::string& localAddress);
+    void StopClientLink();
     void Status(const std::string& text);
     void Progress(const std::string& text);
     void FailAttempt(const std::string& text);
@@ -74,7 +82,8 @@ private:
     NetworkSettings settings_;
     ParseOptions parseOptions_;
     ProblemLineLimiter unreadableLines_;
-    uint16_t clientLinkPort_ = 0;
+    ClientLinkInbox clientLinkInbox_;
+    std::unique_ptr<CInterClientListener> clientLink_;
     std::unique_ptr<CIdentListener> ident_;    // for one connection
     std::shared_ptr<void> hostNameLookup_;  // the connection's own, dropped with it
 };

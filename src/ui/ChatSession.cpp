@@ -12,6 +12,7 @@
 #include "settings/IgnoreListStore.h"
 #include "settings/OneShotHints.h"
 #include "ui/MainFrameTexts.h"
+#include "ui/NickInfoDialog.h"
 #include "ui/PlugInWindows.h"
 #include "ui/StatusWindow.h"
 #include "ui/TextWindow.h"
@@ -41,6 +42,11 @@ MainFrameSettings MainFrameSettingsOf(CBrimvaleApp& app) {
         settings.nicks[i] = app.Options().nicknames[i].name;
     settings.hideMotds = app.Options().misc.hideMotds;
     return settings;
+}
+
+YourInfoBlock YourInfoOf(CBrimvaleApp& app) {
+    const OptionsRecord::YourInfo& info = app.Options().yourInfo;
+    return {info.age, info.description, info.email, info.realName, info.location, info.sex};
 }
 
 CommandSettings CommandSettingsOf(CBrimvaleApp& app) {
@@ -144,6 +150,7 @@ CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowV
     menus_ = std::make_unique<UserMenuRunner>(app.Menus(), app.UI(), processor_, scripts_->Calls(), app.Variables());
     StartDcc(views);
     StartNotify();
+    StartClientLink(views);
     // Typed or from a script, a program starts only through the allow list.
     windows_.onRunProgram = [this](const std::string& program, const std::string& arguments, CommandOutput& output) {
         app_.RunList().Run(program, arguments, output);
@@ -165,6 +172,9 @@ CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowV
 // The modules' Shutdown functions run while the windows still exist; the
 // modules take their reactions back before the application saves them.
 CChatSession::~CChatSession() {
+    ctcp_.SetYourInfoHook({});
+    nickInfo_.reset();
+    clientLink_.reset();
     StopNotify();
     mainFrame_.SetDccHandOff(nullptr);
     dcc_.reset();
@@ -302,6 +312,22 @@ void CChatSession::StopNotify() {
     watch.onOnlineChanged = {};
     watch.onAllOffline = {};
     watch.onPeopleCameOrWent = {};
+}
+
+void CChatSession::StartClientLink(ChatWindowViews& views) {
+    CNetworkControl& network = app_.Network();
+    clientLink_ = std::make_unique<CClientLinkRequests>(ClientLinkRequestServices {
+        app_.Loop(), network.WindowHandleOf(), network.State(), app_.Colours(), status_,
+        [this](const std::string& nick) { return dcc_->OpenChatListener(nick); }, [this] { return dcc_->OwnAddress(); },
+        [this] { return YourInfoOf(app_); }});
+    ctcp_.SetYourInfoHook([this](const AddressRecord& requester) { clientLink_->SendYourInfo(requester.nick); });
+    windows_.onOpenClientLink = [this](const std::string& nick) {
+        clientLink_->RequestChat(nick);
+        return true;
+    };
+    nickInfo_ = std::make_unique<NickInfoDialogs>(
+        NickInfoServices {app_.Loop(), network.WindowHandleOf(), network.Window().ClientLink()}, views.NickInfo());
+    windows_.onOpenNickInfo = [this](const std::string& nick) { return nickInfo_->Open(nick); };
 }
 
 void CChatSession::GatherReactions() {

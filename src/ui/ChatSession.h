@@ -16,6 +16,7 @@
 #include "display/ChatWindow.h"
 #include "script/ScriptCommandVariables.h"
 #include "ui/ChatWindows.h"
+#include "ui/ClientLinkRequests.h"
 #include "ui/MainFrame.h"
 #include "ui/NotifyWindow.h"
 
@@ -23,6 +24,7 @@ namespace parlevox {
 
 class CBrimvaleApp;
 class CStatusWindow;
+class NickInfoDialogs;
 class PlugInWindows;
 
 class CChatSession {
@@ -44,6 +46,8 @@ public:
     CDCCControl& Dcc() { return *dcc_; }
     // The online nicks of the application's notify list.
     CNotifyWindow& NotifyWindow() { return notifyWindow_; }
+    // "/brimconnect" and the answers to BVUSERINFO.
+    CClientLinkRequests& ClientLink() { return *clientLink_; }
 
     // The one-shot tips explain the desktop's windows; a front end without
     // them turns them off.
@@ -93,9 +97,12 @@ private:
     std::unique_ptr<CDCCControl> dcc_;
     std::unique_ptr<DccRelay> dccRelay_;
     CNotifyWindow notifyWindow_;
+    std::unique_ptr<CClientLinkRequests> clientLink_;
+    std::unique_ptr<NickInfoDialogs> nickInfo_;
 
     void StartReactions();
     void StartDcc(ChatWindowViews& views);
+    void StartClientLink(ChatWindowViews& views);
     void StartScriptEvents();
     void StartNotify();
     void StopNotify();

@@ -21,6 +21,7 @@ class CChanWnd;
 class CMessageWnd;
 class CTextWindow;
 class CNamesList;
+class NickInfoViews;
 
 // A script text window with an input line is TextWithInput.
 // DCC chats and telnet connections are DccChat and Telnet (only the
@@ -36,6 +37,8 @@ public:
     virtual void Opened(ChatWindowView& /*view*/, CChatWindow& /*window*/) {}
     // The views of file transfers and offers; none: they have no view.
     virtual DccViews* Dcc() { return nullptr; }
+    // The nick information dialogs' views; none: "/nickinfo" is not available.
+    virtual NickInfoViews* NickInfo() { return nullptr; }
 };
 
 class ChatWindows final : public MessageTarget, public MainFrameWindows, public CommandHost, public DccChatWindows {
@@ -81,6 +84,10 @@ public:
         onStartDcc;
     std::function<bool(const std::string& nick)> onChooseFileToSend;
     std::function<bool(const std::string& file, CommandOutput& output)> onViewFile;
+    // "/brimconnect" and "/nickinfo": the session's client link requests
+    // and nick information dialogs.
+    std::function<bool(const std::string& nick)> onOpenClientLink;
+    std::function<bool(const std::string& nick)> onOpenNickInfo;
     // "/server": none set, the command says it is not available.
     std::function<bool(const std::string& server, const std::string& rest)> onConnectTo;
     // "/run" and the scripts' Run: the session's run permission list.
@@ -116,6 +123,8 @@ public:
         return onViewFile && onViewFile(file, output);
     }
     bool ConnectTo(const std::string& server, const std::string& rest) override;
+    bool OpenClientLink(const std::string& nick) override { return onOpenClientLink && onOpenClientLink(nick); }
+    bool OpenNickInfo(const std::string& nick) override { return onOpenNickInfo && onOpenNickInfo(nick); }
     bool ResetScripts() override { return onResetScripts && onResetScripts(); }
     bool RunProgram(const std::string& program, const std::string& arguments, CommandOutput& output) override {
         return onRunProgram && onRunProgram(program, arguments, output);

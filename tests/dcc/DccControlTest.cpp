@@ -5,6 +5,7 @@
 
 #include "dcc/DCCChatWnd.h"
 #include "display/ChatWindowFixture.h"
+#include "irc/IMPrivmsg.h"
 #include "irc/IRCLineParser.h"
 
 namespace parlevox::test {
@@ -175,6 +176,20 @@ TEST_F(DccControlTest, ChatOffersFollowTheSenderAndThePort) {
     }
     EXPECT_EQ(chats.windows[3]->TelnetPort(), 23);
     EXPECT_EQ(chats.windows[3]->Peer(), "host.example");
+}
+
+TEST_F(DccControlTest, ChatOffersOverTheClientLinkAlwaysWaitForThePerson) {
+    state.currentNick = "Me";
+    for (const char* nick : {"stranger", "friend", "Me"}) {
+        auto request = C_imDCCChat::FromClientLink(nick, "2130706433", 0x7F000001, 5000);
+        EXPECT_TRUE(control->HandRequest(*request));
+        ASSERT_FALSE(chats.windows.empty());
+        EXPECT_EQ(chats.windows.back()->Peer(), nick);
+        EXPECT_TRUE(chats.windows.back()->OfferPending()) << nick;
+    }
+    auto systemPort = C_imDCCChat::FromClientLink("Me", "2130706433", 0x7F000001, 23);
+    control->HandRequest(*systemPort);
+    EXPECT_EQ(ignored, std::vector<std::string> {"Me!x@(BrimConnect) Sending DCC with system port (<1024)"});
 }
 
 TEST_F(DccControlTest, AllowAndAutomaticModesDecideBetweenDropAskAndReceive) {

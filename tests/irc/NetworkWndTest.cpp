@@ -1,5 +1,6 @@
 // The network window over a real loopback connection: logon lines, the
 // received-line rules, the send path and the ends of a connection.
+#include <fmt/printf.h>
 #include <gtest/gtest.h>
 
 #include <ctime>
@@ -37,9 +38,12 @@ protected:
 };
 
 TEST_F(NetworkWndTest, RegistersWithNickAndUserCarryingTheLinkPortField) {
-    network->SetClientLinkPort(0xBEEF);
     ConnectAndRegister();
-    EXPECT_EQ(server->Lines(), (std::vector<std::string>{"NICK tester", "USER tuser blah blah :[ISBEEF] just testing"}));
+    const uint16_t linkPort = network->ClientLinkPort();
+    ASSERT_NE(linkPort, 0);
+    EXPECT_TRUE(PortAccepts(linkPort)) << "the advertised port is the link's listener";
+    EXPECT_EQ(server->Lines(), (std::vector<std::string>{
+                                   "NICK tester", fmt::sprintf("USER tuser blah blah :[IS%04X] just testing", linkPort)}));
     EXPECT_EQ(state.currentNick, "tester");
     EXPECT_EQ(state.currentUserName, "tuser");
     EXPECT_EQ(state.localAddress, "127.0.0.1");

@@ -3,6 +3,7 @@
 #include "ui/qt/ChannelWindowWidget.h"
 #include "ui/qt/DccChatWindowWidget.h"
 #include "ui/qt/MotdWindowWidget.h"
+#include "ui/qt/NickInfoDialog.h"
 #include "ui/qt/QtDccViews.h"
 #include "ui/qt/QueryWindowWidget.h"
 #include "ui/qt/TextWindowWidget.h"
@@ -31,6 +32,10 @@ void QtChatViews::Opened(ChatWindowView& view, CChatWindow& window) {
     else
         widget->Attach(window);
     emit windowOpened(widget);
+}
+
+std::unique_ptr<NickInfoView> QtChatViews::MakeNickInfoView(CNickInfoDialog& dialog) {
+    return std::make_unique<NickInfoDialog>(dialog);
 }
 
 DccViews* QtChatViews::Dcc() {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "ui/ChatWindows.h"
+#include "ui/NickInfoDialog.h"
 
 namespace parlevox {
 
@@ -18,7 +19,7 @@ class CNamesList;
 class QtDccViews;
 class UserMenuRunner;
 
-class QtChatViews final : public QObject, public ChatWindowViews {
+class QtChatViews final : public QObject, public ChatWindowViews, public NickInfoViews {
     Q_OBJECT
 
 public:
@@ -38,6 +39,9 @@ public:
     std::unique_ptr<ChatWindowView> MakeView(ChatWindowKind kind, const std::string& name) override;
     void Opened(ChatWindowView& view, CChatWindow& window) override;
     DccViews* Dcc() override;
+    // The nick information dialogs: top-level windows of their own.
+    NickInfoViews* NickInfo() override { return this; }
+    std::unique_ptr<NickInfoView> MakeNickInfoView(CNickInfoDialog& dialog) override;
 
 signals:
     // The widget is attached and ready to show.
