@@ -1,5 +1,7 @@
 #include "settings/BrimvaleApp.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -60,7 +62,9 @@ CBrimvaleApp::CBrimvaleApp(FrontEnd frontEnd, const AppStartOptions& options)
 void CBrimvaleApp::StartUp(const AppStartOptions& options) {
     HelpFiles::InstallMissing(options.dataFolder, programFolder_);
     ServerList::InstallMissing(options.dataFolder, programFolder_);
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    // The process id goes in too: two clients started in the same second
+    // would otherwise draw the same local ports and the second could not connect.
+    std::srand(static_cast<unsigned>(std::time(nullptr)) ^ (static_cast<unsigned>(::getpid()) << 16));
     if (saveSettings_) autoSave_ = std::make_unique<RegistryAutoSave>(frontEnd_.loop, registry_);
     // Links are opened from deep inside the output panes, which have no loop
     // of their own to watch the opener with.
