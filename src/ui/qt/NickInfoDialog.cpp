@@ -1,5 +1,6 @@
 #include "ui/qt/NickInfoDialog.h"
 
+#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,8 +48,11 @@ NickInfoDialog::NickInfoDialog(CNickInfoDialog& dialog)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     tabs_->addTab(userinfo_, nickinfo_text::kUserinfoPage);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) { PageShown(index); });
-    resize(380, 300);
+    resize(380, 330);
 }
 
 NickInfoDialog::~NickInfoDialog() = default;
