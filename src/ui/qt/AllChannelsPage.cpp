@@ -86,12 +86,18 @@ AllChannelsPage::AllChannelsPage(const JoinWindowContext& context, ChannelAction
     users->addWidget(maxLabel);
     users->addWidget(maxUsers_);
     users->addStretch();
-    auto* form = new QFormLayout;
-    form->addRow(tr(jointext::kMinimumUsers), users);
     auto* filterRow = new QHBoxLayout;
     filterRow->addWidget(filter_, 1);
     filterRow->addWidget(refresh_);
-    form->addRow(tr(jointext::kTextFilter), filterRow);
+    // Rows of several fields: the labels name their first field for the
+    // keyboard.
+    auto* form = new QFormLayout;
+    auto* minLabel = new QLabel(tr(jointext::kMinimumUsers), this);
+    minLabel->setBuddy(minUsers_);
+    form->addRow(minLabel, users);
+    auto* filterLabel = new QLabel(tr(jointext::kTextFilter), this);
+    filterLabel->setBuddy(filter_);
+    form->addRow(filterLabel, filterRow);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(count_, 1);
     buttons->addWidget(favourite_);

@@ -111,7 +111,7 @@ QVariant ChannelListModel::data(const QModelIndex& index, int role) const {
         }
     }
     if (role == Qt::TextAlignmentRole && index.column() == kUsers)
-        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        return QVariant::fromValue(Qt::AlignCenter);
     return {};
 }
 
