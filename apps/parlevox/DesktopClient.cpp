@@ -206,12 +206,12 @@ void DesktopClient::OpenCommandLine() {
 // buttons as they change.
 void DesktopClient::OpenJoinWindow() {
     if (!joinWindow_) {
-        JoinWindowContext context{app_->Options(),
-                                  [this] {
-                                      OptionsChanged();
-                                      frame_.SetFavourites(FavouriteNames());
-                                  },
-                                  ui_, [this](const std::string& line) { session_->Commands().Run(line, {}, {}, status_); }};
+        auto saved = [this] {
+            OptionsChanged();
+            frame_.SetFavourites(FavouriteNames());
+        };
+        auto joinLine = [this](const std::string& line) { session_->Commands().Run(line, {}, {}, status_); };
+        JoinWindowContext context{app_->Options(), saved, ui_, joinLine};
         context.categories = &app_->MajorChannels();
         context.loop = &loop_;
         context.networkWindow = app_->Network().WindowHandleOf();

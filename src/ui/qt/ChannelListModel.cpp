@@ -77,8 +77,8 @@ void ChannelListModel::MergeFrom(int firstNew) {
     QModelIndexList moved;
     moved.reserve(persistent.size());
     for (qsizetype i = 0; i < persistent.size(); ++i) {
-        const int row = static_cast<int>(std::lower_bound(order_.begin(), order_.end(), held[i], before) - order_.begin());
-        moved.push_back(index(row, persistent[i].column()));
+        const auto row = std::lower_bound(order_.begin(), order_.end(), held[i], before) - order_.begin();
+        moved.push_back(index(static_cast<int>(row), persistent[i].column()));
     }
     changePersistentIndexList(persistent, moved);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);

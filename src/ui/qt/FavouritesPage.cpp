@@ -1,5 +1,7 @@
 #include "ui/qt/FavouritesPage.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeySequence>
