@@ -37,8 +37,7 @@ QSpinBox* UserCount(QWidget* parent, const char* name, int value) {
 
 AllChannelsPage::AllChannelsPage(const JoinWindowContext& context, ChannelAction join, ChannelAction addFavourite,
                                  QWidget* parent)
-    : QWidget(parent), connection_(context.connection),
-      skipXRated_(context.options.censorship.skipXRatedChannels), joinChannel_(std::move(join)),
+    : QWidget(parent), options_(context.options), connection_(context.connection), joinChannel_(std::move(join)),
       addFavourite_(std::move(addFavourite)) {
     if (context.loop && context.connection)
         query_ = std::make_unique<CChannelListQuery>(*context.loop, context.networkWindow, *context.connection);
@@ -152,7 +151,7 @@ ChannelListFilter AllChannelsPage::Filter() const {
     filter.minUsers = minUsers_->value();
     filter.maxUsers = maxUsers_->value();
     filter.text = ToBytes(filter_->text().trimmed());
-    filter.skipXRated = skipXRated_;
+    filter.skipXRated = options_.censorship.skipXRatedChannels;  // as the preferences say now
     return filter;
 }
 

@@ -21,6 +21,7 @@ class QTimer;
 namespace parlevox {
 
 class ChannelListModel;
+class OptionsRecord;
 struct JoinWindowContext;
 
 class AllChannelsPage final : public QWidget {
@@ -54,8 +55,8 @@ private:
     void SelectionChanged();
     void ShowCount(const char* text);
 
+    const OptionsRecord& options_;
     const ConnectionState* connection_;
-    bool skipXRated_;
     ChannelAction joinChannel_;
     ChannelAction addFavourite_;
     std::unique_ptr<CChannelListQuery> query_;
