@@ -39,7 +39,7 @@ DesktopClient::DesktopClient(QtEventLoop& loop, const DesktopOptions& options)
     : loop_(loop), options_(options), status_(ui_, scheme_, statusView_) {
     UserInterface::SetCurrent(&ui_);
     AppStartOptions start{Registry::DefaultFilePath(), ProgramFolder::Path(), true, DataFolder::Path(),
-                          DataFolder::ModulesPath(), DataFolder::SchemesPath()};
+                          DataFolder::ModulesPath(), DataFolder::SchemesPath(), DataFolder::MajorChannelsPath()};
     app_ = std::make_unique<CBrimvaleApp>(FrontEnd{loop_, ui_, audio_, status_, &hooks_}, start);
     if (!app_->Started()) return;
     statusView_.Attach(status_, app_->Colours());
@@ -92,11 +92,7 @@ void DesktopClient::BuildSession() {
             [this](ChatWindowWidget* window) { frame_.AddWindow(window); });
     session_->Windows().onConnectionChange = [this](bool connected) { OnConnectionChange(connected); };
     frame_.AddWindow(&statusView_);
-    frame_.SetFavourites([this] {
-        std::vector<std::string> channels;
-        for (const FavouriteChannel& favourite : app_->Options().favourites) channels.push_back(favourite.channel);
-        return channels;
-    }());
+    frame_.SetFavourites(FavouriteNames());
     connect(&frame_, &MainFrameWidget::controlClicked, this, &DesktopClient::OnControl);
     connect(&frame_, &MainFrameWidget::channelButtonClicked, this,
             [this](const QString& channel) { Join(channel.toLatin1().toStdString()); });
@@ -206,11 +202,32 @@ void DesktopClient::OpenCommandLine() {
     frame_.Activate(commandLine_);
 }
 
+// One at a time; closing it deletes it. Its favourites reach the channel
+// buttons as they change.
 void DesktopClient::OpenJoinWindow() {
-    auto* window = new JoinWindow(
-        app_->Options(), [this](const std::string& line) { session_->Commands().Run(line, {}, {}, status_); }, &frame_);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
+    if (!joinWindow_) {
+        auto saved = [this] {
+            OptionsChanged();
+            frame_.SetFavourites(FavouriteNames());
+        };
+        auto joinLine = [this](const std::string& line) { session_->Commands().Run(line, {}, {}, status_); };
+        JoinWindowContext context{app_->Options(), saved, ui_, joinLine};
+        context.categories = &app_->MajorChannels();
+        context.loop = &loop_;
+        context.networkWindow = app_->Network().WindowHandleOf();
+        context.connection = &app_->Network().State();
+        joinWindow_ = new JoinWindow(std::move(context), &frame_);
+        joinWindow_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    joinWindow_->show();
+    joinWindow_->raise();
+    joinWindow_->activateWindow();
+}
+
+std::vector<std::string> DesktopClient::FavouriteNames() const {
+    std::vector<std::string> channels;
+    for (const FavouriteChannel& favourite : app_->Options().favourites) channels.push_back(favourite.channel);
+    return channels;
 }
 
 // The scheme editor windows preview with the colour slots and link colour
@@ -316,6 +333,7 @@ void DesktopClient::Shutdown() {
     frame_.SetSoundPlayer({});       // and make no sound: the sound system goes first
     if (signalWatch_) loop_.UnwatchFd(signalWatch_);
     if (signalFd_ >= 0) close(signalFd_);
+    delete joinWindow_;  // its listing reads the connection state
     preferences_.reset();
     schemeEditing_.reset();
     schemeWindows_.reset();  // an editor still open ends its edit while the manager is there

@@ -73,6 +73,7 @@ private:
     void Disconnect();
     void OpenPreferences();
     void OpenJoinWindow();
+    std::vector<std::string> FavouriteNames() const;
     void OpenCommandLine();
     void OpenScripting();
     void BuildSchemeEditing();
@@ -109,6 +110,7 @@ private:
     std::unique_ptr<HelpLauncher> help_;
     std::unique_ptr<NotifyDisplay> notify_;  // the switch bar's lag and the notify window
     QPointer<CommandLineWindowWidget> commandLine_;
+    QPointer<JoinWindow> joinWindow_;
     int signalFd_ = -1;
     int signalWatch_ = 0;
     bool started_ = false;

@@ -5,8 +5,8 @@
 // functions, the scheme editor window with its preview, a channel
 // window's right-click menu for a user with a module's items, a DCC
 // chat beside a file transfer in mid-way, the JPEG viewer plug-in's
-// window with a picture half received, and the notify window with the
-// switch bar's lag.
+// window with a picture half received, the notify window with the
+// switch bar's lag, and the join window's channel categories.
 // Run by the "docs" build target with the docs folder as its argument.
 #include <QApplication>
 #include <QImage>
@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QMdiSubWindow>
+#include <QTreeWidget>
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -28,9 +29,11 @@
 #include "display/OutputWnd.h"
 #include "display/Scheme.h"
 #include "display/SchemeManager.h"
+#include "platform/DataFolder.h"
 #include "platform/NullAudioOutput.h"
 #include "platform/PollEventLoop.h"
 #include "settings/BrimvaleApp.h"
+#include "settings/MajorChannels.h"
 #include "settings/OptionsRecord.h"
 #include "support/LoopbackServer.h"
 #include "support/ScriptedUserInterface.h"
@@ -47,6 +50,7 @@
 #include "ui/qt/DccChatWindowWidget.h"
 #include "ui/qt/DccPlugInWidget.h"
 #include "ui/qt/DccProgressWidget.h"
+#include "ui/qt/JoinWindow.h"
 #include "ui/qt/NamesListWidget.h"
 #include "ui/qt/MainFrameWidget.h"
 #include "ui/qt/NotifyDisplay.h"
@@ -494,6 +498,32 @@ bool NotifyLagPicture(const std::string& folder) {
     return saved;
 }
 
+// The join window on its "Categories" page: the shipped category file's
+// tree with its icons, one category folded and a channel chosen.
+bool JoinWindowPicture(const std::string& folder) {
+    const MajorChannels categories = MajorChannels::Read(DataFolder::MajorChannelsPath());
+    if (categories.Problem()) {
+        std::fprintf(stderr, "parlevox-guidocpics: the category file: %s\n", categories.Problem()->c_str());
+        return false;
+    }
+    OptionsRecord options;
+    test::ScriptedUserInterface ui;
+    JoinWindowContext context{options, {}, ui, {}};
+    context.categories = &categories;
+    JoinWindow window(context);
+    window.resize(640, 520);
+    window.ShowPage(JoinWindow::kCategoriesPage);
+    window.show();
+    auto* tree = window.findChild<QTreeWidget*>("categories");
+    for (QTreeWidgetItem* folded : tree->findItems("Programming", Qt::MatchExactly)) folded->setExpanded(false);
+    for (QTreeWidgetItem* chosen : tree->findItems("#linux", Qt::MatchExactly | Qt::MatchRecursive))
+        tree->setCurrentItem(chosen);
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    bool saved = window.grab().save(QString::fromStdString(folder + "/join-window.png"));
+    if (!saved) std::fprintf(stderr, "parlevox-guidocpics: cannot write join-window.png\n");
+    return saved;
+}
+
 #ifdef PARLEVOX_JPEG_VIEWER
 // An evening over the sea, 480 x 320, as red, green, blue bytes.
 std::vector<uint8_t> SunsetPicture() {
@@ -597,8 +627,9 @@ int main(int argc, char** argv) {
     bool menus = parlevox::MenusPicture(argv[1]);
     bool dcc = parlevox::DccPicture(argv[1]);
     bool notify = parlevox::NotifyLagPicture(argv[1]);
+    bool join = parlevox::JoinWindowPicture(argv[1]);
 #ifdef PARLEVOX_JPEG_VIEWER
     dcc = parlevox::JpegPluginPicture(argv[1]) && dcc;
 #endif
-    return parlevox::MainWindow(argv[1]) && title && scripting && schemeEditor && menus && dcc && notify ? 0 : 1;
+    return parlevox::MainWindow(argv[1]) && title && scripting && schemeEditor && menus && dcc && notify && join ? 0 : 1;
 }

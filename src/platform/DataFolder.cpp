@@ -42,4 +42,11 @@ std::string DataFolder::SchemesPath() {
     return WithSlash(PARLEVOX_BUILD_SCHEMES_DIR);
 }
 
+std::string DataFolder::MajorChannelsPath() {
+    constexpr const char* kName = "MajorChannels.dat";
+    if (const char* set = std::getenv("PARLEVOX_DATA_DIR"); set && *set) return WithSlash(set) + kName;
+    if (std::string installed = InstalledFolder(); !installed.empty()) return installed + kName;
+    return WithSlash(PARLEVOX_BUILD_GENERATED_DATA_DIR) + kName;
+}
+
 }  // namespace parlevox

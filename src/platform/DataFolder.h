@@ -18,6 +18,9 @@ public:
     // The shipped schemes: "schemes/" of the above, except in the build
     // tree, where the build makes them into a folder of its own.
     static std::string SchemesPath();
+    // The shipped category file ("MajorChannels.dat" of the above, except in
+    // the build tree, where the build makes it into its data/ folder).
+    static std::string MajorChannelsPath();
 };
 
 }  // namespace parlevox

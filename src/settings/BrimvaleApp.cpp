@@ -87,10 +87,26 @@ void CBrimvaleApp::StartUp(const AppStartOptions& options) {
     hooks.Pump();
     hooks.TitleStatus(startuptext::kInitialisingMajorChannels);
     hooks.Pump();
+    LoadMajorChannels(options.majorChannelsFile);
+    hooks.Pump();
     hooks.PlaceMainWindow(options_.positions);
     hooks.Pump();
     hooks.CloseTitleScreen();
     dccPlugIns_->StartupAll();  // the main window exists
+}
+
+// The program folder's copy first (a person may keep one of their own),
+// else the shipped one. A damaged file keeps what was read before the
+// damage; a front end that ships none and finds none reads nothing.
+void CBrimvaleApp::LoadMajorChannels(const std::string& shipped) {
+    std::string path;
+    std::error_code error;
+    if (!programFolder_.empty()) path = programFolder_ + majorchannels_text::kFileName;
+    if (path.empty() || !std::filesystem::exists(path, error)) path = shipped;
+    if (path.empty()) return;
+    majorChannels_ = parlevox::MajorChannels::Read(path);
+    if (const std::optional<std::string>& problem = majorChannels_.Problem())
+        frontEnd_.ui.ShowMessageBox({majorchannels_text::kErrorTitle, *problem, MessageIcon::Exclamation});
 }
 
 // The options record first, then the list owners in the order their

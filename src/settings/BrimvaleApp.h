@@ -25,6 +25,7 @@
 #include "platform/TimerService.h"
 #include "platform/UserInterface.h"
 #include "script/SystemVariables.h"
+#include "settings/MajorChannels.h"
 #include "settings/OptionsRecord.h"
 #include "settings/ScPlugInList.h"
 #include "settings/StartupHooks.h"
@@ -51,6 +52,9 @@ struct AppStartOptions {
     // The shipped schemes (DataFolder::SchemesPath()), installed at the
     // first start; empty: none.
     std::string schemesFolder = {};
+    // The shipped category file (DataFolder::MajorChannelsPath()), read when
+    // the program folder has no "MajorChannels.dat"; empty: none shipped.
+    std::string majorChannelsFile = {};
 };
 
 class CBrimvaleApp {
@@ -103,6 +107,10 @@ public:
     // at shutdown.
     ScPlugInList& ScPlugIns() { return *scPlugIns_; }
 
+    // The channel categories the join window offers, read at start-up; what
+    // a damaged file held before the damage.
+    const parlevox::MajorChannels& MajorChannels() const { return majorChannels_; }
+
     // Writes the installed schemes' list when it changed (also at shutdown).
     void SaveSchemeList();
 
@@ -121,6 +129,7 @@ private:
     void LoadSchemes();
     void InstallSampleSchemes();
     void LoadScPlugIns();
+    void LoadMajorChannels(const std::string& shipped);
     CLoaderWindow::LoadingTimeSaver LoadingTimeSaver();
     StartupHooks& Hooks() { return frontEnd_.hooks ? *frontEnd_.hooks : noHooks_; }
 
@@ -150,6 +159,7 @@ private:
     std::unique_ptr<CSchemeManager> schemes_;
     std::unique_ptr<ScPlugInList> scPlugIns_;
     std::vector<std::string> reactionTexts_;
+    parlevox::MajorChannels majorChannels_;
     DccOptions dccOptions_;
     std::unique_ptr<DccPlugInSettings> dccPlugInSettings_;
     std::unique_ptr<CDCCPlugIns> dccPlugIns_;

@@ -15,6 +15,7 @@ TEST(DataFolderTest, TheEnvironmentWinsElseTheBuildsOwnDataWithItsHelpPages) {
     test::ScopedEnvironment environment;
     environment.Set("PARLEVOX_DATA_DIR", "/srv/pv-data");
     EXPECT_EQ(DataFolder::Path(), "/srv/pv-data/");
+    EXPECT_EQ(DataFolder::MajorChannelsPath(), "/srv/pv-data/MajorChannels.dat");
     environment.Set("PARLEVOX_DATA_DIR", "");
     const std::string built = DataFolder::Path();
     ASSERT_FALSE(built.empty());

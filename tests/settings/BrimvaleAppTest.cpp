@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -209,6 +211,54 @@ TEST_F(BrimvaleAppTest, AFailedMoveCallsNoHookAndTheHeadlessClientSavesNoLoading
     test::WriteWholeFile(dir.File("registry.reg"), kSettings);
     auto app = Start(false, &hooks);
     EXPECT_FALSE(hooks.saveLoadingTime) << "nothing to save with when settings are not written";
+}
+
+// The category file: the program folder's copy before the shipped one; a
+// damaged or missing one is reported under its title and start-up goes on
+// with what was read.
+TEST_F(BrimvaleAppTest, StartUpReadsTheCategoryFileAndReportsDamageWithoutStopping) {
+    const std::string shipped = test::ReadWholeFile(PARLEVOX_MAJOR_CHANNELS_FILE);
+    const size_t tree = shipped.find("{MAIN\\");
+    ASSERT_NE(tree, std::string::npos);
+    std::string damaged = shipped;
+    damaged[tree] = 'X';
+    struct Case {
+        const char* name;
+        std::optional<std::string> own;  // the program folder's copy
+        std::string shippedFile;
+        const char* problem;  // nullptr: no box
+        const char* root;
+        bool icons;
+    };
+    const Case cases[] = {
+        {"shipped only", std::nullopt, PARLEVOX_MAJOR_CHANNELS_FILE, nullptr, "MAIN", true},
+        {"own copy first", damaged, PARLEVOX_MAJOR_CHANNELS_FILE, majorchannels_text::kTreeCorrupt, "", true},
+        {"truncated own copy", shipped.substr(0, tree + 20), "", majorchannels_text::kReadError, "MAIN", true},
+        {"shipped copy missing", std::nullopt, dir.File("nowhere.dat"), majorchannels_text::kReadError, "", false},
+        {"none shipped, none found", std::nullopt, "", nullptr, "", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::remove(dir.File(majorchannels_text::kFileName).c_str());
+        if (c.own) test::WriteWholeFile(dir.File(majorchannels_text::kFileName), *c.own);
+        ui.boxes.clear();
+        RecordingHooks hooks;
+        AppStartOptions options;
+        options.settingsPath = dir.File("registry.reg");
+        options.programFolder = dir.Path() + "/";
+        options.majorChannelsFile = c.shippedFile;
+        CBrimvaleApp app(FrontEnd{loop, ui, audio, status, &hooks}, options);
+        ASSERT_TRUE(app.Started());
+        EXPECT_EQ(hooks.calls.back(), "CloseTitleScreen") << "start-up went on";
+        ASSERT_EQ(ui.boxes.size(), c.problem ? 1u : 0u);
+        if (c.problem) {
+            EXPECT_EQ(ui.boxes[0].title, "Channel category error");
+            EXPECT_EQ(ui.boxes[0].text, c.problem);
+            EXPECT_EQ(ui.boxes[0].icon, MessageIcon::Exclamation);
+        }
+        EXPECT_EQ(app.MajorChannels().Root().name, c.root);
+        EXPECT_EQ(app.MajorChannels().Icons().empty(), !c.icons);
+    }
 }
 
 }  // namespace

@@ -1,111 +1,98 @@
 #include "ui/qt/JoinWindow.h"
 
-#include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFormLayout>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "platform/UserInterface.h"
 #include "settings/OptionsRecord.h"
-#include "ui/qt/PreferencesPage.h"
+#include "ui/FavouriteChannels.h"
+#include "ui/qt/AllChannelsPage.h"
+#include "ui/qt/CategoriesPage.h"
+#include "ui/qt/FavouritesPage.h"
+#include "ui/qt/JoinChannelPage.h"
+#include "ui/qt/JoinWindowTexts.h"
 #include "ui/qt/PreferencesTexts.h"
 
 namespace parlevox {
 
-namespace {
-
-constexpr std::string_view kChannelPrefixes = "#&+!";
-
-bool HasBreak(const QString& text) {
-    return text.contains(' ') || text.contains(',');
-}
-
-// The remembered channels first (they may know a key), then the
-// favourites that are not among them.
-void FillChannels(QComboBox& combo, const OptionsRecord& options) {
-    for (const ChannelSetting& channel : options.channels)
-        if (!channel.name.empty()) combo.addItem(ToQString(channel.name), ToQString(channel.password));
-    for (const FavouriteChannel& favourite : options.favourites) {
-        const QString name = ToQString(favourite.channel);
-        if (!name.isEmpty() && combo.findText(name, Qt::MatchFixedString) < 0) combo.addItem(name, QString());
-    }
-}
-
-}  // namespace
-
-JoinWindow::JoinWindow(const OptionsRecord& options, JoinLine joinLine, QWidget* parent)
-    : QDialog(parent), joinLine_(std::move(joinLine)) {
+JoinWindow::JoinWindow(JoinWindowContext context, QWidget* parent) : QDialog(parent), context_(std::move(context)) {
     setWindowTitle(tr(texts::kJoinTitle));
-    channel_ = new QComboBox(this);
-    channel_->setObjectName("channel");
-    channel_->setEditable(true);
-    channel_->setInsertPolicy(QComboBox::NoInsert);
-    channel_->setMinimumContentsLength(24);
-    FillChannels(*channel_, options);
-    channel_->setCurrentIndex(-1);
-    key_ = new QLineEdit(this);
-    key_->setObjectName("key");
-    problem_ = new QLabel(this);
-    problem_->setObjectName("problem");
-    problem_->setStyleSheet("color: #b00000;");
-    problem_->hide();
+    auto join = [this](const std::string& channel) { JoinChannel(channel); };
+    auto addFavourite = [this](const std::string& channel) { AddFavourite(channel); };
+    joinPage_ = new JoinChannelPage(
+        context_.options,
+        [this](const std::string& line) {
+            accept();
+            if (context_.joinLine) context_.joinLine(line);
+        },
+        this);
+    categories_ = new CategoriesPage(context_.categories, join, addFavourite, this);
+    allChannels_ = new AllChannelsPage(context_, join, addFavourite, this);
+    favourites_ = new FavouritesPage(context_, join, this);
+    joinPage_->setObjectName("joinPage");
+    categories_->setObjectName("categoriesPage");
+    allChannels_->setObjectName("allChannels");
+    favourites_->setObjectName("favouritesPage");
 
-    auto* buttons = new QDialogButtonBox(this);
-    join_ = buttons->addButton(tr("&Join"), QDialogButtonBox::AcceptRole);
-    join_->setObjectName("join");
-    join_->setDefault(true);
-    buttons->addButton(QDialogButtonBox::Cancel);
-    connect(buttons, &QDialogButtonBox::accepted, this, &JoinWindow::Join);
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName("pages");
+    tabs_->addTab(joinPage_, tr(jointext::kJoinTab));
+    tabs_->addTab(categories_, tr(jointext::kCategoriesTab));
+    tabs_->addTab(allChannels_, tr(jointext::kAllChannelsTab));
+    tabs_->addTab(favourites_, tr(jointext::kFavouritesTab));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* form = new QFormLayout;
-    form->addRow(tr("&Channel:"), channel_);
-    form->addRow(tr("&Key:"), key_);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(problem_);
+    layout->addWidget(tabs_);
     layout->addWidget(buttons);
+    resize(680, 480);
 
-    connect(channel_, &QComboBox::activated, this, &JoinWindow::ChannelPicked);
-    connect(channel_, &QComboBox::editTextChanged, this, &JoinWindow::Edited);
-    connect(key_, &QLineEdit::textChanged, this, &JoinWindow::Edited);
-    Edited();
-    channel_->setFocus();
+    connect(tabs_, &QTabWidget::currentChanged, this, &JoinWindow::PageChanged);
+    PageChanged(kJoinPage);
+    joinPage_->FocusChannel();
 }
+
+JoinWindow::~JoinWindow() = default;
 
 std::string JoinWindow::JoinCommand(std::string_view channel, std::string_view key) {
-    std::string line = texts::kJoinCommand;
-    if (channel.empty() || kChannelPrefixes.find(channel.front()) == std::string_view::npos) line += '#';
-    line += channel;
-    if (!key.empty()) line.append(" ").append(key);
-    return line;
+    return JoinChannelPage::JoinCommand(channel, key);
 }
 
-// A remembered channel brings its key.
-void JoinWindow::ChannelPicked(int index) {
-    if (index < 0) return;
-    const QString key = channel_->itemData(index).toString();
-    if (!key.isEmpty()) key_->setText(key);
+void JoinWindow::ShowPage(Page page) {
+    tabs_->setCurrentIndex(page);
 }
 
-void JoinWindow::Edited() {
-    const QString channel = channel_->currentText().trimmed();
-    QString problem;
-    if (HasBreak(channel)) problem = tr(texts::kBadChannel);
-    else if (HasBreak(key_->text().trimmed())) problem = tr(texts::kBadKey);
-    problem_->setText(problem);
-    problem_->setVisible(!problem.isEmpty());
-    join_->setEnabled(problem.isEmpty() && !channel.isEmpty());
+// A closed window lists no more.
+void JoinWindow::done(int result) {
+    allChannels_->Leave();
+    QDialog::done(result);
 }
 
-void JoinWindow::Join() {
-    if (!join_->isEnabled()) return;
-    const std::string line =
-        JoinCommand(ToBytes(channel_->currentText().trimmed()), ToBytes(key_->text().trimmed()));
-    accept();
-    if (joinLine_) joinLine_(line);
+void JoinWindow::JoinChannel(const std::string& channel) {
+    if (context_.joinLine) context_.joinLine(JoinCommand(channel, {}));
+}
+
+void JoinWindow::AddFavourite(const std::string& channel) {
+    if (FavouriteChannels::Add(context_.options.favourites, channel) && context_.optionsChanged)
+        context_.optionsChanged();
+    favourites_->Reload();
+    context_.ui.ShowMessageBox({favourites_text::kAddedTitle, favourites_text::kAdded, MessageIcon::Information});
+}
+
+// Enter presses the shown page's Join; leaving "All channels" stops its
+// listing.
+void JoinWindow::PageChanged(int index) {
+    if (shown_ == kAllChannelsPage && index != kAllChannelsPage) allChannels_->Leave();
+    if (index == kFavouritesPage) favourites_->Reload();
+    shown_ = index;
+    QPushButton* const defaults[] = {joinPage_->JoinButton(), categories_->JoinButton(), allChannels_->JoinButton(),
+                                     favourites_->JoinButton()};
+    for (int i = 0; i < 4; ++i) {
+        defaults[i]->setAutoDefault(i == index);
+        defaults[i]->setDefault(i == index);
+    }
 }
 
 }  // namespace parlevox

@@ -1,42 +1,51 @@
 #pragma once
-// Asks for a channel (the remembered channels offered in the list) and its
-// key, and hands the "/join" command line to the caller.
+// The join window: a tabbed dialog to join a channel typed in ("Join"),
+// picked from the category file ("Categories"), from the server's list
+// ("All channels") or from the favourites ("Favourite channels"). Joining
+// hands the caller a "/join" command line; the list pages stay open for
+// more, the "Join" page closes the window.
 #include <QDialog>
-#include <functional>
 #include <string>
 #include <string_view>
 
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
+#include "ui/qt/JoinWindowContext.h"
+
+class QTabWidget;
 
 namespace parlevox {
 
-class OptionsRecord;
+class AllChannelsPage;
+class CategoriesPage;
+class FavouritesPage;
+class JoinChannelPage;
 
 class JoinWindow final : public QDialog {
     Q_OBJECT
 
 public:
-    using JoinLine = std::function<void(const std::string& line)>;
+    enum Page { kJoinPage, kCategoriesPage, kAllChannelsPage, kFavouritesPage };
 
-    // The record is read here only: the remembered channels and their keys.
-    JoinWindow(const OptionsRecord& options, JoinLine joinLine, QWidget* parent = nullptr);
+    explicit JoinWindow(JoinWindowContext context, QWidget* parent = nullptr);
+    ~JoinWindow() override;
+
+    void ShowPage(Page page);
+    void done(int result) override;
 
     // "/join #chan key": a '#' goes before a name without a channel prefix.
     static std::string JoinCommand(std::string_view channel, std::string_view key);
 
 private:
-    void ChannelPicked(int index);
-    void Edited();
-    void Join();
+    void JoinChannel(const std::string& channel);
+    void AddFavourite(const std::string& channel);
+    void PageChanged(int index);
 
-    JoinLine joinLine_;
-    QComboBox* channel_;
-    QLineEdit* key_;
-    QLabel* problem_;
-    QPushButton* join_;
+    JoinWindowContext context_;
+    QTabWidget* tabs_;
+    JoinChannelPage* joinPage_;
+    CategoriesPage* categories_;
+    AllChannelsPage* allChannels_;
+    FavouritesPage* favourites_;
+    int shown_ = kJoinPage;
 };
 
 }  // namespace parlevox
