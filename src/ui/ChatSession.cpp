@@ -167,6 +167,14 @@ CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowV
         if (!scripts_->Calls().CallByName(function, argument, context))
             window.AddLine(fmt::sprintf(texts::kNoTextInputFunction, app_.Colours().Code(colour::kProblem), function));
     };
+    OpenAutoJoinFavourites();
+}
+
+// A channel window joins its channel whenever a connection is made, so the
+// favourites marked auto-join are joined from the first connection on.
+void CChatSession::OpenAutoJoinFavourites() {
+    for (const FavouriteChannel& favourite : app_.Options().favourites)
+        if (favourite.autoJoin && !favourite.channel.empty()) windows_.OpenChannel(favourite.channel);
 }
 
 // The modules' Shutdown functions run while the windows still exist; the

@@ -100,6 +100,7 @@ private:
     std::unique_ptr<CClientLinkRequests> clientLink_;
     std::unique_ptr<NickInfoDialogs> nickInfo_;
 
+    void OpenAutoJoinFavourites();
     void StartReactions();
     void StartDcc(ChatWindowViews& views);
     void StartClientLink(ChatWindowViews& views);
