@@ -142,7 +142,9 @@ void DesktopClient::CompleteMainWindow() {
 
 void DesktopClient::RunFirstRunIfDue() {
     if (!options_.nick.empty() || !FirstRun::IsDue(app_->Options())) return;
-    InitialConfigurationWizard wizard(&frame_);
+    std::optional<std::vector<ServerListEntry>> directory =
+        ServerList::Read(ProgramFolder::Resolve(serverlist_text::kFileName));
+    InitialConfigurationWizard wizard(&frame_, directory.value_or(std::vector<ServerListEntry>()));
     if (FirstRun::Run(ui_, app_->Store(), wizard, app_->ProgramFolder(), app_->Options())) OptionsChanged();
 }
 

@@ -57,7 +57,10 @@ void FirstRun::AskIfExpert(UserInterface& ui, Registry& registry) {
 
 void FirstRun::Apply(const InitialConfiguration& entered, OptionsRecord& options) {
     options.nicknames[0].name = CleanNickname(entered.nicknames[0].name);
-    for (ServerSlot& server : options.servers) server = {ServersFor(entered.continent), kServerPort};
+    for (ServerSlot& server : options.servers)
+        server = entered.network && entered.network->Assignable()
+                     ? ServerSlot {entered.network->host, entered.network->port}
+                     : ServerSlot {ServersFor(entered.continent), kServerPort};
     if (!entered.detailsEntered) return;
     for (size_t i = 0; i < options.nicknames.size(); ++i) {
         options.nicknames[i].name = CleanNickname(entered.nicknames[i].name);

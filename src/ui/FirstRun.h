@@ -12,6 +12,7 @@
 #include "platform/UserInterface.h"
 #include "settings/OptionLists.h"
 #include "settings/OptionsRecord.h"
+#include "settings/ServerList.h"
 
 namespace parlevox {
 
@@ -23,6 +24,8 @@ struct InitialConfiguration {
     // edits all three with their passwords.
     std::array<NicknameSlot, kNicknameSlots> nicknames;
     Continent continent = Continent::America;
+    // A network picked from the server directory instead of a continent.
+    std::optional<ServerListEntry> network;
     bool detailsEntered = false;  // "Yes, let me enter the details"
     struct Channel {
         std::string name;

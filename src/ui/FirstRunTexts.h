@@ -27,6 +27,7 @@ inline constexpr const char* kNicknamePrompt = "Choose your nickname:";
 inline constexpr const char* kServersPrompt = "Connect to servers in:";
 inline constexpr const char* kAmerica = "America";
 inline constexpr const char* kEurope = "Europe";
+inline constexpr const char* kOtherNetwork = "Another network:";
 inline constexpr const char* kCompleteTitle = "Initial configuration complete";
 inline constexpr const char* kCompleteText =
     "That is all Parlevox needs to connect. If you have registered nicknames or channels with the network's "

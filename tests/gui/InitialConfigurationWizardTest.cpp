@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -55,6 +56,26 @@ TEST_F(InitialConfigurationWizardTest, EnteringTheDetailsFillsNicknamesServersAn
     ASSERT_EQ(options.channels.size(), 1u);
     EXPECT_EQ(options.channels[0].name, "#club");
     EXPECT_EQ(options.channels[0].password, "key");
+}
+
+TEST_F(InitialConfigurationWizardTest, ANetworkFromTheDirectoryFillsAllThreeSlots) {
+    InitialConfigurationWizard own(nullptr, {{"---Nets---", "", 0}, {"Libera: random", "irc.libera.chat", 6667},
+                                             {"OFTC: random", "irc.oftc.net", 6697}});
+    own.Fill({});
+    auto* networks = own.findChild<QComboBox*>("networks");
+    auto* other = own.findChild<QRadioButton*>("otherNetwork");
+    ASSERT_TRUE(networks && other);
+    EXPECT_EQ(networks->count(), 2) << "headings are not networks";
+    EXPECT_FALSE(networks->isEnabled());
+    other->setChecked(true);
+    networks->setCurrentIndex(1);
+    FirstRun::Apply(own.Entered(), options);
+    for (const ServerSlot& slot : options.servers) EXPECT_EQ(slot, (ServerSlot {"irc.oftc.net", 6697}));
+
+    Radio("america")->setChecked(true);
+    FirstRun::Apply(wizard.Entered(), options);
+    EXPECT_EQ(options.servers[0], (ServerSlot {"us.dal.net", 7000})) << "no directory: the continents alone";
+    EXPECT_EQ(wizard.findChild<QComboBox*>("networks"), nullptr);
 }
 
 TEST_F(InitialConfigurationWizardTest, DoneOnTheFourthPageAndAFiveHundredCharacterNickname) {

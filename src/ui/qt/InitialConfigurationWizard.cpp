@@ -1,5 +1,6 @@
 #include "ui/qt/InitialConfigurationWizard.h"
 
+#include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QLabel>
@@ -91,7 +92,10 @@ private:
     InitialConfigurationWizard& wizard_;
 };
 
-InitialConfigurationWizard::InitialConfigurationWizard(QWidget* parent) : QWizard(parent) {
+InitialConfigurationWizard::InitialConfigurationWizard(QWidget* parent, std::vector<ServerListEntry> directory)
+    : QWizard(parent) {
+    for (ServerListEntry& entry : directory)
+        if (entry.Assignable()) directory_.push_back(std::move(entry));
     setWindowTitle(Text(firstrun::kWizardTitle));
     setPage(kWelcomePage, MakeWelcomePage());
     setPage(kNicknamePage, MakeNicknamePage());
@@ -148,6 +152,19 @@ QWizardPage* InitialConfigurationWizard::MakeServersPage() {
     america_->setChecked(true);
     box->addWidget(america_);
     box->addWidget(europe_);
+    if (directory_.empty()) return page;
+    otherNetwork_ = new QRadioButton(Text(firstrun::kOtherNetwork), page);
+    otherNetwork_->setObjectName(QStringLiteral("otherNetwork"));
+    networks_ = new QComboBox(page);
+    networks_->setObjectName(QStringLiteral("networks"));
+    for (const ServerListEntry& entry : directory_)
+        networks_->addItem(QString::fromStdString(entry.description),
+                           QString::fromStdString(entry.host + ":" + std::to_string(entry.port)));
+    networks_->setEnabled(false);
+    connect(otherNetwork_, &QRadioButton::toggled, networks_, &QComboBox::setEnabled);
+    box->addWidget(otherNetwork_);
+    box->addWidget(networks_);
+    box->addStretch();
     return page;
 }
 
@@ -166,6 +183,13 @@ void InitialConfigurationWizard::Fill(const InitialConfiguration& start) {
         detailPasswords_[i]->setText(QString::fromLatin1(start.nicknames[static_cast<size_t>(i)].password));
     }
     (start.continent == Continent::Europe ? europe_ : america_)->setChecked(true);
+    if (otherNetwork_ && start.network) {
+        for (size_t i = 0; i < directory_.size(); ++i)
+            if (directory_[i] == *start.network) {
+                networks_->setCurrentIndex(static_cast<int>(i));
+                otherNetwork_->setChecked(true);
+            }
+    }
     (start.detailsEntered ? details_ : done_)->setChecked(true);
     channels_ = start.channels;
     channelList_->clear();
@@ -177,6 +201,8 @@ InitialConfiguration InitialConfigurationWizard::Entered() const {
     InitialConfiguration entered;
     entered.nicknames[0].name = Bytes(nickname_);
     entered.continent = europe_->isChecked() ? Continent::Europe : Continent::America;
+    if (otherNetwork_ && otherNetwork_->isChecked() && networks_->currentIndex() >= 0)
+        entered.network = directory_[static_cast<size_t>(networks_->currentIndex())];
     entered.detailsEntered = details_->isChecked();
     if (!entered.detailsEntered) return entered;
     for (size_t i = 0; i < entered.nicknames.size(); ++i)

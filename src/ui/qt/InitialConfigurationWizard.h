@@ -2,7 +2,7 @@
 // The first run's "Initial configuration" wizard: welcome, the nickname,
 // the continent of the servers, the choice to stop or go on, and the
 // registered nicknames and channels. Its widgets carry object names
-// ("nickname", "america", "europe", "done", "details", "nick1".."nick3",
+// ("nickname", "america", "europe", "otherNetwork", "networks", "done", "details", "nick1".."nick3",
 // "password1".."password3", "channel", "channelPassword", "add",
 // "channels") for tests and accessibility tools.
 #include <QWizard>
@@ -11,6 +11,7 @@
 #include "ui/FirstRun.h"
 
 class QButtonGroup;
+class QComboBox;
 class QLineEdit;
 class QListWidget;
 class QRadioButton;
@@ -23,7 +24,9 @@ class InitialConfigurationWizard : public QWizard, public FirstRunWizard {
 public:
     enum PageId { kWelcomePage, kNicknamePage, kServersPage, kCompletePage, kDetailsPage };
 
-    explicit InitialConfigurationWizard(QWidget* parent = nullptr);
+    // `directory`: the server directory's entries; its servers are offered
+    // beside the two continents (none: the continents alone).
+    explicit InitialConfigurationWizard(QWidget* parent = nullptr, std::vector<ServerListEntry> directory = {});
 
     // Fills the pages and starts again from the first.
     void Fill(const InitialConfiguration& start);
@@ -43,6 +46,9 @@ private:
     QLineEdit* nickname_ = nullptr;
     QRadioButton* america_ = nullptr;
     QRadioButton* europe_ = nullptr;
+    QRadioButton* otherNetwork_ = nullptr;
+    QComboBox* networks_ = nullptr;
+    std::vector<ServerListEntry> directory_;  // the servers that can fill a slot
     QRadioButton* done_ = nullptr;
     QRadioButton* details_ = nullptr;
     QLineEdit* detailNicks_[kNicknameSlots] = {};
