@@ -81,6 +81,7 @@ inline constexpr const char* kKillLabel = "&Kill enforce (others using the nick 
 inline constexpr const char* kNewPasswordLabel = "New &password:";
 inline constexpr const char* kUrlLabel = "&Web address:";
 inline constexpr const char* kApply = "&Apply";
+inline constexpr const char* kSettingsGroup = "Settings";
 inline constexpr const char* kSettingsHint = "Only the nick's owner, using it now, can change its settings.";
 
 // The commands sent to NickServ.

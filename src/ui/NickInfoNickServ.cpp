@@ -181,7 +181,11 @@ void CNickInfoNickServ::PasswordChanged() {
 }
 
 void CNickInfoNickServ::SetForward(const std::string& nick) {
-    if (settingsUsable_) Send(kSetForward + nick);
+    if (!settingsUsable_) return;
+    Send(kSetForward + nick);
+    forwarding_ = true;
+    forwardNick_ = nick;
+    Changed();
 }
 
 void CNickInfoNickServ::SetKill(bool on) {

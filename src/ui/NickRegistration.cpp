@@ -53,8 +53,12 @@ bool CNickRegistration::PasswordChosen(int index, const std::string& password) {
     return true;
 }
 
+bool CNickRegistration::ControlsEnabled() const {
+    return services_.connection.connected && !Running() && !servicesDown_;
+}
+
 bool CNickRegistration::Start(int index) {
-    if (Running() || index < 0 || index >= kNicknameSlots) return false;
+    if (!ControlsEnabled() || index < 0 || index >= kNicknameSlots) return false;
     const std::string nickname = services_.options.nicknames[static_cast<size_t>(index)].name;
     if (nickname.empty()) return false;
     index_ = index;

@@ -40,9 +40,9 @@ public:
     bool Start(int index);
 
     bool Running() const { return index_ >= 0; }
-    // Whether the page's registration controls are usable: not while a
-    // registration runs or while the services are down.
-    bool ControlsEnabled() const { return !Running() && !servicesDown_; }
+    // Whether the page's registration controls are usable: only while
+    // connected, and not while a registration runs or the services are down.
+    bool ControlsEnabled() const;
     // Running() or ControlsEnabled() changed.
     std::function<void()> onChanged;
 
