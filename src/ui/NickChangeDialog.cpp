@@ -9,7 +9,8 @@ std::optional<MessageBoxRequest> CNickChangeDialog::Problem(std::string_view nic
     using namespace nickdialogs_text;
     MessageBoxRequest box {kNicknameError, {}, MessageIcon::Stop};
     if (nick.empty()) box.text = kEmptyNickname;
-    else if (nick.find_first_not_of(kAllowedNickCharacters) != std::string_view::npos) box.text = kBadNicknameCharacters;
+    else if (nick.find_first_not_of(kAllowedNickCharacters) != std::string_view::npos)
+        box.text = kBadNicknameCharacters;
     else return std::nullopt;
     return box;
 }

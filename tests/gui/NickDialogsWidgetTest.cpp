@@ -74,7 +74,8 @@ TEST_F(NickServTabTest, TheTabFillsFromNickServAndApplySendsTheChangedSettings) 
     tab.Kill().setChecked(true);
     tab.Url().setText("https://example.org/");
     tab.Apply().click();
-    EXPECT_TRUE(RunUntil([&] { return server->HasLine("PRIVMSG NickServ@services.dal.net :set url https://example.org/"); }));
+    EXPECT_TRUE(
+        RunUntil([&] { return server->HasLine("PRIVMSG NickServ@services.dal.net :set url https://example.org/"); }));
     EXPECT_TRUE(server->HasLine("PRIVMSG NickServ@services.dal.net :set kill on"));
     EXPECT_FALSE(server->HasLine("PRIVMSG NickServ@services.dal.net :set forward "));
     dialog->reject();
