@@ -63,11 +63,24 @@ private:
 };
 
 // "/nickinfo": the user page's progress and, once they arrive, its fields
-// ("Age: 30"), as status lines.
-class HeadlessNickInfoView final : public NickInfoView, public NickInfoUserinfoView {
+// ("Age: 30"), as status lines; and what NickServ said of the nick, once
+// its answer is complete (the page keeps the lines it read from the status
+// window).
+class HeadlessNickInfoView final : public NickInfoView, public NickInfoUserinfoView, public NickInfoNickServView {
 public:
-    HeadlessNickInfoView(ConsoleOutput& output, CNickInfoDialog& dialog) : output_(output), page_(dialog.Userinfo()) {
+    HeadlessNickInfoView(ConsoleOutput& output, CNickInfoDialog& dialog)
+        : output_(output), page_(dialog.Userinfo()), nickServ_(dialog.NickServ()) {
         page_.SetView(this);
+        if (nickServ_) nickServ_->SetView(this);
+    }
+    ~HeadlessNickInfoView() override {
+        if (nickServ_) nickServ_->SetView(nullptr);
+    }
+    void NickServChanged() override {
+        if (nickServ_->Waiting() || nickServShown_) return;
+        nickServShown_ = true;
+        Write(nickServ_->Title() + ": " + nickServ_->Description());
+        Write(nickServ_->Address() + " " + nickServ_->AddressSecondLine());
     }
     void Show() override { page_.Shown(); }
     void UserinfoChanged() override {
@@ -81,6 +94,8 @@ private:
 
     ConsoleOutput& output_;
     CNickInfoUserinfo& page_;
+    CNickInfoNickServ* nickServ_;
+    bool nickServShown_ = false;
 };
 
 class HeadlessViews final : public ChatWindowViews, public DccViews, public NickInfoViews {

@@ -26,6 +26,8 @@
 #include "ui/MainFrameTexts.h"
 #include "ui/qt/CommandLineWindowWidget.h"
 #include "ui/qt/JoinWindow.h"
+#include "ui/NickChangeDialog.h"
+#include "ui/qt/NickChangeDialog.h"
 #include "ui/qt/NotifyDisplay.h"
 #include "ui/SchemeEditing.h"
 #include "ui/qt/PreferencesDialog.h"
@@ -165,6 +167,7 @@ void DesktopClient::OnControl(MainFrameWidget::Control control) {
         case Control::Scripting: return OpenScripting();
         case Control::NotifyList: return notify_->OpenWindow();
         case Control::Help: help_->OpenContents(); return;
+        case Control::ChangeNick: return OpenNickChange();
     }
 }
 
@@ -255,10 +258,22 @@ void DesktopClient::OpenPreferences() {
         context.scPlugIns = &app_->ScPlugIns();
         context.dccPlugIns = &app_->DccPlugIns();
         context.serverListPath = ProgramFolder::Resolve(serverlist_text::kFileName);
+        context.nickRegistration = &session_->NickRegistration();
         preferences_ = std::make_unique<PreferencesDialog>(context, &frame_);
     }
     preferences_->show();
     preferences_->raise();
+}
+
+// The chosen nickname goes out as a typed "/nick" would; before connecting
+// the dialog starts from the first nickname of the settings.
+void DesktopClient::OpenNickChange() {
+    CNickChangeDialog core(ui_, [this](const std::string& nick) {
+        session_->Commands().Run("/nick " + nick, {}, {}, status_);
+    });
+    const std::string& current = app_->Network().State().currentNick;
+    NickChangeDialog dialog(core, current.empty() ? app_->Options().nicknames[0].name : current, &frame_);
+    dialog.exec();
 }
 
 // Kept once made, so that it opens again on the tab and function it showed.

@@ -76,6 +76,7 @@ private:
     std::vector<std::string> FavouriteNames() const;
     void OpenCommandLine();
     void OpenScripting();
+    void OpenNickChange();
     void BuildSchemeEditing();
     void Join(const std::string& channel);
     void OnConnectionChange(bool connected);

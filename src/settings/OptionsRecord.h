@@ -24,6 +24,10 @@ public:
     static constexpr const char* kDefaultDoubleClickCommand = "/query %";
     // Where the NickServ, ChanServ and MemoServ commands send their messages.
     static constexpr const char* kDefaultServicesHost = "services.dal.net";
+    // Whose private notices the services dialogs take as NickServ's and
+    // ChanServ's answers.
+    static constexpr const char* kDefaultNickServMask = "NickServ!service@dal.net";
+    static constexpr const char* kDefaultChanServMask = "ChanServ!service@dal.net";
     // "Parlevox IRC client: " and the product's web page.
     static constexpr const char* kDefaultQuitMessage = "Parlevox IRC client: https://parlevox.example/";
     static constexpr int kDefaultLoadingTimeMs = 10000;
@@ -53,6 +57,8 @@ public:
         bool hideMotds = false;
         bool muckSupport = false;
         std::string servicesHost = kDefaultServicesHost;
+        std::string nickServMask = kDefaultNickServMask;
+        std::string chanServMask = kDefaultChanServMask;
         int liosalfarFudge = 255;  // never written
         // Where the ident responder listens; 113 needs a privilege, so users
         // who forward 113 elsewhere set the port they forward to.

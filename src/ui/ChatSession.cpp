@@ -13,6 +13,7 @@
 #include "settings/OneShotHints.h"
 #include "ui/MainFrameTexts.h"
 #include "ui/NickInfoDialog.h"
+#include "ui/NickRegistration.h"
 #include "ui/PlugInWindows.h"
 #include "ui/StatusWindow.h"
 #include "ui/TextWindow.h"
@@ -181,6 +182,7 @@ void CChatSession::OpenAutoJoinFavourites() {
 // modules take their reactions back before the application saves them.
 CChatSession::~CChatSession() {
     ctcp_.SetYourInfoHook({});
+    nickRegistration_.reset();
     nickInfo_.reset();
     clientLink_.reset();
     StopNotify();
@@ -336,6 +338,13 @@ void CChatSession::StartClientLink(ChatWindowViews& views) {
     nickInfo_ = std::make_unique<NickInfoDialogs>(
         NickInfoServices {app_.Loop(), network.WindowHandleOf(), network.Window().ClientLink()}, views.NickInfo());
     windows_.onOpenNickInfo = [this](const std::string& nick) { return nickInfo_->Open(nick); };
+    const NickServServices nickServ {app_.Loop(), network.WindowHandleOf(), network.State(), app_.UI(),
+                                     app_.Options(), [this] {
+                                         app_.OptionsChanged();
+                                         OptionsChanged();
+                                     }};
+    nickInfo_->SetNickServ(nickServ);
+    nickRegistration_ = std::make_unique<CNickRegistration>(nickServ, processor_, status_);
 }
 
 void CChatSession::GatherReactions() {

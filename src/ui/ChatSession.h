@@ -23,6 +23,7 @@
 namespace parlevox {
 
 class CBrimvaleApp;
+class CNickRegistration;
 class CStatusWindow;
 class NickInfoDialogs;
 class PlugInWindows;
@@ -48,6 +49,8 @@ public:
     CNotifyWindow& NotifyWindow() { return notifyWindow_; }
     // "/brimconnect" and the answers to BVUSERINFO.
     CClientLinkRequests& ClientLink() { return *clientLink_; }
+    // Registering one of the three nicknames with NickServ.
+    CNickRegistration& NickRegistration() { return *nickRegistration_; }
 
     // The one-shot tips explain the desktop's windows; a front end without
     // them turns them off.
@@ -99,6 +102,7 @@ private:
     CNotifyWindow notifyWindow_;
     std::unique_ptr<CClientLinkRequests> clientLink_;
     std::unique_ptr<NickInfoDialogs> nickInfo_;
+    std::unique_ptr<CNickRegistration> nickRegistration_;
 
     void OpenAutoJoinFavourites();
     void StartReactions();

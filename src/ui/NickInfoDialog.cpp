@@ -7,13 +7,21 @@
 
 namespace parlevox {
 
+CNickInfoDialog::CNickInfoDialog(const NickInfoServices& services, const std::string& nick,
+                                 const NickServServices* nickServ)
+    : userinfo_(services, nick) {
+    if (nickServ) nickServ_ = std::make_unique<CNickInfoNickServ>(*nickServ, nick);
+}
+
 CNickInfoDialog::~CNickInfoDialog() {
     userinfo_.SetView(nullptr);
+    if (nickServ_) nickServ_->SetView(nullptr);
     view_.reset();
 }
 
 void CNickInfoDialog::RequestClose() {
     userinfo_.Close();
+    if (nickServ_) nickServ_->Close();
     if (onCloseRequested) onCloseRequested();
 }
 
@@ -27,12 +35,13 @@ bool NickInfoDialogs::Open(const std::string& nick) {
         if (NickInfoView* view = (*open)->View()) view->Show();
         return true;
     }
-    auto dialog = std::make_unique<CNickInfoDialog>(services_, nick);
+    auto dialog = std::make_unique<CNickInfoDialog>(services_, nick, nickServ_ ? &*nickServ_ : nullptr);
     CNickInfoDialog* made = dialog.get();
     made->onCloseRequested = [this, made] { Forget(made); };
     dialogs_.push_back(std::move(dialog));
     made->SetView(views_->MakeNickInfoView(*made));
     if (made->View()) made->View()->Show();
+    if (made->NickServ()) made->NickServ()->Open();
     return true;
 }
 

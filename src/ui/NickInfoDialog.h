@@ -6,9 +6,11 @@
 // request has returned.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "ui/NickInfoNickServ.h"
 #include "ui/NickInfoUserinfo.h"
 
 namespace parlevox {
@@ -32,12 +34,15 @@ public:
 
 class CNickInfoDialog {
 public:
-    CNickInfoDialog(const NickInfoServices& services, const std::string& nick) : userinfo_(services, nick) {}
+    // nickServ: none, and the dialog has no NickServ page.
+    CNickInfoDialog(const NickInfoServices& services, const std::string& nick,
+                    const NickServServices* nickServ = nullptr);
     // The view goes first: it holds the pages' views.
     ~CNickInfoDialog();
 
     const std::string& Nick() const { return userinfo_.Nick(); }
     CNickInfoUserinfo& Userinfo() { return userinfo_; }
+    CNickInfoNickServ* NickServ() { return nickServ_.get(); }
     NickInfoView* View() const { return view_.get(); }
     void SetView(std::unique_ptr<NickInfoView> view) { view_ = std::move(view); }
 
@@ -47,6 +52,7 @@ public:
 
 private:
     CNickInfoUserinfo userinfo_;
+    std::unique_ptr<CNickInfoNickServ> nickServ_;
     std::unique_ptr<NickInfoView> view_;
 };
 
@@ -59,12 +65,15 @@ public:
     // Opens the nick's dialog, or brings its open one forward; false
     // without views.
     bool Open(const std::string& nick);
+    // Dialogs opened from now on get the NickServ page.
+    void SetNickServ(const NickServServices& services) { nickServ_.emplace(services); }
     size_t Count() const { return dialogs_.size(); }
 
 private:
     void Forget(CNickInfoDialog* dialog);
 
     NickInfoServices services_;
+    std::optional<NickServServices> nickServ_;
     NickInfoViews* views_;
     std::vector<std::unique_ptr<CNickInfoDialog>> dialogs_;
 };

@@ -93,6 +93,7 @@ TEST_F(PreferencesDialogTest, TextEditsReachTheStoreAtOnce) {
         {Page::YourInfo, "quitMessage", "Your info", "Quit message", "gone fishing"},
         {Page::Misc, "doubleClickCommand", "Misc", "Double-click command", "/whois %"},
         {Page::Misc, "servicesHost", "Misc", "Services host", "services.example.net"},
+        {Page::Misc, "nickServMask", "Misc", "NickServ mask", "NickServ!NickServ@services.example.net"},
         {Page::Colours, "highlight", "Colours", "Highlight", "ann parlevox"},
     };
     for (const Row& row : rows) {

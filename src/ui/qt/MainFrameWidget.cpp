@@ -87,6 +87,7 @@ void MainFrameWidget::BuildControls() {
         connect(button, &QToolButton::clicked, this, [this, control] { emit controlClicked(control); });
         bar->addWidget(button);
     };
+    addTextButton("Nickname", "Change your nickname (Ctrl+Shift+N)", Control::ChangeNick);
     addTextButton("Command line", "The command line window (Ctrl+L)", Control::CommandLine);
     addTextButton("Scripting", "Modules, script functions, variables and reactions", Control::Scripting);
     addTextButton("Help", "Help (F1)", Control::Help);
@@ -111,6 +112,7 @@ void MainFrameWidget::BuildShortcuts() {
     });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_L), [this] { emit controlClicked(Control::CommandLine); });
     shortcut(QKeySequence(Qt::Key_F1), [this] { emit controlClicked(Control::Help); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N), [this] { emit controlClicked(Control::ChangeNick); });
     for (int n = 1; n <= 9; ++n)
         shortcut(QKeySequence(Qt::ALT | static_cast<Qt::Key>(Qt::Key_0 + n)), [this, n] {
             if (const QWidget* window = switchBar_->WindowAt(static_cast<size_t>(n - 1))) Activate(window);

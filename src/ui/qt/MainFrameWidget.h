@@ -26,7 +26,17 @@ class MainFrameWidget : public QMainWindow {
     Q_OBJECT
 
 public:
-    enum class Control { Connect, Disconnect, JoinChannel, NotifyList, Preferences, CommandLine, Scripting, Help };
+    enum class Control {
+        Connect,
+        Disconnect,
+        JoinChannel,
+        NotifyList,
+        Preferences,
+        CommandLine,
+        Scripting,
+        Help,
+        ChangeNick
+    };
     using SoundPlayer = std::function<void(const char* event)>;
 
     explicit MainFrameWidget(QWidget* parent = nullptr);

@@ -8,6 +8,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "common/Masks.h"
 #include "settings/OptionsRecord.h"
 #include "ui/qt/PreferencesTexts.h"
 
@@ -24,6 +25,13 @@ MiscPage::MiscPage(PreferencesContext& context, QWidget* parent) : PreferencesPa
         return value.find(' ') == std::string::npos ? QString() : tr("The services host cannot contain spaces.");
     });
     servicesHost_->setObjectName("servicesHost");
+    auto completeMask = [](const std::string& value) {
+        return IsCompleteMask(value) ? QString() : QString(texts::kBadMask).arg(ToQString(value));
+    };
+    nickServMask_ = AddText(form, texts::kNickServMask, misc.nickServMask, completeMask);
+    nickServMask_->setObjectName("nickServMask");
+    chanServMask_ = AddText(form, texts::kChanServMask, misc.chanServMask, completeMask);
+    chanServMask_->setObjectName("chanServMask");
     identPort_ = new QSpinBox(this);
     identPort_->setObjectName("identPort");
     identPort_->setRange(1, 65535);
@@ -69,9 +77,12 @@ void MiscPage::AddSwitches(QVBoxLayout* box, std::initializer_list<std::pair<con
 void MiscPage::Load() {
     const OptionsRecord::Misc& misc = Context().options.misc;
     {
-        QSignalBlocker doubleClickBlock(doubleClick_), servicesBlock(servicesHost_);
+        QSignalBlocker doubleClickBlock(doubleClick_), servicesBlock(servicesHost_), nickServBlock(nickServMask_),
+            chanServBlock(chanServMask_);
         doubleClick_->setText(ToQString(misc.doubleClickCommand));
         servicesHost_->setText(ToQString(misc.servicesHost));
+        nickServMask_->setText(ToQString(misc.nickServMask));
+        chanServMask_->setText(ToQString(misc.chanServMask));
     }
     {
         QSignalBlocker identBlock(identPort_);

@@ -25,6 +25,8 @@ private:
 
     QLineEdit* doubleClick_;
     QLineEdit* servicesHost_;
+    QLineEdit* nickServMask_;  // whose notices the services dialogs take as the answers
+    QLineEdit* chanServMask_;
     QSpinBox* identPort_;
     std::vector<Switch> switches_;
 };

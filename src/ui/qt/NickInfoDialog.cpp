@@ -7,7 +7,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "ui/NickDialogsTexts.h"
 #include "ui/NickInfoTexts.h"
+#include "ui/qt/NickInfoNickServTab.h"
 #include "ui/qt/QtText.h"
 
 namespace parlevox {
@@ -48,11 +50,16 @@ NickInfoDialog::NickInfoDialog(CNickInfoDialog& dialog)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     tabs_->addTab(userinfo_, nickinfo_text::kUserinfoPage);
+    if (CNickInfoNickServ* nickServ = dialog.NickServ()) {
+        nickServ_ = new NickInfoNickServTab(*nickServ, tabs_);
+        tabs_->addTab(nickServ_, nickdialogs_text::kNickServPage);
+        setWindowTitle(ToQString(nickServ->Title()));
+    }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) { PageShown(index); });
-    resize(380, 330);
+    resize(420, nickServ_ ? 420 : 330);
 }
 
 NickInfoDialog::~NickInfoDialog() = default;

@@ -1,6 +1,7 @@
 #pragma once
 // The nick information dialog's window: titled after the nick, one tab per
-// page (for now "User info", the "Your Info" texts the nick's client sent).
+// page ("User info", the "Your Info" texts the nick's client sent; and
+// "NickServ", what NickServ knows of the nick, when the dialog has it).
 // The core dialog owns it; closing it only asks the core dialog to go.
 #include <QDialog>
 #include <array>
@@ -12,6 +13,8 @@ class QLineEdit;
 class QTabWidget;
 
 namespace parlevox {
+
+class NickInfoNickServTab;
 
 // The "User info" tab: the page's state line and its six fields, read-only.
 class NickInfoUserinfoTab final : public QWidget, public NickInfoUserinfoView {
@@ -46,6 +49,8 @@ public:
 
     QTabWidget& Tabs() { return *tabs_; }
     NickInfoUserinfoTab& UserinfoTab() { return *userinfo_; }
+    // None when the dialog has no NickServ page.
+    NickInfoNickServTab* NickServTab() { return nickServ_; }
 
 private:
     // The page on view asks again each time it comes into view.
@@ -54,6 +59,7 @@ private:
     CNickInfoDialog& dialog_;
     QTabWidget* tabs_;
     NickInfoUserinfoTab* userinfo_;
+    NickInfoNickServTab* nickServ_ = nullptr;
 };
 
 }  // namespace parlevox

@@ -2,9 +2,13 @@
 
 #include <QFormLayout>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalBlocker>
 
 #include "settings/OptionsRecord.h"
+#include "ui/NickDialogsTexts.h"
+#include "ui/NickRegistration.h"
+#include "ui/qt/NickPasswordDialog.h"
 #include "ui/qt/PreferencesTexts.h"
 
 namespace parlevox {
@@ -30,7 +34,39 @@ NicknamesPage::NicknamesPage(PreferencesContext& context, QWidget* parent) : Pre
         passwords_[i] = AddText(form, kPasswordLabels[i], slot.password);
         passwords_[i]->setObjectName("password" + number);
         passwords_[i]->setEchoMode(QLineEdit::Password);
+        if (!Context().nickRegistration) continue;
+        register_[i] = new QPushButton(nickdialogs_text::kRegisterButton, this);
+        register_[i]->setObjectName("register" + number);
+        form->addRow(QString(), register_[i]);
+        connect(register_[i], &QPushButton::clicked, this, [this, i] { Register(i); });
+        connect(names_[i], &QLineEdit::textChanged, this, [this] { UpdateRegisterButtons(); });
     }
+    if (CNickRegistration* registration = Context().nickRegistration)
+        registration->onChanged = [this] { UpdateRegisterButtons(); };
+    UpdateRegisterButtons();
+}
+
+NicknamesPage::~NicknamesPage() {
+    if (CNickRegistration* registration = Context().nickRegistration) registration->onChanged = {};
+}
+
+// The connection may have come or gone while the page was hidden.
+void NicknamesPage::showEvent(QShowEvent* event) {
+    UpdateRegisterButtons();
+    PreferencesPage::showEvent(event);
+}
+
+void NicknamesPage::UpdateRegisterButtons() {
+    CNickRegistration* registration = Context().nickRegistration;
+    if (!registration) return;
+    for (size_t i = 0; i < kNicknameSlots; ++i)
+        register_[i]->setEnabled(registration->ControlsEnabled() && !Context().options.nicknames[i].name.empty());
+}
+
+void NicknamesPage::Register(size_t index) {
+    const NicknameSlot& slot = Context().options.nicknames[index];
+    NickPasswordDialog dialog(*Context().nickRegistration, static_cast<int>(index), slot.name, slot.password, this);
+    if (dialog.exec() == QDialog::Accepted) Load();
 }
 
 void NicknamesPage::Load() {
@@ -41,6 +77,7 @@ void NicknamesPage::Load() {
         passwords_[i]->setText(ToQString(slot.password));
     }
     ClearProblem();
+    UpdateRegisterButtons();
 }
 
 }  // namespace parlevox

@@ -10,6 +10,7 @@ namespace parlevox {
 
 class CDCCPlugIns;
 class CIgnoreList;
+class CNickRegistration;
 class CScheme;
 class CSchemeManager;
 class SchemeEditing;
@@ -38,6 +39,9 @@ struct PreferencesContext {
     // The server directory the servers page offers ("Servers.List" in the
     // program folder); empty leaves the list out.
     std::string serverListPath = {};
+    // Registers a nickname with NickServ; null leaves the nicknames page's
+    // "Register..." buttons out.
+    CNickRegistration* nickRegistration = nullptr;
 };
 
 }  // namespace parlevox
