@@ -116,6 +116,8 @@ void BindMisc(Record& r, Binder& b) {
     b.Bool("Misc", "Hide MOTDs", r.misc.hideMotds, false);
     b.Bool("Misc", "MUCK support", r.misc.muckSupport, false);
     b.Derived("Misc", "Services host", r.misc.servicesHost, OptionsRecord::kDefaultServicesHost);
+    b.Derived("Misc", "ChanServ mask", r.misc.chanServMask, OptionsRecord::kDefaultChanServMask);
+    b.Derived("Misc", "NickServ mask", r.misc.nickServMask, OptionsRecord::kDefaultNickServMask);
     b.Int("Misc", "liosalfar fudge", r.misc.liosalfarFudge, 255, Access::ReadOnly);
     b.Int("Misc", "Ident port", r.misc.identPort, OptionsRecord::kDefaultIdentPort);
 }

@@ -24,6 +24,9 @@ public:
     static constexpr const char* kDefaultDoubleClickCommand = "/query %";
     // Where the NickServ, ChanServ and MemoServ commands send their messages.
     static constexpr const char* kDefaultServicesHost = "services.dal.net";
+    // Whose private notices are the services' answers to the dialogs.
+    static constexpr const char* kDefaultChanServMask = "ChanServ!service@dal.net";
+    static constexpr const char* kDefaultNickServMask = "NickServ!service@dal.net";
     // "Parlevox IRC client: " and the product's web page.
     static constexpr const char* kDefaultQuitMessage = "Parlevox IRC client: https://parlevox.example/";
     static constexpr int kDefaultLoadingTimeMs = 10000;
@@ -53,6 +56,8 @@ public:
         bool hideMotds = false;
         bool muckSupport = false;
         std::string servicesHost = kDefaultServicesHost;
+        std::string chanServMask = kDefaultChanServMask;
+        std::string nickServMask = kDefaultNickServMask;
         int liosalfarFudge = 255;  // never written
         // Where the ident responder listens; 113 needs a privilege, so users
         // who forward 113 elsewhere set the port they forward to.

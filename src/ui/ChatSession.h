@@ -25,6 +25,7 @@ namespace parlevox {
 class CBrimvaleApp;
 class CStatusWindow;
 class NickInfoDialogs;
+class ChannelInfoDialogs;
 class PlugInWindows;
 
 class CChatSession {
@@ -99,10 +100,12 @@ private:
     CNotifyWindow notifyWindow_;
     std::unique_ptr<CClientLinkRequests> clientLink_;
     std::unique_ptr<NickInfoDialogs> nickInfo_;
+    std::unique_ptr<ChannelInfoDialogs> channelInfo_;
 
     void StartReactions();
     void StartDcc(ChatWindowViews& views);
     void StartClientLink(ChatWindowViews& views);
+    void StartChannelInfo(ChatWindowViews& views);
     void StartScriptEvents();
     void StartNotify();
     void StopNotify();
