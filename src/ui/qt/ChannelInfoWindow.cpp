@@ -79,7 +79,10 @@ ChannelMainTab::ChannelMainTab(CChannelInfoDialog& dialog, QWidget* parent)
     openUrl_ = new QPushButton(tr("&Open"), settings);
     urlRow->addWidget(url_, 1);
     urlRow->addWidget(openUrl_);
-    form->addRow(tr("&URL:"), urlRow);
+    // A row that is a layout gets no mnemonic of its own: the label needs its buddy.
+    auto* urlLabel = new QLabel(tr("&URL:"), settings);
+    urlLabel->setBuddy(url_);
+    form->addRow(urlLabel, urlRow);
     modeLock_ = new QLineEdit(settings);
     form->addRow(tr("&Mode lock:"), modeLock_);
     topicLock_ = new QComboBox(settings);
