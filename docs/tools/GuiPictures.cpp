@@ -552,8 +552,8 @@ bool ChannelInfoPicture(const std::string& folder) {
                                  "Description: Parlevox users helping each other",
                                  "URL        : https://parlevox.example/", "Mode Lock  : +nt", "Memo level : SOP",
                                  "Options    : Ident, Topic Lock(S)", "End of info"}) {
-            loop.PostMessage(network->Handle(), WindowMessage(netmsg::kLineReceived,
-                                                              std::string(":ChanServ!service@dal.net NOTICE mira :") + text));
+            const std::string line = std::string(":ChanServ!service@dal.net NOTICE mira :") + text;
+            loop.PostMessage(network->Handle(), WindowMessage(netmsg::kLineReceived, line));
             loop.RunOnce(0);
         }
         ChannelInfoWindow* window = nullptr;
@@ -676,9 +676,10 @@ int main(int argc, char** argv) {
     bool dcc = parlevox::DccPicture(argv[1]);
     bool notify = parlevox::NotifyLagPicture(argv[1]);
     bool join = parlevox::JoinWindowPicture(argv[1]);
-    join = parlevox::ChannelInfoPicture(argv[1]) && join;
+    bool channelInfo = parlevox::ChannelInfoPicture(argv[1]);
 #ifdef PARLEVOX_JPEG_VIEWER
     dcc = parlevox::JpegPluginPicture(argv[1]) && dcc;
 #endif
-    return parlevox::MainWindow(argv[1]) && title && scripting && schemeEditor && menus && dcc && notify && join ? 0 : 1;
+    const bool all = title && scripting && schemeEditor && menus && dcc && notify && join && channelInfo;
+    return parlevox::MainWindow(argv[1]) && all ? 0 : 1;
 }

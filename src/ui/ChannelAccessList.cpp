@@ -125,7 +125,8 @@ void CChannelAccessList::Add() {
     // A nickname NickServ does not know would only be an entry that
     // never matches anyone.
     if (!IsNickname(text)) {
-        ui.ShowMessageBox({kNickUnregisteredTitle, kNickUnregisteredText, MessageIcon::Exclamation, MessageButtons::Ok});
+        ui.ShowMessageBox(
+            {kNickUnregisteredTitle, kNickUnregisteredText, MessageIcon::Exclamation, MessageButtons::Ok});
         return;
     }
     pending_ = text;

@@ -36,7 +36,8 @@ TEST(ChannelInfoWindowTest, TabsWaitingStatesAccessAndClosing) {
     std::vector<std::string> commands;
     {
         ChannelInfoDialogs dialogs(
-            ChannelInfoServices {loop, 0, state, ui, [&](const std::string& line) { commands.push_back(line); }, {}, {}},
+            ChannelInfoServices {loop, 0, state, ui,
+                                 [&](const std::string& line) { commands.push_back(line); }, {}, {}},
             views.ChannelInfo());
         ASSERT_TRUE(dialogs.Open("#chat"));
         QPointer<ChannelInfoWindow> window = OpenWindow();
