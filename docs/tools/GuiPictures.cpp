@@ -29,6 +29,9 @@
 #include "display/OutputWnd.h"
 #include "display/Scheme.h"
 #include "display/SchemeManager.h"
+#include "irc/IRCNotifyList.h"
+#include "irc/NetworkMessages.h"
+#include "irc/NetworkWnd.h"
 #include "platform/DataFolder.h"
 #include "platform/NullAudioOutput.h"
 #include "platform/PollEventLoop.h"
@@ -45,6 +48,7 @@
 #include "ui/ConnectDlg.h"
 #include "ui/StatusWindow.h"
 #include "ui/NamesList.h"
+#include "ui/qt/ChannelInfoWindow.h"
 #include "ui/qt/ChannelWindowWidget.h"
 #include "ui/qt/ChatWindowWidget.h"
 #include "ui/qt/DccChatWindowWidget.h"
@@ -524,6 +528,50 @@ bool JoinWindowPicture(const std::string& folder) {
     return saved;
 }
 
+// The channel information window of a founder, filled by a ChanServ that
+// answers through a network window as the real one would.
+bool ChannelInfoPicture(const std::string& folder) {
+    struct : StatusOutput {
+        void WriteStatus(std::string_view) override {}
+    } status;
+    PollEventLoop loop;
+    ConnectionState state;
+    state.currentNick = "mira";
+    CIRCNotifyList notifyList {loop};
+    auto network = std::make_unique<CNetworkWnd>(loop, state, status, notifyList, nullptr);
+    test::ScriptedUserInterface ui;
+    QtChatViews views;
+    bool saved = false;
+    {
+        ChannelInfoDialogs dialogs(ChannelInfoServices {loop, network->Handle(), state, ui, {}, {}, {}},
+                                   views.ChannelInfo());
+        dialogs.Open("#parlevox");
+        for (const char* text : {"ACC #parlevox mira 5", "Information for channel #parlevox:",
+                                 "Founder    : mira (mira@home.example)", "Registered : Mar 14 2024 19:02 GMT",
+                                 "Last opping: Dec 08 2026 21:40 GMT",
+                                 "Description: Parlevox users helping each other",
+                                 "URL        : https://parlevox.example/", "Mode Lock  : +nt", "Memo level : SOP",
+                                 "Options    : Ident, Topic Lock(S)", "End of info"}) {
+            const std::string line = std::string(":ChanServ!service@dal.net NOTICE mira :") + text;
+            loop.PostMessage(network->Handle(), WindowMessage(netmsg::kLineReceived, line));
+            loop.RunOnce(0);
+        }
+        ChannelInfoWindow* window = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* found = qobject_cast<ChannelInfoWindow*>(widget)) window = found;
+        if (window) {
+            window->resize(540, 520);
+            for (int i = 0; i < 5; ++i) QApplication::processEvents();
+            saved = window->grab().save(QString::fromStdString(folder + "/channel-info.png"));
+            window->reject();
+        }
+        if (!saved) std::fprintf(stderr, "parlevox-guidocpics: cannot write channel-info.png\n");
+    }
+    for (int i = 0; i < 3; ++i) loop.RunOnce(0);
+    network.reset();
+    return saved;
+}
+
 #ifdef PARLEVOX_JPEG_VIEWER
 // An evening over the sea, 480 x 320, as red, green, blue bytes.
 std::vector<uint8_t> SunsetPicture() {
@@ -628,8 +676,10 @@ int main(int argc, char** argv) {
     bool dcc = parlevox::DccPicture(argv[1]);
     bool notify = parlevox::NotifyLagPicture(argv[1]);
     bool join = parlevox::JoinWindowPicture(argv[1]);
+    bool channelInfo = parlevox::ChannelInfoPicture(argv[1]);
 #ifdef PARLEVOX_JPEG_VIEWER
     dcc = parlevox::JpegPluginPicture(argv[1]) && dcc;
 #endif
-    return parlevox::MainWindow(argv[1]) && title && scripting && schemeEditor && menus && dcc && notify && join ? 0 : 1;
+    const bool all = title && scripting && schemeEditor && menus && dcc && notify && join && channelInfo;
+    return parlevox::MainWindow(argv[1]) && all ? 0 : 1;
 }

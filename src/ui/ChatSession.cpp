@@ -4,6 +4,7 @@
 
 #include "commands/CommandOutput.h"
 #include "commands/TextWindowTexts.h"
+#include "common/Masks.h"
 #include "common/TextHelpers.h"
 #include "display/ChanWnd.h"
 #include "display/MessageWnd.h"
@@ -12,6 +13,7 @@
 #include "settings/IgnoreListStore.h"
 #include "settings/OneShotHints.h"
 #include "ui/MainFrameTexts.h"
+#include "ui/ChannelInfoDialog.h"
 #include "ui/NickInfoDialog.h"
 #include "ui/NickRegistration.h"
 #include "ui/PlugInWindows.h"
@@ -64,6 +66,18 @@ LinkMarkingSettings MarkingOf(CBrimvaleApp& app) {
     const OptionsRecord::Colours& colours = app.Options().colours;
     return {colours.values[colour::kWebAddress], colours.values[15],
             LinkMarkingSettings::SplitHighlightWords(colours.highlight)};
+}
+
+// A mask that is no nick!user@host would filter nothing out: the default
+// stands in.
+AddressRecord ServiceMask(const std::string& mask, const char* fallback) {
+    return AddressRecord::FromSender(IsCompleteMask(mask) ? mask : fallback);
+}
+
+ChannelServicesSettings ChannelServicesOf(CBrimvaleApp& app) {
+    const OptionsRecord::Misc& misc = app.Options().misc;
+    return {misc.servicesHost, ServiceMask(misc.chanServMask, OptionsRecord::kDefaultChanServMask),
+            ServiceMask(misc.nickServMask, OptionsRecord::kDefaultNickServMask)};
 }
 
 constexpr const char* kChooseFileTitle = "Choose file to send to ";
@@ -152,6 +166,7 @@ CChatSession::CChatSession(CBrimvaleApp& app, CStatusWindow& status, ChatWindowV
     StartDcc(views);
     StartNotify();
     StartClientLink(views);
+    StartChannelInfo(views);
     // Typed or from a script, a program starts only through the allow list.
     windows_.onRunProgram = [this](const std::string& program, const std::string& arguments, CommandOutput& output) {
         app_.RunList().Run(program, arguments, output);
@@ -183,6 +198,7 @@ void CChatSession::OpenAutoJoinFavourites() {
 CChatSession::~CChatSession() {
     ctcp_.SetYourInfoHook({});
     nickRegistration_.reset();
+    channelInfo_.reset();
     nickInfo_.reset();
     clientLink_.reset();
     StopNotify();
@@ -347,6 +363,32 @@ void CChatSession::StartClientLink(ChatWindowViews& views) {
     nickRegistration_ = std::make_unique<CNickRegistration>(nickServ, processor_, status_);
 }
 
+// The dialogs' "/mode" lines run as typed in the status window; the
+// passwords are the remembered channels' ("Channels").
+void CChatSession::StartChannelInfo(ChatWindowViews& views) {
+    ChannelInfoServices services {app_.Loop(), app_.Network().WindowHandleOf(), app_.Network().State(), app_.UI(),
+                                  [this](const std::string& line) { processor_.Run(line, "", "", status_); },
+                                  [this](const std::string& channel) {
+                                      const ChannelSetting* setting =
+                                          FindByName(app_.Options().channels, &ChannelSetting::name, channel);
+                                      return setting ? setting->password : std::string();
+                                  },
+                                  [this](const std::string& channel, const std::string& password) {
+                                      auto& channels = app_.Options().channels;
+                                      ChannelSetting* setting = FindByName(channels, &ChannelSetting::name, channel);
+                                      if (!setting) {
+                                          channels.emplace_back();
+                                          channels.back().name = channel;
+                                          setting = &channels.back();
+                                      }
+                                      setting->password = password;
+                                      app_.OptionsChanged();
+                                  }};
+    channelInfo_ = std::make_unique<ChannelInfoDialogs>(services, views.ChannelInfo());
+    channelInfo_->SetSettings(ChannelServicesOf(app_));
+    windows_.onOpenChannelInfo = [this](const std::string& channel) { return channelInfo_->Open(channel); };
+}
+
 void CChatSession::GatherReactions() {
     for (const InstalledModule& installed : app_.Modules().Modules()) {
         CScriptModule& module = *installed.module;
@@ -414,6 +456,7 @@ void CChatSession::OptionsChanged() {
     ignore_.Check().SetFriends(FriendListOf(app_.Options().friends));
     windows_.SetDoubleClickCommand(app_.Options().misc.doubleClickCommand);
     status_.Pane().Model().SetMarking(MarkingOf(app_));
+    channelInfo_->SetSettings(ChannelServicesOf(app_));
 }
 
 }  // namespace parlevox

@@ -26,6 +26,7 @@ class CBrimvaleApp;
 class CNickRegistration;
 class CStatusWindow;
 class NickInfoDialogs;
+class ChannelInfoDialogs;
 class PlugInWindows;
 
 class CChatSession {
@@ -103,11 +104,13 @@ private:
     std::unique_ptr<CClientLinkRequests> clientLink_;
     std::unique_ptr<NickInfoDialogs> nickInfo_;
     std::unique_ptr<CNickRegistration> nickRegistration_;
+    std::unique_ptr<ChannelInfoDialogs> channelInfo_;
 
     void OpenAutoJoinFavourites();
     void StartReactions();
     void StartDcc(ChatWindowViews& views);
     void StartClientLink(ChatWindowViews& views);
+    void StartChannelInfo(ChatWindowViews& views);
     void StartScriptEvents();
     void StartNotify();
     void StopNotify();

@@ -22,6 +22,7 @@ class CMessageWnd;
 class CTextWindow;
 class CNamesList;
 class NickInfoViews;
+class ChannelInfoViews;
 
 // A script text window with an input line is TextWithInput.
 // DCC chats and telnet connections are DccChat and Telnet (only the
@@ -39,6 +40,8 @@ public:
     virtual DccViews* Dcc() { return nullptr; }
     // The nick information dialogs' views; none: "/nickinfo" is not available.
     virtual NickInfoViews* NickInfo() { return nullptr; }
+    // The channel information dialogs' views; none: "/chaninfo" is not available.
+    virtual ChannelInfoViews* ChannelInfo() { return nullptr; }
 };
 
 class ChatWindows final : public MessageTarget, public MainFrameWindows, public CommandHost, public DccChatWindows {
@@ -88,6 +91,8 @@ public:
     // and nick information dialogs.
     std::function<bool(const std::string& nick)> onOpenClientLink;
     std::function<bool(const std::string& nick)> onOpenNickInfo;
+    // "/chaninfo": the session's channel information dialogs.
+    std::function<bool(const std::string& channel)> onOpenChannelInfo;
     // "/server": none set, the command says it is not available.
     std::function<bool(const std::string& server, const std::string& rest)> onConnectTo;
     // "/run" and the scripts' Run: the session's run permission list.
@@ -125,6 +130,9 @@ public:
     bool ConnectTo(const std::string& server, const std::string& rest) override;
     bool OpenClientLink(const std::string& nick) override { return onOpenClientLink && onOpenClientLink(nick); }
     bool OpenNickInfo(const std::string& nick) override { return onOpenNickInfo && onOpenNickInfo(nick); }
+    bool OpenChannelInfo(const std::string& channel) override {
+        return onOpenChannelInfo && onOpenChannelInfo(channel);
+    }
     bool ResetScripts() override { return onResetScripts && onResetScripts(); }
     bool RunProgram(const std::string& program, const std::string& arguments, CommandOutput& output) override {
         return onRunProgram && onRunProgram(program, arguments, output);

@@ -1,5 +1,6 @@
 #include "ui/qt/QtChatViews.h"
 
+#include "ui/qt/ChannelInfoWindow.h"
 #include "ui/qt/ChannelWindowWidget.h"
 #include "ui/qt/DccChatWindowWidget.h"
 #include "ui/qt/MotdWindowWidget.h"
@@ -36,6 +37,10 @@ void QtChatViews::Opened(ChatWindowView& view, CChatWindow& window) {
 
 std::unique_ptr<NickInfoView> QtChatViews::MakeNickInfoView(CNickInfoDialog& dialog) {
     return std::make_unique<NickInfoDialog>(dialog);
+}
+
+std::unique_ptr<ChannelInfoView> QtChatViews::MakeChannelInfoView(CChannelInfoDialog& dialog) {
+    return std::make_unique<ChannelInfoWindow>(dialog);
 }
 
 DccViews* QtChatViews::Dcc() {

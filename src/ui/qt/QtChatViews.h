@@ -10,6 +10,7 @@
 #include <string>
 
 #include "ui/ChatWindows.h"
+#include "ui/ChannelInfoDialog.h"
 #include "ui/NickInfoDialog.h"
 
 namespace parlevox {
@@ -19,7 +20,8 @@ class CNamesList;
 class QtDccViews;
 class UserMenuRunner;
 
-class QtChatViews final : public QObject, public ChatWindowViews, public NickInfoViews {
+class QtChatViews final : public QObject, public ChatWindowViews, public NickInfoViews,
+                          public ChannelInfoViews {
     Q_OBJECT
 
 public:
@@ -42,6 +44,9 @@ public:
     // The nick information dialogs: top-level windows of their own.
     NickInfoViews* NickInfo() override { return this; }
     std::unique_ptr<NickInfoView> MakeNickInfoView(CNickInfoDialog& dialog) override;
+    // The channel information dialogs: top-level windows too.
+    ChannelInfoViews* ChannelInfo() override { return this; }
+    std::unique_ptr<ChannelInfoView> MakeChannelInfoView(CChannelInfoDialog& dialog) override;
 
 signals:
     // The widget is attached and ready to show.
