@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build pkg-config
+  g++ cmake ninja-build pkg-config dpkg-dev file
   clang libclang-rt-14-dev
   libfmt-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
   ngircd python3

@@ -16,6 +16,7 @@
 #include "dcc/DCCPlugIns.h"
 #include "dcc/DccPlugInTexts.h"
 #include "platform/EventLoop.h"
+#include "platform/ProgramFolder.h"
 #include "platform/UserInterface.h"
 
 namespace parlevox {
@@ -132,13 +133,16 @@ Function Entry(void* library, const char* name) {
 
 std::unique_ptr<CDCCPlugIn> CDCCPlugIn::Load(const std::string& path, CDCCPlugIns& owner, const char* duplicateText,
                                              LoadFailure& failure) {
+    // A relative path (as the installer's settings list it) is under the
+    // program folder; a bare name must never reach the library search path.
+    const std::string file = path.empty() ? path : ProgramFolder::Resolve(path);
     struct stat info {};
-    if (path.empty() || path.front() != '/' || ::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
-        ::access(path.c_str(), R_OK) != 0) {
+    if (file.empty() || file.front() != '/' || ::stat(file.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        ::access(file.c_str(), R_OK) != 0) {
         failure = {dcc_plugin_text::kCouldNotLoad, true};
         return nullptr;
     }
-    void* library = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* library = ::dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!library) {
         failure = {fmt::sprintf(dcc_plugin_text::kFailedToLoad, path), false};
         return nullptr;

@@ -50,5 +50,9 @@ static_assert(kTitleIconX >= 3 && kTitleIconX + (kTitleIconSlots - 1) * kTitleIc
 // "Screen", 383 x 232: the installer's background; an edit box and the
 // "Go" button cover it from y = 195 down.
 inline constexpr int kSetupWidth = 383, kSetupHeight = 232, kSetupControlsY = 195;
+// The two areas setup inverts while it reads a file and while it unpacks
+// it; the picture labels them.
+inline constexpr int kSetupStageX = 292, kSetupStageWidth = 92, kSetupStageHeight = 22;
+inline constexpr int kSetupReadingY = 114, kSetupUnpackingY = kSetupReadingY + kSetupStageHeight;
 
 }  // namespace parlevox::layout

@@ -7,6 +7,7 @@
 #include "display/SchemeFile.h"
 #include "display/SchemeManagerTexts.h"
 #include "display/SchemeTexts.h"
+#include "platform/ProgramFolder.h"
 #include "platform/UserInterface.h"
 
 namespace parlevox {
@@ -140,7 +141,7 @@ bool CSchemeManager::Install(const std::string& path) {
 
 bool CSchemeManager::Append(const std::string& path) {
     const std::string stored = StoredPath(path);
-    const std::string full = !stored.empty() && stored.front() == '/' ? stored : programFolder_ + stored;
+    const std::string full = ProgramFolder::ResolveIn(programFolder_, stored);
     try {
         entries_.push_back({std::make_unique<CScheme>(ReadSchemeFile(full)), stored});
     } catch (const TextError& error) {

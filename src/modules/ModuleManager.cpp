@@ -9,6 +9,7 @@
 #include "commands/BuiltInCommands.h"
 #include "common/TextError.h"
 #include "modules/ModuleTexts.h"
+#include "platform/ProgramFolder.h"
 #include "platform/SafeFile.h"
 #include "platform/UserInterface.h"
 #include "script/ScriptCompiler.h"
@@ -66,7 +67,8 @@ bool CModuleManager::LoadInstalled(const std::vector<std::string>& paths, const 
             changed = true;
             break;
         }
-        std::unique_ptr<CScriptModule> module = LoadFile(path, kCouldNotLoadAtStart, true);
+        std::unique_ptr<CScriptModule> module =
+            LoadFile(ProgramFolder::ResolveIn(programFolder, path), kCouldNotLoadAtStart, true);
         if (!module) {
             changed = true;
             continue;

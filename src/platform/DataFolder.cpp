@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/ProgramFolder.h"
+
 namespace parlevox {
 namespace {
 
@@ -15,6 +17,8 @@ std::string WithSlash(std::string path) {
 }
 
 std::string InstalledFolder() {
+    // A portable install (made by parlevox-setup) holds the shipped data itself.
+    if (std::string portable = ProgramFolder::PortableInstall(); !portable.empty()) return portable;
     std::error_code error;
     const fs::path executable = fs::read_symlink("/proc/self/exe", error);
     if (error) return {};

@@ -1,6 +1,7 @@
 #pragma once
 // Where the data shipped with the client (help pages, tutorial) is read
-// from: $PARLEVOX_DATA_DIR, else the share folder beside an installed
+// from: $PARLEVOX_DATA_DIR, else the folder of a portable install (made by
+// parlevox-setup), which holds it itself, else the share folder beside an installed
 // executable (<prefix>/bin/.. -> <prefix>/share/parlevox/), else the data/
 // folder of the source tree the build was made from. The answer may name a
 // folder that does not exist; its readers then find nothing.

@@ -75,9 +75,17 @@ std::string ProgramFolder::ToFileSystemPath(std::string_view storedPath) {
 }
 
 std::string ProgramFolder::Resolve(std::string_view storedPath) {
+    return ResolveIn(Path(), storedPath);
+}
+
+std::string ProgramFolder::ResolveIn(std::string_view folder, std::string_view storedPath) {
     std::string path = ToFileSystemPath(storedPath);
-    if (!path.empty() && path.front() == '/') return path;
-    return Path() + path;
+    if ((!path.empty() && path.front() == '/') || folder.empty()) return path;
+    return WithSlash(std::string(folder)) + path;
+}
+
+std::string ProgramFolder::PortableInstall() {
+    return PortableFolder().value_or(std::string());
 }
 
 }  // namespace parlevox

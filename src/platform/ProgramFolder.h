@@ -17,6 +17,11 @@ public:
     // A stored relative path ("logs\\x.log") as a file-system path under the
     // folder; "\\" becomes "/". Absolute paths are kept as they are.
     static std::string Resolve(std::string_view storedPath);
+    // The same against another folder.
+    static std::string ResolveIn(std::string_view folder, std::string_view storedPath);
+    // The executable's folder, with a trailing "/", when it holds a portable
+    // install (the marker file below); empty otherwise.
+    static std::string PortableInstall();
     // Stored paths use "\\"; the file system wants "/".
     static std::string ToFileSystemPath(std::string_view storedPath);
 

@@ -156,6 +156,11 @@ Canvas SetupScreen(const Fonts& fonts) {
     note.size = 12;
     note.paint = Solid(Hex(0xc9d2f2));
     DrawText(canvas, fonts.regular, "Internet Relay Chat for your desktop", 26, 160, note);
+    TextStyle stage;
+    stage.size = 12;
+    stage.paint = Solid(kWhite);
+    DrawText(canvas, fonts.regular, "Reading", layout::kSetupStageX + 10, layout::kSetupReadingY + 4, stage);
+    DrawText(canvas, fonts.regular, "Unpacking", layout::kSetupStageX + 10, layout::kSetupUnpackingY + 4, stage);
     return canvas;
 }
 

@@ -1,0 +1,25 @@
+# The Debian package (cpack -G DEB, see scripts/package.sh): the client, the
+# headless client and the settings tool in /usr/bin, the desktop entry and
+# icon, the shared data in /usr/share/parlevox, the sample plug-ins in
+# /usr/lib/parlevox/plugins. Runtime dependencies come from dpkg-shlibdeps.
+include(GNUInstallDirs)
+install(FILES ${CMAKE_SOURCE_DIR}/data/installer/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/parlevox)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME parlevox)
+set(CPACK_PACKAGE_VENDOR quornwright)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "Parlevox developers <developers@parlevox.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop IRC client with scripting, DCC and plug-ins")
+set(CPACK_PACKAGE_DESCRIPTION "Parlevox is an IRC client for the desktop: channels, private chats, DCC chat and file transfer, its own scripting language, display schemes and plug-ins. A headless client for servers and bots comes with it.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION net)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Fonts are looked up through fontconfig, not linked.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core | fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://parlevox.org/")
+set(CPACK_STRIP_FILES ON)
+include(CPack)
