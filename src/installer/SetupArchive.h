@@ -56,7 +56,8 @@ public:
 
 class SetupArchiveWriter {
 public:
-    // Compresses the bytes at once.
+    // Compresses the bytes at once (zlib level 9). A file over the size cap
+    // makes Finish fail.
     void Add(std::string name, std::string subfolder, std::string_view bytes);
     // The archive to append to an executable image of executableSize bytes;
     // nothing when a name is unsafe or the directory would not fit.
@@ -67,6 +68,7 @@ private:
         std::string name, subfolder, block;
     };
     std::vector<Pending> files_;
+    bool failed_ = false;
 };
 
 }  // namespace parlevox
