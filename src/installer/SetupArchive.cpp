@@ -55,6 +55,28 @@ bool IsValidEntryText(std::string_view text, bool subfolder) {
 // The largest data block a file within the size cap can need.
 uint64_t MaxBlockSize() { return kLengthField + compressBound(SetupArchive::kMaxFileSize); }
 
+// The buffer grows with what the stream gives, never past the stated
+// length, so a short stream claiming a large file costs little memory.
+std::optional<std::string> InflateInto(z_stream& z, uint32_t length) {
+    constexpr size_t kFirstChunk = 64 * 1024;
+    std::string bytes;
+    char spare = 0;  // zlib wants somewhere to write even when the buffer is full
+    int result = Z_OK;
+    while (result == Z_OK) {
+        const size_t produced = bytes.size() - z.avail_out;
+        if (z.avail_out == 0 && produced < length) {
+            bytes.resize(produced + std::min<size_t>(length - produced, std::max(kFirstChunk, produced)));
+            z.avail_out = static_cast<uInt>(bytes.size() - produced);
+        }
+        z.next_out = reinterpret_cast<Bytef*>(z.avail_out > 0 ? bytes.data() + produced : &spare);
+        result = inflate(&z, Z_NO_FLUSH);  // Z_BUF_ERROR once no progress is possible
+    }
+    // The stream must end exactly when the stated length is filled.
+    if (result != Z_STREAM_END || z.avail_out != 0 || bytes.size() != length || z.avail_in != 0)
+        return std::nullopt;
+    return bytes;
+}
+
 class FileDescriptor {
 public:
     explicit FileDescriptor(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
@@ -158,18 +180,12 @@ std::optional<std::string> SetupArchive::Inflate(std::string_view block) {
     if (length > kMaxFileSize) return std::nullopt;  // before anything is allocated
     const std::string_view stream = block.substr(kLengthField);
 
-    std::string bytes(length, '\0');
-    char spare = 0;  // zlib wants somewhere to write even when nothing is expected
     z_stream z{};
     if (inflateInit(&z) != Z_OK) return std::nullopt;
     z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(stream.data()));
     z.avail_in = static_cast<uInt>(stream.size());
-    z.next_out = reinterpret_cast<Bytef*>(length > 0 ? bytes.data() : &spare);
-    z.avail_out = length;
-    const int result = inflate(&z, Z_FINISH);
-    const bool whole = result == Z_STREAM_END && z.avail_out == 0 && z.avail_in == 0;
+    std::optional<std::string> bytes = InflateInto(z, length);
     inflateEnd(&z);
-    if (!whole) return std::nullopt;
     return bytes;
 }
 

@@ -216,6 +216,7 @@ TEST(SetupArchiveTest, TruncatedInstallersAreRefused) {
 TEST(SetupArchiveTest, InflateFillsExactlyTheStatedLength) {
     std::string damagedCheck = Block("abc");
     damagedCheck.back() ^= 1;
+    const std::string large = RandomBytes(300000);
     const struct {
         const char* description;
         std::string block;
@@ -225,6 +226,10 @@ TEST(SetupArchiveTest, InflateFillsExactlyTheStatedLength) {
         {"an empty file", Block(""), ""},
         {"short stream", Block("abc", 4), std::nullopt},
         {"long stream", Block("abcd", 3), std::nullopt},
+        {"large file", Block(large), large},
+        {"short stream of a large file", Block(large, large.size() + 1), std::nullopt},
+        {"long stream of a large file", Block(large, large.size() - 1), std::nullopt},
+        {"short stream ending with the first 64 KiB", Block(large.substr(0, 65536), 65537), std::nullopt},
         {"stream of one byte stated empty", Block("a", 0), std::nullopt},
         {"bytes after the stream", Block("abc") + "z", std::nullopt},
         {"damaged check value", damagedCheck, std::nullopt},
