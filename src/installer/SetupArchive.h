@@ -50,7 +50,10 @@ public:
     static std::optional<std::string> Inflate(std::string_view block);
 
     // A name (or, with subfolder, a subfolder path) that stays inside the
-    // install folder: no "..", no absolute path, no byte below 32.
+    // install folder: no "." or ".." component, no absolute path, no empty
+    // component, no byte below 32. Both "\\" and "/" separate a subfolder's
+    // components; a file name holds neither. The empty subfolder is the
+    // install folder itself; an empty name is refused.
     static bool IsSafeName(std::string_view name, bool subfolder);
 };
 

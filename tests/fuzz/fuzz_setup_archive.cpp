@@ -1,6 +1,7 @@
 // The installer's archive read from hostile bytes: the input is the end of
 // an installer file. A directory that is accepted only names safe files
 // whose blocks lie before it, and a block only inflates to its stated length.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
