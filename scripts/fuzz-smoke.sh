@@ -9,7 +9,7 @@ build="${FUZZ_BUILD_DIR:-build/fuzz}"
 targets=(fuzz_irc_lines fuzz_regedit fuzz_raw_bitmap fuzz_variable_sets fuzz_output_cells
          fuzz_command_lines fuzz_chat_windows fuzz_script_tokens
          fuzz_parse_tree fuzz_reaction_texts fuzz_module_files fuzz_scheme_files fuzz_dcc_chat_lines fuzz_run_arguments
-         fuzz_channel_directory fuzz_client_link_blocks)
+         fuzz_channel_directory fuzz_client_link_blocks fuzz_setup_archive fuzz_setup_settings)
 
 scripts/install-deps.sh
 if [ ! -f "$build/build.ninja" ]; then

@@ -50,13 +50,17 @@ public:
     static std::optional<std::string> Inflate(std::string_view block);
 
     // A name (or, with subfolder, a subfolder path) that stays inside the
-    // install folder: no "..", no absolute path, no byte below 32.
+    // install folder: no "." or ".." component, no absolute path, no empty
+    // component, no byte below 32. Both "\\" and "/" separate a subfolder's
+    // components; a file name holds neither. The empty subfolder is the
+    // install folder itself; an empty name is refused.
     static bool IsSafeName(std::string_view name, bool subfolder);
 };
 
 class SetupArchiveWriter {
 public:
-    // Compresses the bytes at once.
+    // Compresses the bytes at once (zlib level 9). A file over the size cap
+    // makes Finish fail.
     void Add(std::string name, std::string subfolder, std::string_view bytes);
     // The archive to append to an executable image of executableSize bytes;
     // nothing when a name is unsafe or the directory would not fit.
@@ -67,6 +71,7 @@ private:
         std::string name, subfolder, block;
     };
     std::vector<Pending> files_;
+    bool failed_ = false;
 };
 
 }  // namespace parlevox
