@@ -67,7 +67,7 @@ int SetupUninstall::Run() {
     RemoveFiles(record->files);
     RemoveInside(folder, UninstallRecord::kFileName, 0);
     RemoveFolders(record->files);
-    RemoveMenuEntry(record->menuEntry);
+    RemoveMenuEntry(record->menuEntry, record->folder);
     const bool settingsRemoved = RemoveSettings(record->settingsKey);
     rmdir(folder.c_str());
     frontEnd_.ShowMessage({std::string(texts::kUninstalledTitle),
@@ -94,15 +94,16 @@ void SetupUninstall::RemoveFolders(const std::vector<std::string>& files) {
     for (const std::string& path : ordered) RemoveInside(options_.folder, path, AT_REMOVEDIR);
 }
 
-// Only the entry the installer wrote for this folder, never through a link.
-void SetupUninstall::RemoveMenuEntry(const std::string& path) {
+// Only an entry the installer wrote (for the folder as it was then), never
+// through a link.
+void SetupUninstall::RemoveMenuEntry(const std::string& path, const std::string& installedFolder) {
     if (path.empty() || path.front() != '/') return;
     struct stat info {};
     if (path.substr(path.find_last_of('/') + 1) != DesktopEntry::kFileName || lstat(path.c_str(), &info) != 0 ||
         !S_ISREG(info.st_mode))
         return;
     std::optional<std::string> text = SafeFile::ReadAll(path);
-    if (text && text->find("\nPath=" + DesktopEntry::EscapeValue(options_.folder) + "\n") != std::string::npos)
+    if (text && text->find("\nPath=" + DesktopEntry::EscapeValue(installedFolder) + "\n") != std::string::npos)
         unlink(path.c_str());
 }
 

@@ -3,6 +3,7 @@
 // installer recorded in the folder's "Uninstall.info" and the settings key,
 // and keeps everything the user made there.
 #include <string>
+#include <vector>
 
 #include "installer/SetupFrontEnd.h"
 #include "platform/Registry.h"
@@ -25,7 +26,7 @@ public:
 private:
     void RemoveFiles(const std::vector<std::string>& files);
     void RemoveFolders(const std::vector<std::string>& files);
-    void RemoveMenuEntry(const std::string& path);
+    void RemoveMenuEntry(const std::string& path, const std::string& installedFolder);
     bool RemoveSettings(const std::string& key);
 
     SetupFrontEnd& frontEnd_;
