@@ -16,10 +16,24 @@ set(depends)
 macro(parlevox_installer_file source name subfolder)
   string(APPEND entries "${source}\t${name}\t${subfolder}\n")
 endmacro()
+# Programs and plug-ins go in without their debugging sections: the test
+# build's would make the installer ten times its size.
+set(PARLEVOX_INSTALLER_STRIPPED ${PARLEVOX_INSTALLER_DIR}/stripped)
+file(MAKE_DIRECTORY ${PARLEVOX_INSTALLER_STRIPPED})
+function(parlevox_stripped_copy target out)
+  set(copy ${PARLEVOX_INSTALLER_STRIPPED}/${target})
+  add_custom_command(OUTPUT ${copy}
+                     COMMAND ${CMAKE_STRIP} --strip-debug -o ${copy} $<TARGET_FILE:${target}>
+                     DEPENDS ${target}
+                     COMMENT "Stripping ${target} for the installer"
+                     VERBATIM)
+  set(${out} ${copy} PARENT_SCOPE)
+endfunction()
 macro(parlevox_installer_target target subfolder)
   if(TARGET ${target})
-    parlevox_installer_file("$<TARGET_FILE:${target}>" "$<TARGET_FILE_NAME:${target}>" "${subfolder}")
-    list(APPEND depends ${target})
+    parlevox_stripped_copy(${target} stripped)
+    parlevox_installer_file("${stripped}" "$<TARGET_FILE_NAME:${target}>" "${subfolder}")
+    list(APPEND depends ${stripped})
   endif()
 endmacro()
 
@@ -45,12 +59,13 @@ foreach(wave ${PARLEVOX_WAVE_FILES})
   get_filename_component(name ${wave} NAME)
   parlevox_installer_file(${wave} ${name} Sound)
 endforeach()
+parlevox_stripped_copy(parlevox-setup setup_program)
 file(GENERATE OUTPUT ${PARLEVOX_INSTALLER_LIST} CONTENT "${entries}")
 
 add_custom_command(
   OUTPUT ${PARLEVOX_INSTALLER}
-  COMMAND parlevox-setup-pack ${PARLEVOX_INSTALLER} $<TARGET_FILE:parlevox-setup> ${PARLEVOX_INSTALLER_LIST}
-  DEPENDS parlevox-setup parlevox-setup-pack ${depends} ${PARLEVOX_INSTALLER_LIST}
+  COMMAND parlevox-setup-pack ${PARLEVOX_INSTALLER} ${setup_program} ${PARLEVOX_INSTALLER_LIST}
+  DEPENDS ${setup_program} parlevox-setup-pack ${depends} ${PARLEVOX_INSTALLER_LIST}
           ${CMAKE_SOURCE_DIR}/data/installer/Parlevox.reg ${CMAKE_SOURCE_DIR}/data/installer/ReadMe.txt
           ${PARLEVOX_MAJOR_CHANNELS} ${PARLEVOX_SAMPLE_MODULE} ${PARLEVOX_SAMPLE_SCHEMES} ${PARLEVOX_WAVE_FILES}
           ${CMAKE_SOURCE_DIR}/data/help/index.html ${CMAKE_SOURCE_DIR}/data/help/tutorial/index.html

@@ -15,6 +15,7 @@
 #include "installer/SetupFrontEnd.h"
 #include "installer/SetupSession.h"
 #include "installer/SetupTexts.h"
+#include "installer/SetupUninstall.h"
 #include "ui/qt/ArtImage.h"
 #include "ui/qt/QtUserInterface.h"
 
@@ -148,6 +149,20 @@ private:
     int barWidth_ = 0;
 };
 
+// Uninstalling has no window of its own: its questions are message boxes.
+class UninstallBoxes final : public SetupFrontEnd {
+public:
+    MessageResult ShowMessage(const MessageBoxRequest& box) override {
+        const std::unique_ptr<QMessageBox> dialog = QtUserInterface::MakeBox(box);
+        return QtUserInterface::ResultFor(dialog->exec(), box.buttons);
+    }
+    void ShowFolder(const std::string&, bool) override {}
+    void HideFolder() override {}
+    void EnableGo(bool) override {}
+    void ShowStage(Stage) override {}
+    void ShowProgress(uint64_t, uint64_t) override {}
+};
+
 void CentreOnScreen(QWidget& window) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window.move(screen->availableGeometry().center() - window.rect().center());
@@ -168,6 +183,17 @@ int RunSetupWindow(SetupOptions options, int argc, char** argv) {
     window.show();
     window.StartSearch(qEnvironmentVariable("PARLEVOX_SETUP_PICTURE"));
     return QApplication::exec();
+}
+
+int RunUninstallWindow(const std::optional<std::string>& folder, int argc, char** argv) {
+    QApplication application(argc, argv);
+    UninstallBoxes boxes;
+    if (!folder) {
+        boxes.ShowMessage({std::string(setup_texts::kUninstallErrorTitle), std::string(setup_texts::kNoInstallation),
+                           MessageIcon::Stop, MessageButtons::Ok});
+        return 1;
+    }
+    return SetupUninstall(boxes, UninstallOptions{*folder}).Run();
 }
 
 }  // namespace parlevox

@@ -62,8 +62,9 @@ std::string BaseName(const std::string& path) {
     return path.substr(path.find_last_of('/') + 1);
 }
 
+// A window system to show the window on (offscreen counts: pictures of it).
 bool HasDisplay() {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
         const char* value = std::getenv(name);
         if (value && *value) return true;
     }
@@ -82,10 +83,18 @@ int RunTextSetup(SetupOptions options) {
     return session.ExitCode();
 }
 
-int RunTextUninstall(const std::optional<std::string>& folder) {
-    TextSetup frontEnd(std::cout);
+int RunUninstall(const Arguments& args, int argc, char** argv) {
     std::optional<std::string> found =
-        folder ? folder : InstallationSearch::Find(InstallationSearch::HomeFolder(), InstallationSearch::DefaultFolder());
+        args.folder ? args.folder
+                    : InstallationSearch::Find(InstallationSearch::HomeFolder(), InstallationSearch::DefaultFolder());
+#ifdef PARLEVOX_SETUP_WINDOW
+    // Started from a file manager, it asks in a window before removing anything.
+    if (!args.text && HasDisplay()) return RunUninstallWindow(found, argc, argv);
+#else
+    (void)argc;
+    (void)argv;
+#endif
+    TextSetup frontEnd(std::cout);
     if (!found) {
         frontEnd.ShowMessage({std::string(setup_texts::kUninstallErrorTitle), std::string(setup_texts::kNoInstallation),
                               MessageIcon::Stop, MessageButtons::Ok});
@@ -108,7 +117,7 @@ int main(int argc, char** argv) {
         args->uninstall = true;
         if (!args->folder) args->folder = executable.empty() ? "." : executable.substr(0, executable.find_last_of('/'));
     }
-    if (args->uninstall) return RunTextUninstall(args->folder);
+    if (args->uninstall) return RunUninstall(*args, argc, argv);
 
     SetupOptions options;
     options.folder = args->folder;

@@ -26,9 +26,18 @@ void* operator new(size_t size) {
     if (void* memory = std::malloc(size ? size : 1)) return memory;
     throw std::bad_alloc();
 }
+// Every form that pairs with these deletes is replaced too, so nothing in
+// the binary frees with them what the sanitizer's own new allocated.
+void* operator new[](size_t size) { return ::operator new(size); }
+void* operator new(size_t size, const std::nothrow_t&) noexcept { return std::malloc(size ? size : 1); }
+void* operator new[](size_t size, const std::nothrow_t&) noexcept { return std::malloc(size ? size : 1); }
 // Out of line, or the compiler sees free() meet a new-expression's pointer.
 [[gnu::noinline]] void operator delete(void* memory) noexcept { std::free(memory); }
 [[gnu::noinline]] void operator delete(void* memory, size_t) noexcept { std::free(memory); }
+[[gnu::noinline]] void operator delete[](void* memory) noexcept { std::free(memory); }
+[[gnu::noinline]] void operator delete[](void* memory, size_t) noexcept { std::free(memory); }
+[[gnu::noinline]] void operator delete(void* memory, const std::nothrow_t&) noexcept { std::free(memory); }
+[[gnu::noinline]] void operator delete[](void* memory, const std::nothrow_t&) noexcept { std::free(memory); }
 
 namespace parlevox {
 namespace {

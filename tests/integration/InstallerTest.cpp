@@ -12,6 +12,7 @@
 #include "settings/OptionsRecord.h"
 #include "settings/UserMenuStore.h"
 #include "support/ChildProcess.h"
+#include "support/NgircdServer.h"
 #include "support/TempDir.h"
 
 namespace parlevox::test {
@@ -37,11 +38,7 @@ protected:
         output_ = setup.Output();
         return status;
     }
-    Registry Settings() const {
-        Registry registry;
-        EXPECT_TRUE(registry.Load(RegistryFile()));
-        return registry;
-    }
+    void LoadSettings(Registry& registry) const { ASSERT_TRUE(registry.Load(RegistryFile())); }
 
     TempDir home_;
     std::string output_;
@@ -57,7 +54,8 @@ TEST_F(InstallerTest, InstallsAWorkingClientWithTheShippedSettings) {
     EXPECT_FALSE(fs::exists(Folder() + "/Parlevox.reg")) << "the settings file is removed once applied";
     EXPECT_TRUE(fs::exists(home_.Path() + "/data/applications/parlevox.desktop"));
 
-    Registry registry = Settings();
+    Registry registry;
+    LoadSettings(registry);
     const CUserMenus menus = LoadUserMenus(registry);
     ASSERT_EQ(menus.Items(MenuKind::Both).size(), 4u);
     EXPECT_EQ(menus.Items(MenuKind::Both)[2].action, "/kick %sC% %sN%");
@@ -72,12 +70,18 @@ TEST_F(InstallerTest, InstallsAWorkingClientWithTheShippedSettings) {
     EXPECT_EQ(options.colours.values[10], 12);
     EXPECT_EQ(registry.GetProfileString("Sounds", "Folder"), "Sound\\\\");
 
-    // The headless client from the folder: the shipped module's alias runs.
-    ChildProcess headless({Folder() + "/parlevox-headless"}, Environment());
+    // The headless client from the folder: the shipped module's "/break"
+    // alias marks it away.
+    NgircdServer server;
+    ASSERT_TRUE(server.Started());
+    ChildProcess headless({Folder() + "/parlevox-headless", "--server", "127.0.0.1:" + std::to_string(server.Port()),
+                           "--nick", "ada"},
+                          Environment());
+    ASSERT_TRUE(headless.WaitForOutput("Connection successful.", 60000)) << headless.Output();
     headless.WriteInput("/break\n");
-    EXPECT_TRUE(headless.WaitForOutput("Coffee break", 60000)) << headless.Output();
+    EXPECT_TRUE(headless.WaitForOutput("marked as being away", 30000)) << headless.Output();
     headless.CloseInput();
-    EXPECT_GE(headless.Wait(30000), 0);
+    EXPECT_EQ(headless.Wait(30000), 0);
 #ifdef PARLEVOX_GUI_PATH
     // The desktop client loads the shipped plug-in and module without a box.
     ChildProcess desktop({Folder() + "/parlevox"}, [&] {
@@ -92,7 +96,8 @@ TEST_F(InstallerTest, InstallsAWorkingClientWithTheShippedSettings) {
 TEST_F(InstallerTest, AnUpgradeKeepsTheUsersSettingsAfterTheStopLine) {
     ASSERT_EQ(Install(), 0) << output_;
     {
-        Registry registry = Settings();
+        Registry registry;
+        LoadSettings(registry);
         registry.WriteProfileInt("Colours", "Colour1", 7);                      // after "!"
         registry.WriteProfileString("Misc", "Double-click command", "/whois %sN%");
         registry.WriteProfileInt("Scheme manager", "Count", 0);                 // before "!"
@@ -100,7 +105,8 @@ TEST_F(InstallerTest, AnUpgradeKeepsTheUsersSettingsAfterTheStopLine) {
     }
     ASSERT_EQ(Install(), 0) << output_;
     EXPECT_NE(output_.find("Installing over existing"), std::string::npos) << output_;
-    Registry registry = Settings();
+    Registry registry;
+    LoadSettings(registry);
     EXPECT_EQ(registry.GetProfileInt("Colours", "Colour1", 0), 7);
     EXPECT_EQ(registry.GetProfileString("Misc", "Double-click command"), "/whois %sN%");
     EXPECT_EQ(registry.GetProfileInt("Scheme manager", "Count", 0), 2);
