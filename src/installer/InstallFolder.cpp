@@ -6,23 +6,10 @@
 
 #include <cerrno>
 
+#include "platform/SafeFile.h"
+
 namespace parlevox {
 namespace {
-
-bool IsFolder(const std::string& path) {
-    struct stat info {};
-    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-bool WriteFully(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        ssize_t written = write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        bytes.remove_prefix(static_cast<size_t>(written));
-    }
-    return true;
-}
 
 // One component of a path below the folder.
 bool IsPlainName(std::string_view name) {
@@ -57,13 +44,13 @@ std::string InstallFolder::ToFileSystemPath(std::string_view stored) {
 InstallFolder::Creation InstallFolder::Create(const std::string& folder) {
     if (folder.empty()) return Creation::Invalid;
     if (mkdir(folder.c_str(), 0755) == 0) return Creation::Created;
-    return errno == EEXIST && IsFolder(folder) ? Creation::Existed : Creation::Invalid;
+    return errno == EEXIST && SafeFile::IsFolder(folder) ? Creation::Existed : Creation::Invalid;
 }
 
 bool InstallFolder::CreateTree(const std::string& folder) {
     for (const char* subfolder : kSubfolders) {
         const std::string path = folder + "/" + ToFileSystemPath(subfolder);
-        if (mkdir(path.c_str(), 0755) != 0 && !(errno == EEXIST && IsFolder(path))) return false;
+        if (mkdir(path.c_str(), 0755) != 0 && !(errno == EEXIST && SafeFile::IsFolder(path))) return false;
     }
     return true;
 }
@@ -89,7 +76,7 @@ bool InstallFolder::WriteFile(const std::string& folder, std::string_view subfol
     close(fd);
     if (file < 0) return false;
     // An existing file keeps its mode through O_TRUNC.
-    bool ok = fchmod(file, *mode) == 0 && WriteFully(file, bytes);
+    bool ok = fchmod(file, *mode) == 0 && SafeFile::WriteFully(file, bytes);
     if (close(file) != 0) ok = false;
     return ok;
 }

@@ -10,21 +10,6 @@
 namespace parlevox {
 namespace {
 
-bool IsFolder(const std::string& path) {
-    struct stat info {};
-    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-bool WriteFully(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        ssize_t written = write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        bytes.remove_prefix(static_cast<size_t>(written));
-    }
-    return true;
-}
-
 // Makes the rename itself durable.
 void SyncFolder(const std::string& folder) {
     int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -37,7 +22,7 @@ bool WriteTemporary(const std::string& tmp, std::string_view bytes) {
     // Settings hold passwords: only the user may read them.
     int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (fd < 0) return false;
-    bool ok = WriteFully(fd, bytes) && fsync(fd) == 0;
+    bool ok = SafeFile::WriteFully(fd, bytes) && fsync(fd) == 0;
     if (close(fd) != 0) ok = false;
     return ok;
 }
@@ -92,6 +77,21 @@ std::optional<std::string> SafeFile::ReadAll(const std::string& path, bool* miss
     }
     close(fd);
     return bytes;
+}
+
+bool SafeFile::IsFolder(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool SafeFile::WriteFully(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        ssize_t written = write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        bytes.remove_prefix(static_cast<size_t>(written));
+    }
+    return true;
 }
 
 }  // namespace parlevox

@@ -19,6 +19,9 @@ public:
     static std::optional<std::string> ReadAll(const std::string& path, bool* missing = nullptr);
     // The folder part of a path ("" for a bare name).
     static std::string FolderOf(const std::string& path);
+    static bool IsFolder(const std::string& path);
+    // write() until every byte is out, through interruptions.
+    static bool WriteFully(int fd, std::string_view bytes);
 };
 
 }  // namespace parlevox
