@@ -3,13 +3,19 @@
 # icon, the shared data in /usr/share/parlevox, the sample plug-ins in
 # /usr/lib/parlevox/plugins. Runtime dependencies come from dpkg-shlibdeps.
 include(GNUInstallDirs)
-# Debian wants the changelog compressed, without a time stamp in the gzip header.
+# Debian wants the changelog and manual pages compressed, without a time
+# stamp in the gzip header.
 set(PARLEVOX_DEB_CHANGELOG ${CMAKE_BINARY_DIR}/debian/changelog.gz)
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/debian)
 execute_process(COMMAND gzip -9nc ${CMAKE_SOURCE_DIR}/data/installer/changelog
                 OUTPUT_FILE ${PARLEVOX_DEB_CHANGELOG})
 install(FILES ${CMAKE_SOURCE_DIR}/data/installer/copyright ${PARLEVOX_DEB_CHANGELOG}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/parlevox)
+foreach(page parlevox parlevox-headless parlevox-reg)
+  execute_process(COMMAND gzip -9nc ${CMAKE_SOURCE_DIR}/data/man/${page}.1
+                  OUTPUT_FILE ${CMAKE_BINARY_DIR}/debian/${page}.1.gz)
+  install(FILES ${CMAKE_BINARY_DIR}/debian/${page}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME parlevox)

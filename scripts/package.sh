@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 build="${BUILD_DIR:-build/release}"
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPARLEVOX_TESTS=OFF -DPARLEVOX_BENCH=OFF
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DPARLEVOX_TESTS=OFF -DPARLEVOX_BENCH=OFF
 cmake --build "$build" -j "$(nproc)"
 (cd "$build" && cpack -G DEB)
 ls -l "$build"/parlevox_*.deb "$build"/installer/parlevox-setup
