@@ -1,6 +1,7 @@
 // NickServ, ChanServ, MemoServ, IDENTIFY and the services dialogs.
 #include "commands/BuiltInCommands.h"
 #include "commands/CommandHost.h"
+#include "irc/ServiceRequest.h"
 
 namespace parlevox {
 namespace {
@@ -8,7 +9,7 @@ namespace {
 using K = ParamKind;
 
 void SendToService(const char* service, const std::string& text, CommandEnvironment& env) {
-    env.Send(std::string("PRIVMSG ") + service + "@" + env.Settings().servicesHost + " :" + text);
+    env.Send(ServiceRequest(service, env.Settings().servicesHost, text));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "common/TextHelpers.h"
 #include "irc/NetworkControl.h"
+#include "irc/ServiceRequest.h"
 #include "ui/ChannelServicesTexts.h"
 
 namespace parlevox {
@@ -24,12 +25,12 @@ std::string AccessLevelText(int level) {
 
 void ChannelInfoContext::SendToChanServ(const std::string& text) const {
     SendToServer(Services().loop, Services().networkWindow,
-                 "PRIVMSG ChanServ@" + Settings().servicesHost + " :" + text);
+                 ServiceRequest("ChanServ", Settings().servicesHost, text));
 }
 
 void ChannelInfoContext::SendToNickServ(const std::string& text) const {
     SendToServer(Services().loop, Services().networkWindow,
-                 "PRIVMSG NickServ@" + Settings().servicesHost + " :" + text);
+                 ServiceRequest("NickServ", Settings().servicesHost, text));
 }
 
 std::string Trimmed(std::string_view text) {

@@ -4,16 +4,13 @@
 #include "common/TextHelpers.h"
 #include "irc/AddressRecord.h"
 #include "irc/EventTypes.h"
+#include "irc/ServiceRequest.h"
 #include "settings/OptionsRecord.h"
 
 namespace parlevox::nickserv {
 
 std::string Request(const OptionsRecord& options, std::string_view command) {
-    std::string line = "PRIVMSG NickServ";
-    if (!options.misc.servicesHost.empty()) line += "@" + options.misc.servicesHost;
-    line += " :";
-    line += command;
-    return line;
+    return ServiceRequest("NickServ", options.misc.servicesHost, command);
 }
 
 HandlerRecord AnswerRecord(const OptionsRecord& options) {
