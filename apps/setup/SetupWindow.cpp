@@ -81,6 +81,7 @@ public:
         folder_->setText(ToQString(text));
         folder_->setEnabled(editable);
         folder_->show();
+        boxHidden_ = false;  // back to the box: the bar's place is its again
         if (editable) folder_->setFocus();
     }
 
