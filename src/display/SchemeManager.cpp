@@ -67,8 +67,8 @@ const std::string& CSchemeManager::PathAt(int index) const {
 
 std::string CSchemeManager::FullPathAt(int index) const {
     const std::string& path = PathAt(index);
-    if (path.empty() || path.front() == '/') return path;
-    return programFolder_ + path;
+    if (path.empty()) return path;
+    return ProgramFolder::ResolveIn(programFolder_, path);
 }
 
 std::string CSchemeManager::DisplayName(int index) const {

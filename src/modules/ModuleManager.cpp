@@ -67,8 +67,8 @@ bool CModuleManager::LoadInstalled(const std::vector<std::string>& paths, const 
             changed = true;
             break;
         }
-        std::unique_ptr<CScriptModule> module =
-            LoadFile(ProgramFolder::ResolveIn(programFolder, path), kCouldNotLoadAtStart, true);
+        const std::string file = ProgramFolder::ResolveIn(programFolder, path);
+        std::unique_ptr<CScriptModule> module = LoadFile(file, kCouldNotLoadAtStart, true);
         if (!module) {
             changed = true;
             continue;
@@ -79,7 +79,7 @@ bool CModuleManager::LoadInstalled(const std::vector<std::string>& paths, const 
             changed = true;
             continue;
         }
-        modules_.push_back({std::move(module), path});
+        modules_.push_back({std::move(module), file, file == path ? std::string() : path});
         Adopt(*modules_.back().module);
     }
     for (const InstalledModule& installed : modules_) RecompileMarked(*installed.module);
@@ -105,7 +105,8 @@ void CModuleManager::Adopt(CScriptModule& module) {
 
 std::vector<std::string> CModuleManager::Paths() const {
     std::vector<std::string> paths;
-    for (const InstalledModule& installed : modules_) paths.push_back(installed.path);
+    for (const InstalledModule& installed : modules_)
+        paths.push_back(installed.stored.empty() ? installed.path : installed.stored);
     return paths;
 }
 

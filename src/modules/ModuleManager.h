@@ -49,7 +49,8 @@ public:
 
 struct InstalledModule {
     std::unique_ptr<CScriptModule> module;
-    std::string path;
+    std::string path;    // the file
+    std::string stored;  // as the settings list names it, when that differs (relative to the program folder)
 };
 
 class CModuleManager final : public InstalledModules {

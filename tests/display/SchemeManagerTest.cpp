@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "display/SchemeFile.h"
 #include "display/SchemeManagerTexts.h"
 #include "support/ScriptedUserInterface.h"
@@ -138,6 +140,21 @@ TEST_F(SchemeManagerTest, EditorProtocolReplacesTellsAndWrites) {
     EXPECT_EQ(schemes.Count(), 2);
     EXPECT_EQ(ui.boxes.size(), 2u) << "bad indices are internal errors";
     schemes.UnregisterPane(pane);
+}
+
+// The installer lists its schemes as "Schemes\\X" under the program folder.
+TEST_F(SchemeManagerTest, ASchemeListedRelativeToTheProgramFolderIsEditedThere) {
+    std::filesystem::create_directory(dir.File("Schemes"));
+    Write("Schemes/Calm.ParlevoxScheme", SchemeFor({"#x"}, 0x0000FF));
+    schemes.LoadInstalled({"Schemes\\Calm.ParlevoxScheme"});
+    ASSERT_EQ(schemes.Count(), 2);
+    EXPECT_EQ(schemes.DisplayName(1), "Calm");
+    std::unique_ptr<CScheme> copy = schemes.BeginEdit(1);
+    ASSERT_TRUE(copy);
+    copy->SetBackground(0x00FF00);
+    EXPECT_TRUE(schemes.EndEdit(1, *copy));
+    EXPECT_EQ(ReadSchemeFile(dir.File("Schemes/Calm.ParlevoxScheme")).Background(), 0x00FF00u);
+    EXPECT_EQ(schemes.Paths(), std::vector<std::string>{"Schemes\\Calm.ParlevoxScheme"});
 }
 
 TEST(SchemeManagerNames, DisplayNamesAndTheExtensionRule) {

@@ -212,6 +212,24 @@ TEST_F(ScriptCallsTest, ScriptResetStopsSavesReloadsAndStartsEveryModule) {
     EXPECT_EQ(Global("Cycle", "iStops"), CVariable({VariableComponent::Int(1)}));
 }
 
+// The installer lists its module as "Scripts\\X" under the program folder:
+// it is read and written there, whatever the working directory, and the
+// list keeps naming it so.
+TEST_F(ScriptCallsTest, AModuleListedRelativeToTheProgramFolderIsSavedThere) {
+    const std::string written = WriteModule(dir, 0x1002, "Cycle", {{"CycleShutdown", {}, "CycleShutdown<> iStops += 1;"}},
+                                            {"iStops"});
+    std::filesystem::create_directory(dir.File("Scripts"));
+    std::filesystem::rename(written, dir.File("Scripts/Cycle.ParlevoxModule"));
+    ASSERT_FALSE(modules.LoadInstalled({"Scripts\\Cycle.ParlevoxModule"}, dir.Path()));
+    EXPECT_EQ(modules.Paths(), std::vector<std::string>{"Scripts\\Cycle.ParlevoxModule"});
+    Engine().Reset(dir.Path());
+    ASSERT_EQ(modules.Modules().size(), 1u);
+    EXPECT_EQ(CScriptModule::Parse(test::ReadWholeFile(dir.File("Scripts/Cycle.ParlevoxModule")))
+                  ->Globals().Find("iStops")->value,
+              CVariable({VariableComponent::Int(1)}));
+    EXPECT_FALSE(std::filesystem::exists("Scripts\\Cycle.ParlevoxModule"));
+}
+
 TEST_F(ScriptCallsTest, StartUpSkipsWhatFailsAndMakesTheUserModuleWhenNothingLoads) {
     test::WriteWholeFile(dir.File("broken.ParlevoxModule"), "not a module");
     EXPECT_TRUE(modules.LoadInstalled({dir.File("broken.ParlevoxModule"), "", dir.File("never")}, dir.Path()));
