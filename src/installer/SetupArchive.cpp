@@ -173,6 +173,15 @@ std::optional<std::string> SetupArchive::ReadBlock(const std::string& installerP
     return block;
 }
 
+std::optional<std::string> SetupArchive::ReadImage(const std::string& installerPath, uint64_t imageSize) {
+    const FileDescriptor file(installerPath);
+    const std::optional<uint64_t> size = file.Size();
+    if (!size || imageSize > *size) return std::nullopt;
+    std::string image(static_cast<size_t>(imageSize), '\0');
+    if (!file.ReadAt(0, image.data(), image.size())) return std::nullopt;
+    return image;
+}
+
 std::optional<std::string> SetupArchive::Inflate(std::string_view block) {
     if (block.size() < kLengthField || block.size() > MaxBlockSize()) return std::nullopt;
     const auto byte = [&](size_t i) { return static_cast<uint32_t>(static_cast<unsigned char>(block[i])); };

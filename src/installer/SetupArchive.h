@@ -45,6 +45,8 @@ public:
 
     // One file's data block; nothing when it cannot be read whole.
     static std::optional<std::string> ReadBlock(const std::string& installerPath, const SetupFileEntry& entry);
+    // The installer's own executable image: the bytes before the archive.
+    static std::optional<std::string> ReadImage(const std::string& installerPath, uint64_t imageSize);
     // A data block's file bytes; nothing unless the stream ends exactly
     // when the stated length is filled and that length is within the cap.
     static std::optional<std::string> Inflate(std::string_view block);

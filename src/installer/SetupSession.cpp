@@ -1,10 +1,8 @@
 #include "installer/SetupSession.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 
 #include "installer/InstallFolder.h"
 #include "installer/ProgramStarter.h"
@@ -18,23 +16,6 @@ namespace texts = setup_texts;
 namespace {
 
 constexpr const char* kSettingsFile = "Parlevox.reg";
-
-// The installer's own executable image: the bytes before the archive.
-std::optional<std::string> ReadImage(const std::string& installerPath, uint64_t size) {
-    int fd = open(installerPath.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    std::string image(size, '\0');
-    size_t done = 0;
-    while (done < image.size()) {
-        ssize_t got = pread(fd, image.data() + done, image.size() - done, static_cast<off_t>(done));
-        if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) break;
-        done += static_cast<size_t>(got);
-    }
-    close(fd);
-    if (done != image.size()) return std::nullopt;
-    return image;
-}
 
 std::string CurrentFolder() {
     char buffer[4096];
@@ -211,7 +192,7 @@ std::string SetupSession::AddMenuEntry() {
 
 bool SetupSession::RecordUninstall(const std::string& menuEntry) {
     if (directory_.files.empty()) return false;
-    std::optional<std::string> image = ReadImage(options_.installerPath, directory_.files.front().offset);
+    std::optional<std::string> image = SetupArchive::ReadImage(options_.installerPath, directory_.files.front().offset);
     if (!image || !InstallFolder::WriteFile(folder_, "", UninstallRecord::kProgramName, *image, 0755)) return false;
     UninstallRecord record{folder_, Registry::kApplicationRoot, menuEntry, installedFiles_};
     record.files.push_back(UninstallRecord::kProgramName);
